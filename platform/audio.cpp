@@ -1,0 +1,51 @@
+#include "platform/audio.hpp"
+
+#include <SDL.h>
+
+#include "platform/backend.hpp"
+#include "platform/resources.hpp"
+
+namespace kvx {
+
+// Every sound is converted once, at load, to the mixer's format: 16-bit stereo at 44100 Hz.
+SoundPtr LoadSoundFromMemory(std::span<const uint8_t> bytes) {
+    if (bytes.empty() || bytes.size() > (size_t(64) << 20)) return nullptr;
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+    if (!rw) return nullptr;
+    SDL_AudioSpec spec;
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(rw, 1, &spec, &data, &length)) return nullptr;
+    SDL_AudioCVT cvt;
+    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16LSB, 2, 44100);
+    SoundPtr sound;
+    if (built >= 0) {
+        sound = std::make_shared<Sound>();
+        sound->frequency = 44100;
+        sound->channels = 2;
+        sound->bitsPerSample = 16;
+        sound->samples.assign(size_t(length) * size_t(cvt.len_mult), 0);
+        std::copy(data, data + length, sound->samples.begin());
+        cvt.len = int(length);
+        cvt.buf = sound->samples.data();
+        if (built == 0 || SDL_ConvertAudio(&cvt) == 0) {
+            sound->samples.resize(built == 0 ? length : size_t(cvt.len_cvt));
+        } else {
+            sound = nullptr;
+        }
+    }
+    SDL_FreeWAV(data);
+    return sound;
+}
+
+SoundPtr LoadSound(const std::string& path, int) {
+    std::vector<uint8_t> bytes;
+    if (!ReadResource(path, bytes, size_t(64) << 20)) return nullptr;
+    return LoadSoundFromMemory(bytes);
+}
+
+void PlaySound(const SoundPtr& sound) {
+    if (sound) ActiveBackend().Play(sound);
+}
+
+}  // namespace kvx

@@ -1,0 +1,226 @@
+// The SDL2 backend: a real window or full screen, mouse, keyboard, text input and sound.
+#include <SDL.h>
+
+#include <cstring>
+
+#include "platform/backend.hpp"
+#include "platform/sdl_audio.hpp"
+#include "platform/sdl_keymap.hpp"
+
+namespace kvx {
+namespace {
+
+// How frames reach the screen. Copying into the window surface is the fastest path on
+// software X servers; a machine with a real GPU may prefer the accelerated renderer.
+enum class PresentPath { WindowSurface, Renderer };
+constexpr PresentPath kPresentPath = PresentPath::WindowSurface;
+
+int DepthOf(Uint32 format) {
+    if (SDL_BYTESPERPIXEL(format) == 4) return 32;
+    if (SDL_BITSPERPIXEL(format) == 24) return 24;
+    return int(SDL_BITSPERPIXEL(format)) >= 15 ? 16 : int(SDL_BITSPERPIXEL(format));
+}
+
+// Decodes one UTF-8 sequence; returns the code point and advances the pointer.
+int NextCodePoint(const char*& p) {
+    const auto lead = static_cast<unsigned char>(*p++);
+    if (lead < 0x80) return lead;
+    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    int code = lead & (0x3F >> extra);
+    for (; extra > 0 && (static_cast<unsigned char>(*p) & 0xC0) == 0x80; --extra) code = (code << 6) | (*p++ & 0x3F);
+    return extra == 0 ? code : -1;
+}
+
+class Sdl final : public DisplayBackend {
+public:
+    std::vector<DisplayMode> Modes() override {
+        std::vector<DisplayMode> modes;
+        if (!InitVideo()) return modes;
+        const int count = SDL_GetNumDisplayModes(0);
+        for (int i = 0; i < count; ++i) {
+            SDL_DisplayMode mode;
+            if (SDL_GetDisplayMode(0, i, &mode) == 0) {
+                modes.push_back({mode.w, mode.h, DepthOf(mode.format), mode.refresh_rate});
+            }
+        }
+        return modes;
+    }
+
+    bool Open(int width, int height, int depth, int hz) override {
+        if (!InitVideo()) return false;
+        Uint32 flags = SDL_WINDOW_SHOWN | (depth != 0 ? SDL_WINDOW_FULLSCREEN : 0);
+        window_ = SDL_CreateWindow("Korvex", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+        if (!window_) return false;
+        if (depth != 0) {
+            SDL_DisplayMode want{SDL_PIXELFORMAT_UNKNOWN, width, height, hz, nullptr}, got;
+            if (SDL_GetClosestDisplayMode(0, &want, &got)) SDL_SetWindowDisplayMode(window_, &got);
+        }
+        width_ = width;
+        height_ = height;
+        if (kPresentPath == PresentPath::Renderer) {
+            renderer_ = SDL_CreateRenderer(window_, -1, 0);
+            texture_ = renderer_ ? SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                                     width, height)
+                                 : nullptr;
+            if (!texture_) {
+                Close();
+                return false;
+            }
+        }
+        SDL_ShowCursor(pointerVisible_ ? SDL_ENABLE : SDL_DISABLE);
+        SDL_StartTextInput();
+        return true;
+    }
+
+    void Close() override {
+        if (texture_) SDL_DestroyTexture(texture_);
+        if (renderer_) SDL_DestroyRenderer(renderer_);
+        if (window_) SDL_DestroyWindow(window_);
+        texture_ = nullptr;
+        renderer_ = nullptr;
+        window_ = nullptr;
+    }
+
+    void Present(const BackBuffer& buffer) override {
+        ++frames_;
+        if (!window_) return;
+        if (kPresentPath == PresentPath::Renderer) {
+            SDL_UpdateTexture(texture_, nullptr, buffer.pixels.data(), buffer.width * 4);
+            SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+            SDL_RenderPresent(renderer_);
+            return;
+        }
+        SDL_Surface* surface = SDL_GetWindowSurface(window_);
+        if (!surface) return;
+        const int w = std::min(surface->w, buffer.width), h = std::min(surface->h, buffer.height);
+        if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+        if (surface->format->format == SDL_PIXELFORMAT_RGB888 || surface->format->format == SDL_PIXELFORMAT_ARGB8888) {
+            for (int y = 0; y < h; ++y) {
+                std::memcpy(static_cast<Uint8*>(surface->pixels) + size_t(y) * surface->pitch,
+                            buffer.pixels.data() + size_t(y) * buffer.width, size_t(w) * 4);
+            }
+        } else {
+            SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, buffer.pixels.data(), buffer.width * 4,
+                              surface->format->format, surface->pixels, surface->pitch);
+        }
+        if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+        SDL_UpdateWindowSurface(window_);
+    }
+
+    void SetSwapInterval(int interval) override {
+        // The window-surface path never waits for the retrace, which is what interval 0 asks.
+        if (renderer_) SDL_RenderSetVSync(renderer_, interval != 0);
+    }
+
+    void PumpEvents(InputState& input) override {
+        if (!videoReady_) return;
+        // One pass per frame is enough: the toolkit reads the input once per frame.
+        const Uint32 now = SDL_GetTicks();
+        if (frames_ == pumpedFrame_ && now == pumpedAt_) return;
+        pumpedFrame_ = frames_;
+        pumpedAt_ = now;
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) Handle(input, event);
+    }
+
+    void SetPointerVisible(bool visible) override {
+        pointerVisible_ = visible;
+        if (videoReady_) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+    }
+
+    void WarpPointer(InputState& input, int x, int y) override {
+        if (window_) SDL_WarpMouseInWindow(window_, x, y);
+        input.mouseX = x;
+        input.mouseY = y;
+    }
+
+    void Play(const SoundPtr& sound) override { SdlPlay(sound); }
+
+private:
+    bool InitVideo() {
+        if (videoReady_) return true;
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, kPresentPath == PresentPath::Renderer ? "1" : "0");
+        SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+        videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        return videoReady_;
+    }
+
+    static int ButtonOf(Uint8 button) {
+        switch (button) {
+            case SDL_BUTTON_LEFT: return 1;
+            case SDL_BUTTON_RIGHT: return 2;
+            case SDL_BUTTON_MIDDLE: return 3;
+            default: return 0;
+        }
+    }
+
+    void Handle(InputState& input, const SDL_Event& event) {
+        switch (event.type) {
+            case SDL_QUIT:
+                input.terminate = true;
+                break;
+            case SDL_WINDOWEVENT:
+                if (event.window.event == SDL_WINDOWEVENT_CLOSE) input.terminate = true;
+                // Keys released while another window had the focus would stay held.
+                if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) input.ReleaseAll();
+                break;
+            case SDL_MOUSEMOTION:
+                input.mouseX = event.motion.x;
+                input.mouseY = event.motion.y;
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+                input.mouseX = event.button.x;
+                input.mouseY = event.button.y;
+                input.PressButton(ButtonOf(event.button.button));
+                break;
+            case SDL_MOUSEBUTTONUP:
+                input.mouseX = event.button.x;
+                input.mouseY = event.button.y;
+                input.ReleaseButton(ButtonOf(event.button.button));
+                break;
+            case SDL_MOUSEWHEEL:
+                input.mouseZ += event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+                break;
+            case SDL_KEYDOWN:
+                if (!event.key.repeat) input.PressKey(VirtualKeyOf(event.key.keysym.sym));
+                break;
+            case SDL_KEYUP:
+                KeyUp(input, event.key.keysym.sym);
+                break;
+            case SDL_TEXTINPUT:
+                for (const char* p = event.text.text; *p;) input.Type(NextCodePoint(p));
+                break;
+            default:
+                break;
+        }
+    }
+
+    // Shift, Ctrl and Alt have a left and a right key but one code: held while either is.
+    static void KeyUp(InputState& input, SDL_Keycode key) {
+        const int code = VirtualKeyOf(key);
+        const SDL_Keymod mods = SDL_GetModState();
+        if ((code == 16 && (mods & KMOD_SHIFT)) || (code == 17 && (mods & KMOD_CTRL)) ||
+            (code == 18 && (mods & KMOD_ALT))) {
+            return;
+        }
+        input.ReleaseKey(code);
+    }
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    int width_ = 0, height_ = 0;
+    bool videoReady_ = false;
+    bool pointerVisible_ = true;
+    unsigned frames_ = 0, pumpedFrame_ = ~0u;
+    Uint32 pumpedAt_ = 0;
+};
+
+}  // namespace
+
+DisplayBackend& SdlBackend() {
+    static Sdl backend;
+    return backend;
+}
+
+}  // namespace kvx

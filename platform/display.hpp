@@ -1,0 +1,44 @@
+#pragma once
+// The one display: opening, presenting, mode queries, the pointer's visibility.
+#include <vector>
+
+namespace kvx {
+
+struct DisplayMode {
+    int width = 0;
+    int height = 0;
+    int depth = 0;  // bits per pixel: 16, 24 or 32
+    int hz = 0;
+};
+
+// Which backend Graphics opens. The SDL backend is the default; tests pick the headless one.
+enum class Backend { Sdl, Headless };
+void UseBackend(Backend backend);
+Backend CurrentBackend();
+
+// depth 0 opens a window; any other depth a full-screen mode, which must exist
+// ("Graphics mode does not exist" otherwise). Closes any previous display first and
+// resets the drawing state.
+void Graphics(int width, int height, int depth = 0, int hz = 60);
+void EndGraphics();
+bool GraphicsOpen();
+int GraphicsWidth();
+int GraphicsHeight();
+int GraphicsDepth();
+bool GraphicsModeExists(int width, int height, int depth = 0, int hz = 0);
+std::vector<DisplayMode> GraphicsModes();
+
+void Cls();
+void zglSwapBuffers();
+void zglSetSwapInterval(int interval);
+void HideMouse();
+void ShowMouse();
+
+// True once the user asked the window to close (window manager); stays true.
+bool AppTerminate();
+
+// The back buffer as 0x00RRGGBB pixels, for tests and screenshots.
+unsigned BackBufferPixel(int x, int y);
+bool SaveBackBufferPNG(const char* path);
+
+}  // namespace kvx

@@ -1,0 +1,5 @@
+#pragma once
+// The headless clock, read by MilliSecs (internal).
+namespace kvx {
+int HeadlessClock();
+}

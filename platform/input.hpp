@@ -1,0 +1,25 @@
+#pragma once
+// Mouse and keyboard, polled. Keys are Windows virtual-key codes.
+namespace kvx {
+
+enum KeyCode : int {
+    KEY_BACKSPACE = 8, KEY_TAB = 9, KEY_ENTER = 13, KEY_SHIFT = 16, KEY_CONTROL = 17, KEY_ALT = 18,
+    KEY_PAUSE = 19, KEY_CAPSLOCK = 20, KEY_ESCAPE = 27, KEY_SPACE = 32, KEY_PAGEUP = 33,
+    KEY_PAGEDOWN = 34, KEY_END = 35, KEY_HOME = 36, KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39,
+    KEY_DOWN = 40, KEY_INSERT = 45, KEY_DELETE = 46, KEY_0 = 48, KEY_A = 65, KEY_F1 = 112,
+    KEY_F12 = 123, KEY_NUMLOCK = 144, KEY_SCROLLLOCK = 145,
+};
+
+int MouseX();
+int MouseY();
+int MouseZ();
+bool MouseDown(int button);  // 1 left, 2 right, 3 middle
+int MouseHit(int button);    // presses since the last call for that button
+void MoveMouse(int x, int y);
+int KeyHit(int key);
+bool KeyDown(int key);
+int GetChar();  // next typed character code (0..255), 0 when none
+void FlushKeys();
+void FlushMouse();
+
+}  // namespace kvx

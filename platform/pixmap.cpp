@@ -1,0 +1,124 @@
+#include "platform/pixmap.hpp"
+
+#include <png.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "platform/resources.hpp"
+
+namespace kvx {
+
+bool PixmapSizeAllowed(int64_t w, int64_t h) {
+    return w > 0 && h > 0 && w <= kMaxPixmapSide && h <= kMaxPixmapSide && w * h <= kMaxPixmapPixels;
+}
+
+PixmapPtr LoadPixmapFromMemory(std::span<const uint8_t> bytes) {
+    if (bytes.empty()) return nullptr;
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return nullptr;
+    // The header is trusted for nothing: refuse absurd sizes before allocating.
+    if (!PixmapSizeAllowed(image.width, image.height)) {
+        png_image_free(&image);
+        return nullptr;
+    }
+    image.format = PNG_FORMAT_BGRA;  // little-endian 0xAARRGGBB words
+    auto pixmap = std::make_shared<Pixmap>(int(image.width), int(image.height));
+    if (!png_image_finish_read(&image, nullptr, pixmap->pixels.data(), 0, nullptr)) {
+        png_image_free(&image);
+        return nullptr;
+    }
+    return pixmap;
+}
+
+PixmapPtr LoadPixmap(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    if (!ReadResource(path, bytes, size_t(256) << 20)) return nullptr;
+    return LoadPixmapFromMemory(bytes);
+}
+
+PixmapPtr LoadPixmap(const PixmapPtr& pixmap) { return pixmap; }
+
+namespace {
+
+// Source index pair and weight for destination index i of n, from a source of length len.
+struct Sample {
+    int first;
+    int second;
+    double t;
+};
+
+Sample SampleAt(int i, int n, int len) {
+    double s = (i + 0.5) * (double(len) / n) - 0.5;
+    int f = int(std::floor(s));
+    if (f < 0) return {0, 0, 0.0};
+    if (f >= len - 1) return {len - 1, len - 1, 0.0};
+    return {f, f + 1, s - f};
+}
+
+}  // namespace
+
+PixmapPtr ResizePixmap(const PixmapPtr& pixmap, int width, int height) {
+    if (!pixmap || !PixmapSizeAllowed(width, height)) return nullptr;
+    const int sw = pixmap->width, sh = pixmap->height;
+    auto out = std::make_shared<Pixmap>(width, height);
+    std::vector<Sample> cols(width);
+    for (int x = 0; x < width; ++x) cols[x] = SampleAt(x, width, sw);
+    for (int y = 0; y < height; ++y) {
+        Sample row = SampleAt(y, height, sh);
+        const uint32_t* r0 = &pixmap->pixels[size_t(row.first) * sw];
+        const uint32_t* r1 = &pixmap->pixels[size_t(row.second) * sw];
+        uint32_t* dst = &out->pixels[size_t(y) * width];
+        for (int x = 0; x < width; ++x) {
+            const Sample& c = cols[x];
+            uint32_t p00 = r0[c.first], p10 = r0[c.second], p01 = r1[c.first], p11 = r1[c.second];
+            uint32_t result = 0;
+            for (int shift = 0; shift < 32; shift += 8) {
+                double a = (p00 >> shift) & 255, b = (p10 >> shift) & 255;
+                double cc = (p01 >> shift) & 255, d = (p11 >> shift) & 255;
+                double top = a + (b - a) * c.t;
+                double bottom = cc + (d - cc) * c.t;
+                double v = top + (bottom - top) * row.t;
+                result |= uint32_t(int(v)) << shift;
+            }
+            dst[x] = result;
+        }
+    }
+    return out;
+}
+
+void WritePixel(const PixmapPtr& pixmap, int x, int y, uint32_t argb) {
+    if (!pixmap || x < 0 || y < 0 || x >= pixmap->width || y >= pixmap->height) return;
+    pixmap->at(x, y) = argb;
+}
+
+uint32_t ReadPixel(const PixmapPtr& pixmap, int x, int y) {
+    if (!pixmap || x < 0 || y < 0 || x >= pixmap->width || y >= pixmap->height) return 0;
+    return pixmap->at(x, y);
+}
+
+bool SavePixmapPNG(const Pixmap& pixmap, const std::string& path, bool withAlpha) {
+    if (pixmap.width <= 0 || pixmap.height <= 0) return false;
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    image.width = png_uint_32(pixmap.width);
+    image.height = png_uint_32(pixmap.height);
+    image.format = PNG_FORMAT_BGRA;
+    if (withAlpha) {
+        return png_image_write_to_file(&image, path.c_str(), 0, pixmap.pixels.data(), 0, nullptr) != 0;
+    }
+    std::vector<uint8_t> bgr(size_t(pixmap.width) * pixmap.height * 3);
+    for (size_t i = 0; i < pixmap.pixels.size(); ++i) {
+        uint32_t p = pixmap.pixels[i];
+        bgr[i * 3 + 0] = uint8_t(p);
+        bgr[i * 3 + 1] = uint8_t(p >> 8);
+        bgr[i * 3 + 2] = uint8_t(p >> 16);
+    }
+    image.format = PNG_FORMAT_BGR;
+    return png_image_write_to_file(&image, path.c_str(), 0, bgr.data(), 0, nullptr) != 0;
+}
+
+}  // namespace kvx

@@ -1,0 +1,15 @@
+#pragma once
+// The designer's start-up, frame loop and shutdown.
+namespace kvx::studio {
+
+// Opens the display and initialises everything the loop needs.
+void Start();
+// One pass of the frame loop; false once the exit flag is set or the window was closed.
+bool Frame();
+void Shutdown();
+void RequestExit();
+
+// Start, frames until exit, shutdown; the process's exit status.
+int Run();
+
+}  // namespace kvx::studio
