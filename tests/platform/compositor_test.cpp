@@ -158,8 +158,9 @@ TEST_F(CompositorTest, TheViewportClipsEveryKindOfDrawing) {
     DrawLine(12, 0, 12, 47);
     DrawLine(0, 0, 47, 47);
     Plot(30, 30);
-    DrawImage(LoadImage(std::make_shared<Pixmap>(64, 48, 0xFF00FF00u), 0), 0, 0);
     DrawText("Clip", 0, 10);
+    SetColor(255, 255, 255);
+    DrawImage(LoadImage(std::make_shared<Pixmap>(64, 48, 0xFF00FF00u), 0), 0, 0);
     for (int y = 0; y < 48; ++y) {
         for (int x = 0; x < 64; ++x) {
             const bool inside = x >= 10 && x < 15 && y >= 10 && y < 14;
