@@ -133,6 +133,7 @@ bool Stream::Write(const void* data, size_t size) {
         failed_ = true;
         return false;
     }
+    if (size == 0) return true;
     const auto* in = static_cast<const uint8_t*>(data);
     if (end_ + size > buffer_.size()) {
         if (!Flush()) return false;

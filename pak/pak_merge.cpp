@@ -1,0 +1,48 @@
+#include "pak/pak.hpp"
+#include "pak/pak_console.hpp"
+#include "pak/pak_files.hpp"
+#include "pak/pak_names.hpp"
+
+namespace kvx {
+
+namespace {
+
+bool StartsWithSignature(const std::vector<uint8_t>& bytes) {
+    StreamPtr stream = OpenMemoryStream(bytes);
+    return ScrambleText(ReadLine(stream)) == HeldSignature();
+}
+
+bool MergeFailed(const std::string& why, const std::string& exePath) {
+    if (!why.empty()) PakWarning(why);
+    PakWarning("Merge failed, [" + exePath + "] is unchanged !");
+    Pak().PakFault = true;
+    return false;
+}
+
+}  // namespace
+
+bool MergePak(const std::string& pakPath, const std::string& exePath) {
+    Pak().PakFault = false;
+    ConsolePrint("");
+    PakMessage("Loading exe file [" + exePath + "] ...");
+    std::optional<std::vector<uint8_t>> exe = LoadWholeFile(exePath);
+    if (!exe) return MergeFailed("Unable to read file [" + exePath + "] !", exePath);
+    if (exe->size() > size_t(INT32_MAX)) return MergeFailed("[" + exePath + "] is too large to carry a pak file !", exePath);
+    std::optional<std::vector<uint8_t>> archive = LoadWholeFile(pakPath);
+    if (!archive) return MergeFailed("Unable to read file [" + pakPath + "] !", exePath);
+    if (!StartsWithSignature(*archive)) {
+        Notify("This is not a Vorlath file !", true);
+        return MergeFailed("", exePath);
+    }
+    PakMessage("Loading pak file [" + pakPath + "] ...");
+
+    PakMessage("Creating output file ...");
+    const std::array<uint8_t, 4> trailer = Int32Bytes(uint32_t(exe->size()));  // where the archive starts
+    // The executable is replaced only by a complete merged file, with its own permissions.
+    if (!SaveFileSafely(exePath, {*exe, *archive, trailer}, FilePermissions(exePath)))
+        return MergeFailed("Unable to write file [" + exePath + "] !", exePath);
+    PakMessage("Merge completed !");
+    return true;
+}
+
+}  // namespace kvx

@@ -1,0 +1,134 @@
+#include "pak/pak.hpp"
+#include "pak/pak_console.hpp"
+#include "pak/pak_extract.hpp"
+#include "pak/pak_files.hpp"
+#include "pak/pak_names.hpp"
+#include "pak/pak_reader.hpp"
+
+namespace kvx {
+
+namespace {
+
+std::optional<PakReader> OpenForReading(const std::string& pakPath, bool findAppended) {
+    Pak().PakFault = false;
+    return PakReader::Open(pakPath, findAppended);
+}
+
+void ChooseExtractDir(const std::string& destDir) {
+    PakModule& pak = Pak();
+    pak.ExtractDir = WithSeparator(!destDir.empty() && FileType(destDir) == kFileDirectory ? destDir : pak.TempDir);
+}
+
+bool Writable(const PakEntry& entry) {
+    if (SafeEntryName(entry.name)) return true;
+    PakWarning("[" + entry.name + "] is not a safe file name, skipped !");
+    Pak().PakFault = true;
+    return false;
+}
+
+bool Save(const std::string& path, const std::vector<uint8_t>& bytes) {
+    if (SaveFileSafely(path, {bytes})) return true;
+    PakWarning("Unable to write file [" + path + "] !");
+    Pak().PakFault = true;
+    return false;
+}
+
+}  // namespace
+
+void InitPak(const std::string& path, uint8_t inMemory) {
+    PakModule& pak = Pak();
+    ConsolePrint("");
+    if (FileType(path) == kFileRegular) {
+        pak.PakPath = path;
+        pak.PakInMemory = inMemory;
+        PakMessage("Reading pak file [" + path + "] ...");
+    } else {
+        pak.PakPath = "";
+        PakMessage("Unable to init pak file [" + path + "] !");
+    }
+}
+
+int32_t IsPacked(const std::string& pakPath, const std::string& name) {
+    std::optional<PakReader> reader = OpenForReading(pakPath, false);
+    if (!reader) return 0;
+    ConsolePrint("");
+    PakEntry entry;
+    for (int counter = 1; reader->Next(entry); ++counter) {
+        if (SameNameIgnoringCase(entry.name, name)) {
+            PakMessage("The file [" + name + "] is packed !");
+            return 1;
+        }
+        reader->Skip(entry);
+        PakMessage("Skiping file [" + std::to_string(counter) + "] : [" + entry.name + "] / Statut : Ok");
+    }
+    if (!reader->Damaged()) PakWarning("The file  [" + name + "] is not packed !");
+    return 0;
+}
+
+int32_t DirPak(const std::string& pakPath) {
+    std::optional<PakReader> reader = OpenForReading(pakPath, false);
+    if (!reader) return 0;
+    ConsolePrint("");
+    PakEntry entry;
+    int count = 0;
+    while (reader->Next(entry)) {
+        PakMessage("Dir pak [" + entry.name + "] / " + KbText(entry.size) + " Kb => " + KbText(entry.stored) + " Kb");
+        reader->Skip(entry);
+        ++count;
+    }
+    if (!reader->Damaged()) PakMessage("There is " + std::to_string(count) + " files under [" + pakPath + "]");
+    return 0;
+}
+
+int32_t ExtractEntry(const std::string& pakPath, const std::string& name, const std::string& destDir,
+                     std::string& savedPath) {
+    PakModule& pak = Pak();
+    savedPath = "";
+    ChooseExtractDir(destDir);
+    std::optional<PakReader> reader = OpenForReading(pakPath, true);
+    if (!reader) return 0;
+    PakEntry entry;
+    while (reader->Next(entry)) {
+        // In memory nothing is written, so any stored name will do.
+        if (!SameNameIgnoringCase(entry.name, name) || (!pak.PakInMemory && !Writable(entry))) {
+            reader->Skip(entry);
+            continue;
+        }
+        std::optional<std::vector<uint8_t>> bytes = reader->ReadPayload(entry);
+        if (!bytes) return 0;
+        if (pak.PakInMemory) {
+            pak.PakMemoryStream = OpenMemoryStream(std::move(*bytes));
+        } else {
+            if (!Save(pak.ExtractDir + entry.name, *bytes)) return 0;
+            savedPath = pak.ExtractDir + entry.name;
+        }
+        PakMessage("Unpacking file [" + name + "] ...");
+        return 1;
+    }
+    return 0;
+}
+
+int32_t ExtractFile(const std::string& pakPath, const std::string& name, const std::string& destDir) {
+    std::string savedPath;
+    return ExtractEntry(pakPath, name, destDir, savedPath);
+}
+
+int32_t UnpackAll(const std::string& pakPath, const std::string& destDir) {
+    PakModule& pak = Pak();
+    ChooseExtractDir(destDir);
+    std::optional<PakReader> reader = OpenForReading(pakPath, true);
+    if (!reader) return 0;
+    PakEntry entry;
+    while (reader->Next(entry)) {
+        if (!Writable(entry)) {
+            reader->Skip(entry);
+            continue;
+        }
+        std::optional<std::vector<uint8_t>> bytes = reader->ReadPayload(entry);
+        if (!bytes || !Save(pak.ExtractDir + entry.name, *bytes)) break;
+        PakMessage("Unpacking file [" + entry.name + "] ...");
+    }
+    return 0;
+}
+
+}  // namespace kvx

@@ -1,0 +1,112 @@
+#include <algorithm>
+
+#include "pak/pak.hpp"
+#include "pak/pak_console.hpp"
+#include "pak/pak_files.hpp"
+#include "pak/pak_names.hpp"
+
+namespace kvx {
+
+namespace {
+
+// A file the archive cannot hold gets a warning and is left out.
+bool Refuse(const std::string& why) {
+    PakWarning(why);
+    Pak().PakFault = true;
+    return false;
+}
+
+bool Acceptable(const std::string& path, const std::string& name) {
+    const PakModule& pak = Pak();
+    if (FileType(path) != kFileRegular) return Refuse("Unable to read file [" + path + "] !");
+    if (!SafeEntryName(name) || !NameReadsBack(name))
+        return Refuse("[" + name + "] cannot be stored under this name, skipped !");
+    if (SameFile(path, pak.PakPath)) return Refuse("[" + name + "] is the pak file itself, skipped !");
+    if (FileSize(path) > INT32_MAX) return Refuse("[" + name + "] is too large for a pak file, skipped !");
+    return true;
+}
+
+}  // namespace
+
+void CreatePak(const std::string& path) {
+    PakModule& pak = Pak();
+    if (pak.PakStream) ClosePak();
+    pak.PakFault = false;
+    pak.PakStream = WriteFile(path);
+    if (!pak.PakStream) {
+        Refuse("Unable to create pak file [" + path + "] !");
+        return;
+    }
+    pak.PakPath = path;
+    WriteLine(pak.PakStream, ScrambleText(HeldSignature()));
+    ConsolePrint("");
+    PakMessage("Create pak file [" + path + "] ...");
+}
+
+int32_t AddFile(const std::string& path) {
+    PakModule& pak = Pak();
+    if (!pak.PakStream) {
+        Notify("You must create pak before add file !", true);
+        pak.PakFault = true;
+        return 0;
+    }
+    const std::string name = NameWithoutDir(path);
+    if (!Acceptable(path, name)) return 0;
+    std::optional<std::vector<uint8_t>> data = LoadWholeFile(path);
+    if (!data || data->size() > size_t(INT32_MAX)) {
+        Refuse("Unable to read file [" + path + "] !");
+        return 0;
+    }
+    SeekStream(pak.PakStream, StreamSize(pak.PakStream));
+    const auto size = int32_t(data->size());
+    PakMessage("Opening file [" + name + "] ...");
+
+    std::optional<std::vector<uint8_t>> block = CompressBank(*data, 9);
+    int32_t stored = block ? int32_t(block->size()) : size;
+    const int64_t saved = int64_t(size) - stored;
+    PakMessage("Packing file [" + name + "] / " + KbText(size) + " Kb => " + KbText(stored) + " Kb / " + KbText(saved) + " Kb");
+    uint8_t compressed = 1;
+    if (saved <= 0) {
+        PakWarning("[" + name + "] cannot be compressed !");
+        stored = 0;
+        compressed = 0;
+    }
+    PakMessage("Writing file [" + name + "] ...");
+    const std::vector<uint8_t>& payload = compressed ? *block : *data;
+    WriteLine(pak.PakStream, ScrambleText(name));
+    WriteInt(pak.PakStream, size);
+    WriteInt(pak.PakStream, stored);
+    WriteBytes(pak.PakStream, &compressed, 1);
+    WriteBytes(pak.PakStream, payload.data(), payload.size());
+    return 0;
+}
+
+int32_t AddDir(const std::string& path) {
+    const std::string dir = WithSeparator(path);
+    std::vector<std::string> names;
+    DirPtr listing = ReadDir(dir);
+    for (std::string name = NextFile(listing); !name.empty(); name = NextFile(listing))
+        if (name != "." && name != ".." && FileType(dir + name) == kFileRegular) names.push_back(name);
+    CloseDir(listing);
+    // Sorted, so the same directory always gives the same archive.
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) AddFile(dir + name);
+    return 0;
+}
+
+bool ClosePak() {
+    PakModule& pak = Pak();
+    PakMessage("Closing pak file [" + pak.PakPath + "] ...");
+    bool written = true;
+    if (pak.PakStream && !CloseStream(pak.PakStream)) {
+        // A cut-off archive could pass for a complete one with fewer files.
+        if (FileType(pak.PakPath) == kFileRegular) DeleteFile(pak.PakPath);
+        written = Refuse("Unable to write pak file [" + pak.PakPath + "] !");
+    }
+    pak.PakStream = nullptr;
+    pak.PakPath = "";
+    pak.ExtractDir = pak.TempDir;
+    return written;
+}
+
+}  // namespace kvx
