@@ -29,7 +29,7 @@ colours=$(identify -format '%k' "$shots/studio-first-screen.png")
 if [ "$colours" -lt 2 ]; then
   echo "FAIL: the studio's first screen is blank"; exit 1
 fi
-"$build/tests/tools/x_close_window" "$window"
+"$build/tests/x_close_window" "$window"
 status=0
 timeout 20 tail --pid="$studio_pid" -f /dev/null || { echo "FAIL: the studio did not end after its window was closed"; exit 1; }
 wait "$studio_pid" || status=$?
