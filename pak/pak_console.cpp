@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "pak/pak.hpp"
+
 namespace kvx {
 
 std::string KbText(int64_t bytes) { return std::to_string(bytes / 1024); }
@@ -15,6 +17,12 @@ void ConsolePrint(const std::string& line) {
 void PakMessage(const std::string& text) { ConsolePrint("Vorlath message : " + text); }
 
 void PakWarning(const std::string& text) { ConsolePrint("Vorlath warning : " + text); }
+
+bool PakFailure(const std::string& text) {
+    PakWarning(text);
+    Pak().PakFault = true;
+    return false;
+}
 
 void Notify(const std::string& text, bool /*serious: the message box's icon*/) {
     std::fwrite(text.data(), 1, text.size(), stderr);

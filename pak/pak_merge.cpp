@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "pak/pak.hpp"
 #include "pak/pak_console.hpp"
 #include "pak/pak_files.hpp"
@@ -8,15 +10,14 @@ namespace kvx {
 namespace {
 
 bool StartsWithSignature(const std::vector<uint8_t>& bytes) {
-    StreamPtr stream = OpenMemoryStream(bytes);
+    // A longer first line cannot be the signature anyway.
+    StreamPtr stream = OpenMemoryStream({bytes.begin(), bytes.begin() + std::min<ptrdiff_t>(bytes.size(), 256)});
     return ScrambleText(ReadLine(stream)) == HeldSignature();
 }
 
 bool MergeFailed(const std::string& why, const std::string& exePath) {
     if (!why.empty()) PakWarning(why);
-    PakWarning("Merge failed, [" + exePath + "] is unchanged !");
-    Pak().PakFault = true;
-    return false;
+    return PakFailure("Merge failed, [" + exePath + "] is unchanged !");
 }
 
 }  // namespace

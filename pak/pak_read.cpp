@@ -20,17 +20,11 @@ void ChooseExtractDir(const std::string& destDir) {
 }
 
 bool Writable(const PakEntry& entry) {
-    if (SafeEntryName(entry.name)) return true;
-    PakWarning("[" + entry.name + "] is not a safe file name, skipped !");
-    Pak().PakFault = true;
-    return false;
+    return SafeEntryName(entry.name) || PakFailure("[" + entry.name + "] is not a safe file name, skipped !");
 }
 
 bool Save(const std::string& path, const std::vector<uint8_t>& bytes) {
-    if (SaveFileSafely(path, {bytes})) return true;
-    PakWarning("Unable to write file [" + path + "] !");
-    Pak().PakFault = true;
-    return false;
+    return SaveFileSafely(path, {bytes}) || PakFailure("Unable to write file [" + path + "] !");
 }
 
 }  // namespace

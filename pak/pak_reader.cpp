@@ -27,8 +27,7 @@ std::optional<PakReader> PakReader::Open(const std::string& path, bool findAppen
     pak.PakOffset = 0;
     StreamPtr stream = ReadFile(path);
     if (!stream) {
-        PakWarning("Unable to open pak file [" + path + "] !");
-        pak.PakFault = true;
+        PakFailure("Unable to open pak file [" + path + "] !");
         return std::nullopt;
     }
     const int64_t size = StreamSize(stream);
@@ -52,10 +51,8 @@ std::optional<PakReader> PakReader::Open(const std::string& path, bool findAppen
 }
 
 bool PakReader::Fail() {
-    PakWarning("Pak file [" + path_ + "] is damaged at entry [" + std::to_string(count_) + "] !");
     damaged_ = true;
-    Pak().PakFault = true;
-    return false;
+    return PakFailure("Pak file [" + path_ + "] is damaged at entry [" + std::to_string(count_) + "] !");
 }
 
 bool PakReader::Next(PakEntry& entry) {

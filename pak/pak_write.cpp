@@ -9,20 +9,16 @@ namespace kvx {
 
 namespace {
 
-// A file the archive cannot hold gets a warning and is left out.
-bool Refuse(const std::string& why) {
-    PakWarning(why);
-    Pak().PakFault = true;
-    return false;
-}
-
 bool Acceptable(const std::string& path, const std::string& name) {
     const PakModule& pak = Pak();
-    if (FileType(path) != kFileRegular) return Refuse("Unable to read file [" + path + "] !");
+    if (FileType(path) != kFileRegular) return PakFailure("Unable to read file [" + path + "] !");
     if (!SafeEntryName(name) || !NameReadsBack(name))
-        return Refuse("[" + name + "] cannot be stored under this name, skipped !");
-    if (SameFile(path, pak.PakPath)) return Refuse("[" + name + "] is the pak file itself, skipped !");
-    if (FileSize(path) > INT32_MAX) return Refuse("[" + name + "] is too large for a pak file, skipped !");
+        return PakFailure("[" + name + "] cannot be stored under this name, skipped !");
+    if (SameFile(path, pak.PakPath)) {
+        PakWarning("[" + name + "] is the pak file itself, skipped !");  // expected when packing its own folder
+        return false;
+    }
+    if (FileSize(path) > INT32_MAX) return PakFailure("[" + name + "] is too large for a pak file, skipped !");
     return true;
 }
 
@@ -34,7 +30,7 @@ void CreatePak(const std::string& path) {
     pak.PakFault = false;
     pak.PakStream = WriteFile(path);
     if (!pak.PakStream) {
-        Refuse("Unable to create pak file [" + path + "] !");
+        PakFailure("Unable to create pak file [" + path + "] !");
         return;
     }
     pak.PakPath = path;
@@ -54,7 +50,7 @@ int32_t AddFile(const std::string& path) {
     if (!Acceptable(path, name)) return 0;
     std::optional<std::vector<uint8_t>> data = LoadWholeFile(path);
     if (!data || data->size() > size_t(INT32_MAX)) {
-        Refuse("Unable to read file [" + path + "] !");
+        PakFailure("Unable to read file [" + path + "] !");
         return 0;
     }
     SeekStream(pak.PakStream, StreamSize(pak.PakStream));
@@ -101,7 +97,7 @@ bool ClosePak() {
     if (pak.PakStream && !CloseStream(pak.PakStream)) {
         // A cut-off archive could pass for a complete one with fewer files.
         if (FileType(pak.PakPath) == kFileRegular) DeleteFile(pak.PakPath);
-        written = Refuse("Unable to write pak file [" + pak.PakPath + "] !");
+        written = PakFailure("Unable to write pak file [" + pak.PakPath + "] !");
     }
     pak.PakStream = nullptr;
     pak.PakPath = "";
