@@ -41,19 +41,12 @@ TEST(ScrambleText, XorsEveryCharacterWithTheLengthAndUndoesItself) {
     EXPECT_EQ(ScrambleText(std::string(256, 'x')), std::string(256, 'x'));  // only the low byte of the length
 }
 
-TEST(CompressBank, BlockIsTheLengthThenAZlibStreamAndInflatesBack) {
+// The block layout itself is checked byte for byte in the archive test below.
+TEST(CompressBank, BlocksInflateBack) {
     std::string text = CompressibleText();
     std::span<const uint8_t> input(reinterpret_cast<const uint8_t*>(text.data()), text.size());
     std::optional<std::vector<uint8_t>> block = CompressBank(input, 9);
     ASSERT_TRUE(block);
-    ASSERT_GT(block->size(), 4u);
-    EXPECT_LT(block->size(), text.size());
-    EXPECT_EQ(std::string(block->begin(), block->begin() + 4), Int32Text(2048));
-    std::string inflated(2048, '\0');
-    uLongf length = inflated.size();
-    ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(inflated.data()), &length, block->data() + 4, block->size() - 4), Z_OK);
-    EXPECT_EQ(inflated, text);
-
     std::optional<std::vector<uint8_t>> back = UncompressBank(*block);
     ASSERT_TRUE(back);
     EXPECT_EQ(std::string(back->begin(), back->end()), text);
