@@ -55,6 +55,8 @@ inline bool RunWithMemoryCap(size_t extraBytes, const std::function<bool()>& bod
         rlimit cap{};
         cap.rlim_cur = cap.rlim_max = pages * size_t(sysconf(_SC_PAGESIZE)) + extraBytes;
         setrlimit(RLIMIT_AS, &cap);
+#else
+        (void)extraBytes;
 #endif
         _exit(body() ? 0 : 1);
     }
