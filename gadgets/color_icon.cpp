@@ -1,0 +1,69 @@
+#include "gadgets/color_icon.hpp"
+
+#include "core/drawing.hpp"
+#include "core/mouse.hpp"
+#include "core/runtime.hpp"
+#include "core/skin.hpp"
+#include "platform/audio.hpp"
+#include "platform/draw.hpp"
+#include "platform/handles.hpp"
+
+namespace kvx {
+
+int32_t KVX_ColorIcon::PressedIcon = 0;
+
+KVX_ColorIconRef KVX_ColorIcon::Create(const KVX_GadgetRef& parent, int x, int y, int width, int height,
+                                       const KVX_ColorRef& color) {
+    auto icon = MakeGadget<KVX_ColorIcon>();
+    const KVX_GadgetRef owner = KVX_ParentOrDesktop(parent);
+    icon->Parent = owner;
+    icon->ClickSound = HandleFromSound(LoadSound(kClickSoundPath));
+    icon->X = x;
+    icon->Y = y;
+    icon->Width = width;
+    icon->Height = height;
+    icon->FillColor = color;
+    KVX_AddChild(owner, icon);
+    return icon;
+}
+
+void KVX_ColorIcon::HandleIconMouse(const KVX_Gadget* parent, int ax, int ay) {
+    State = 0;
+    if (!ParentAcceptsInput(parent) || Disabled) return;
+    const bool over = KVX_Mouse.MouseIn(ax, ay, Width, Height, false);
+    if (over) State = 1;
+    if (KVX_Mouse.LeftDown && KVX_Mouse.MouseIn(ax, ay, Width, Height, true)) {
+        PressedIcon = Handle;
+        KVX_PressReleased = 0;
+        State = 2;
+        if (ClickSound && !ClickLatch) {
+            PlaySound(SoundFromHandle(ClickSound));
+            ClickLatch = 1;
+        }
+    }
+    if (KVX_Mouse.LeftReleased && PressedIcon == Handle) {
+        // Released anywhere, the press is over: windows may be dragged again.
+        KVX_PressReleased = 1;
+        if (over) {
+            ClickLatch = 0;
+            State = 3;
+        }
+    }
+}
+
+void KVX_ColorIcon::Update(KVX_Gadget* parent) {
+    const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
+    if (!Hidden) {
+        SetBlend(3);
+        SetAlpha(DrawAlpha());
+        HandleIconMouse(parent, ax, ay);
+        // Pressed swaps the edges; the frame a click completes shows nothing.
+        if (State != 3) {
+            DrawBevelRect(ax, ay, Width, Height, FillColor, KVX_SchemeColors.ColorIconEdgeA,
+                          KVX_SchemeColors.ColorIconEdgeB, State == 2 ? 2 : 1);
+        }
+    }
+    FinishUpdate(ax, ay);
+}
+
+}  // namespace kvx

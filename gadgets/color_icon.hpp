@@ -1,0 +1,28 @@
+#pragma once
+// A clickable rectangle filled with a colour: hover and pressed bevels and a one-frame click.
+#include "gadgets/button_base.hpp"
+
+namespace kvx {
+
+class KVX_ColorIcon;
+using KVX_ColorIconRef = std::shared_ptr<KVX_ColorIcon>;
+
+// Clicked and Pressed are the buttons'; the press is tracked apart from theirs, in PressedIcon.
+class KVX_ColorIcon : public KVX_ButtonBase {
+public:
+    KVX_ColorRef FillColor;
+
+    static int32_t PressedIcon;  // handle of the icon that took the last press
+
+    uint8_t Kind() const override { return KVX_KindColorIcon; }
+    // A null parent means the desktop window.
+    static KVX_ColorIconRef Create(const KVX_GadgetRef& parent, int x, int y, int width, int height,
+                                   const KVX_ColorRef& color);
+    void Update(KVX_Gadget* parent) override;
+    // Free is the base's: it also releases the click sound.
+
+private:
+    void HandleIconMouse(const KVX_Gadget* parent, int ax, int ay);
+};
+
+}  // namespace kvx
