@@ -93,28 +93,5 @@ TEST_F(ProgressTest, ZeroMaximumShowsAnEmptyBarAtZeroPercent) {
     EXPECT_EQ(TopRow(bar), "B" + Run('O', kWidth - 2) + "B-");
 }
 
-TEST_F(ProgressTest, LabelIsACentredChildAndFreeReleasesBothImages) {
-    const KVX_ProgressRef bar = MakeBar("Load", 0, 100);
-    ASSERT_TRUE(bar->Caption);
-    EXPECT_EQ(bar->Caption->X, kWidth / 2);
-    EXPECT_EQ(bar->Caption->Y, kHeight / 2 - KVX_LineHeight / 2 + 2);
-    EXPECT_EQ(bar->Caption->Align, 2);
-    ASSERT_EQ(bar->Children.size(), 1u);
-    EXPECT_EQ(bar->Children.front(), bar->Caption);
-
-    const KVX_ProgressRef orphan = KVX_Progress::Create(nullptr, "x", 0, 0, 50, 20, 1, 2);
-    EXPECT_TRUE(orphan->ParentGadget() == nullptr);
-
-    const int body = bar->BodyImage, overlay = bar->BarImage;
-    const KVX_LabelRef label = bar->Caption;
-    bar->Free();
-    EXPECT_EQ(bar->BodyImage, 0);
-    EXPECT_EQ(bar->BarImage, 0);
-    EXPECT_EQ(ImageFromHandle(body), nullptr);
-    EXPECT_EQ(ImageFromHandle(overlay), nullptr);
-    EXPECT_FALSE(bar->Caption);
-    EXPECT_EQ(label->Closed, 1);
-}
-
 }  // namespace
 }  // namespace kvx
