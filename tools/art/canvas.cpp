@@ -19,8 +19,7 @@ uint32_t Quantise(float value, float noise) {
     return uint32_t(std::clamp(std::lround(value * 255.0f + noise), 0L, 255L));
 }
 
-}  // namespace
-
+// Anti-aliased coverage (0..1) of the pixel at (x, y) by the shape.
 float Coverage(const Shape& shape, int x, int y) {
     const float cx = x + 0.5f, cy = y + 0.5f;
     const float centre = shape(cx, cy);
@@ -36,17 +35,13 @@ float Coverage(const Shape& shape, int x, int y) {
     return sum / (kSubsamples * kSubsamples);
 }
 
+}  // namespace
+
 Canvas::Canvas(int width, int height, Rgba background)
     : width_(width), height_(height),
       pixels_(size_t(width) * size_t(height),
               Rgba{background.r * background.a, background.g * background.a, background.b * background.a,
                    background.a}) {}
-
-Rgba Canvas::Pixel(int x, int y) const {
-    const Rgba& p = pixels_[size_t(y) * size_t(width_) + size_t(x)];
-    if (p.a <= 0) return {};
-    return {p.r / p.a, p.g / p.a, p.b / p.a, p.a};
-}
 
 void Canvas::Blend(int x, int y, const Rgba& colour, float alpha) {
     alpha = std::clamp(alpha * colour.a, 0.0f, 1.0f);
@@ -71,16 +66,6 @@ void Canvas::Fill(const Shape& shape, Rgba colour, float opacity) { Fill(shape, 
 void Canvas::Cover(const Paint& paint, float opacity) {
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) Blend(x, y, paint(x + 0.5f, y + 0.5f), opacity);
-}
-
-void Canvas::Mask(const Shape& keep) {
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            const float coverage = Coverage(keep, x, y);
-            Rgba& p = pixels_[size_t(y) * size_t(width_) + size_t(x)];
-            p = {p.r * coverage, p.g * coverage, p.b * coverage, p.a * coverage};
-        }
-    }
 }
 
 void Canvas::DropShadow(const Shape& shape, float dx, float dy, float blur, Rgba colour) {
@@ -148,15 +133,6 @@ Canvas Canvas::Crop(int x, int y, int width, int height) const {
             if (x + i >= 0 && x + i < width_ && y + j >= 0 && y + j < height_)
                 out.pixels_[size_t(j) * size_t(width) + size_t(i)] =
                     pixels_[size_t(y + j) * size_t(width_) + size_t(x + i)];
-    return out;
-}
-
-Canvas Canvas::Enlarged(int factor) const {
-    Canvas out(width_ * factor, height_ * factor);
-    for (int y = 0; y < out.height_; ++y)
-        for (int x = 0; x < out.width_; ++x)
-            out.pixels_[size_t(y) * size_t(out.width_) + size_t(x)] =
-                pixels_[size_t(y / factor) * size_t(width_) + size_t(x / factor)];
     return out;
 }
 

@@ -19,15 +19,12 @@ public:
 
     int Width() const { return width_; }
     int Height() const { return height_; }
-    Rgba Pixel(int x, int y) const;  // straight colour
 
     // Composites the paint over the canvas where the shape covers it; the
     // paint's own alpha and `opacity` scale the coverage.
     void Fill(const Shape& shape, const Paint& paint, float opacity = 1.0f);
     void Fill(const Shape& shape, Rgba colour, float opacity = 1.0f);
     void Cover(const Paint& paint, float opacity = 1.0f);
-    // Keeps only what lies inside the shape (edges anti-aliased).
-    void Mask(const Shape& keep);
 
     // A soft copy of the shape, offset and blurred by about `blur` pixels.
     void DropShadow(const Shape& shape, float dx, float dy, float blur, Rgba colour);
@@ -39,7 +36,6 @@ public:
 
     void Draw(const Canvas& source, int x, int y, float opacity = 1.0f);
     Canvas Crop(int x, int y, int width, int height) const;
-    Canvas Enlarged(int factor) const;  // nearest neighbour
 
     // 8-bit pixels. Rgb: flattened over black, alpha 255. Rgba: fully
     // transparent pixels become 0. Visible pixels are never exactly black,
@@ -54,9 +50,6 @@ private:
     int height_;
     std::vector<Rgba> pixels_;  // premultiplied
 };
-
-// Anti-aliased coverage (0..1) of the pixel at (x, y) by the shape.
-float Coverage(const Shape& shape, int x, int y);
 
 bool SavePng(const Canvas& canvas, Layout layout, const std::string& path, bool dither = false);
 

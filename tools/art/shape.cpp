@@ -116,10 +116,4 @@ Shape Rotate(Shape shape, Point c, float degrees) {
     };
 }
 
-Shape Scale(Shape shape, Point c, float factor) {
-    return [shape = std::move(shape), c, factor](float x, float y) {
-        return shape(c.x + (x - c.x) / factor, c.y + (y - c.y) / factor) * factor;
-    };
-}
-
 }  // namespace kvx::art

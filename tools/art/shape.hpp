@@ -38,6 +38,5 @@ Shape Grow(Shape shape, float amount);
 Shape Outline(Shape shape, float halfWidth);
 Shape Translate(Shape shape, float dx, float dy);
 Shape Rotate(Shape shape, Point centre, float degrees);
-Shape Scale(Shape shape, Point centre, float factor);
 
 }  // namespace kvx::art

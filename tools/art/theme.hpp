@@ -13,12 +13,9 @@ inline constexpr Rgba kSelectionDark = Rgb8(0, 94, 128);
 inline constexpr Rgba kAccent = Rgb8(255, 150, 0);
 inline constexpr Rgba kAccentLight = Rgb8(255, 171, 31);
 inline constexpr Rgba kAccentDark = Rgb8(195, 111, 0);
-inline constexpr Rgba kText = Rgb8(250, 250, 250);
 
-// Outlines are near-black but never black: black is the mask colour.
-inline constexpr Rgba kOutline = Rgb8(22, 25, 31);
+// Soft shadows only: opaque pixels are never black, black is the mask colour.
 inline constexpr Rgba kShadow = Rgb8(0, 0, 0, 0.45f);
-inline constexpr Rgba kHighlight = Rgb8(255, 255, 255, 0.22f);
 inline constexpr Rgba kGlyph = Rgb8(226, 232, 242);
 
 inline constexpr Rgba kPanelTop = Rgb8(57, 60, 67);

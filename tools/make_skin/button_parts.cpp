@@ -1,8 +1,9 @@
 #include <string>
+#include <utility>
 
-#include "tools/art/looks.hpp"
 #include "parts.hpp"
 #include "tools/art/glyphs.hpp"
+#include "tools/art/looks.hpp"
 #include "tools/art/theme.hpp"
 
 namespace kvx {

@@ -1,7 +1,7 @@
 #include <string>
 
-#include "tools/art/looks.hpp"
 #include "parts.hpp"
+#include "tools/art/looks.hpp"
 #include "tools/art/theme.hpp"
 
 namespace kvx {

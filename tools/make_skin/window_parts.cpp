@@ -1,6 +1,9 @@
-#include "tools/art/looks.hpp"
+#include <string>
+#include <utility>
+
 #include "parts.hpp"
 #include "tools/art/glyphs.hpp"
+#include "tools/art/looks.hpp"
 #include "tools/art/theme.hpp"
 
 namespace kvx {
