@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/fps.hpp"
+#include "core/runtime.hpp"
 #include "platform/platform.hpp"
 
 namespace kvx::studio {
@@ -23,20 +24,26 @@ void RequestExit() { g_exit = true; }
 void Start() {
     g_exit = false;
     Graphics(1024, 768, 32, 75);
+    KVX_InitGUI(2);
+    KVX_Background("./KVX_Demos/KorvexStudio-1024.png");
     zglSetSwapInterval(0);
 }
 
 bool Frame() {
     if (g_exit || AppTerminate()) return false;
     Cls();
-    KVX_FpsTick();
+    KVX_RefreshGui();
     DrawStatusLine();
     zglSwapBuffers();
     FlushMem();
     return true;
 }
 
-void Shutdown() { EndGraphics(); }
+void Shutdown() {
+    KVX_FreeBackground();
+    KVX_ClearGui();
+    EndGraphics();
+}
 
 int Run() {
     Start();

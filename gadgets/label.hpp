@@ -1,0 +1,24 @@
+#pragma once
+// Text in a colour and an alignment, "|" starting a new line; the caption of many gadgets.
+#include "core/gadget.hpp"
+
+namespace kvx {
+
+class KVX_Label;
+using KVX_LabelRef = std::shared_ptr<KVX_Label>;
+
+class KVX_Label : public KVX_Gadget {
+public:
+    uint8_t Align = 0;     // 1 starts at x, 2 centres on x, 3 ends at x; anything else draws nothing
+    int32_t MaxChars = 0;  // when not 0, only that many characters are drawn
+
+    uint8_t Kind() const override { return KVX_KindLabel; }
+    static KVX_LabelRef Create(const KVX_GadgetRef& parent, const std::string& text, int x, int y, int align,
+                               const KVX_ColorRef& color);
+    void Update(KVX_Gadget* parent) override;
+    void Free() override;
+};
+
+void DrawMultiline(std::string text, int x, int y, int align, int areaWidth, const KVX_ColorRef& color);
+
+}  // namespace kvx

@@ -1,0 +1,189 @@
+#include "gadgets/window.hpp"
+
+#include <algorithm>
+
+#include "core/drawing.hpp"
+#include "core/mouse.hpp"
+#include "core/skin.hpp"
+#include "gadgets/label.hpp"
+#include "platform/platform.hpp"
+
+namespace kvx {
+namespace {
+
+constexpr int kDesktopStyle = 10;
+
+int LoadTitlePiece(const std::string& file, int width, int height) {
+    return HandleFromImage(LoadImage(ResizePixmap(LoadPixmap(SkinPath(file)), width, height), -1));
+}
+
+KVX_CustomButtonRef MakeTitleButton(const KVX_WindowRef& window, int x, const std::string& piece,
+                                    const std::string& tooltip) {
+    const int size = window->TitleHeight - 2;
+    auto button = KVX_CustomButton::Create(window, "", x, -window->TitleHeight, size, size,
+                                           SkinPath("Window_" + piece + "_hi.png"),
+                                           SkinPath("Window_" + piece + "_un.png"),
+                                           SkinPath("Window_" + piece + "_se.png"), 0);
+    button->Tooltip = tooltip;
+    return button;
+}
+
+}  // namespace
+
+KVX_WindowRef KVX_Window::Create(const std::string& caption, int x, int y, int width, int height, int lockButton,
+                                 int minimiseButton, int closeButton, int style) {
+    auto window = MakeGadget<KVX_Window>();
+    window->Text = caption;
+    window->Style = style;
+    window->TitleHeight = 20;
+    window->X = x;
+    window->Y = y;
+    window->Width = width;
+    window->Height = height - window->TitleHeight;
+    if (style != kDesktopStyle) {
+        const int th = window->TitleHeight;
+        window->TitleLeft = LoadTitlePiece("Window_title_left_se.png", 15, th);
+        window->CapWidth = ImageWidth(ImageFromHandle(window->TitleLeft));
+        const int middle = window->Width - 2 * window->CapWidth;
+        window->TitleMiddle = LoadTitlePiece("Window_title_middle_se.png", middle, th);
+        window->TitleRight = LoadTitlePiece("Window_title_right_se.png", 15, th);
+        window->TitleLeftOff = LoadTitlePiece("Window_title_left_un.png", 15, th);
+        window->TitleMiddleOff = LoadTitlePiece("Window_title_middle_un.png", middle, th);
+        window->TitleRightOff = LoadTitlePiece("Window_title_right_un.png", 15, th);
+        window->BodyImage = LoadSizedImage(SkinPath("Window_Body.png"), window->Width, window->Height,
+                                           ToARGB(KVX_SchemeColors.WindowBodyEdgeA),
+                                           ToARGB(KVX_SchemeColors.WindowBodyEdgeB), 1);
+    }
+    const int th = window->TitleHeight;
+    if (closeButton == 1) window->CloseButton = MakeTitleButton(window, window->Width - (th + 4), "Close", "Close");
+    if (minimiseButton == 1) {
+        const int mx = window->CloseButton ? window->Width - 2 * (th + 1) - 2 : window->Width - (th + 4);
+        window->MinimiseButton = MakeTitleButton(window, mx, "Minimize", "Minimize");
+    }
+    if (lockButton == 1) window->LockButton = MakeTitleButton(window, 5, "Lock", "Lock");
+    window->Caption = KVX_Label::Create(window, caption, window->Width / 2, th / 2 - KVX_LineHeight / 2 - th, 2,
+                                        KVX_SchemeColors.WindowCaptionActive);
+    KVX_DeactivateWindows();
+    window->State = 1;
+    KVX_GadgetList.push_back(window);
+    return window;
+}
+
+void KVX_Window::Update(KVX_Gadget*) {
+    if (Hidden) return;
+    if (ClickSound && !ClickLatch) {
+        PlaySound(SoundFromHandle(ClickSound));
+        ClickLatch = 1;
+    }
+    if (Disabled == 1 && KVX_ClickedWindow == Handle && KVX_ActivationAllowed == 1) Activate();
+    DetectClick();
+    if (!Locked) Drag();
+    Draw();
+    if (Caption) {
+        Caption->Text = Text;
+        Caption->Color = Disabled ? KVX_SchemeColors.WindowCaptionInactive : KVX_SchemeColors.WindowCaptionActive;
+    }
+    // Keep this window alive while its close button frees it.
+    const KVX_GadgetRef self = shared_from_this();
+    HandleTitleButtons();
+    AbsX = X;
+    AbsY = Y + TitleHeight + 1;
+    KVX_UpdateChildren(Children, this);
+    ResetDrawState();
+}
+
+void KVX_Window::DetectClick() {
+    const int area = Minimised ? TitleHeight : Height + TitleHeight;
+    if (KVX_Mouse.MouseIn(X, Y, Width, area, false) && KVX_Mouse.LeftHit && !ComboOpen && !MenuOpen) {
+        State = 0;
+        KVX_ClickedWindow = Handle;
+        ClickedInBody = KVX_Mouse.Y > Y + TitleHeight ? 1 : 0;
+    } else {
+        State = 1;
+    }
+}
+
+void KVX_Window::Drag() {
+    if (Dragging == 1 && Style != kDesktopStyle && !MenuOpen) {
+        X = KVX_Mouse.X - DragDX;
+        Y = KVX_Mouse.Y - DragDY;
+        KVX_WindowDragging = 1;
+    } else {
+        DragDX = KVX_Mouse.X - X;
+        DragDY = KVX_Mouse.Y - Y;
+        KVX_WindowDragging = 0;
+    }
+    if (MenuBarExists == 1 && Y < 20) {
+        Y = 20;
+        MoveMouse(KVX_Mouse.X, 20);
+    }
+    const int left = X + (LockButton ? TitleHeight + 1 : 0);
+    int width = Width;
+    if (MinimiseButton) width = CloseButton ? Width - 2 * TitleHeight : Width - TitleHeight;
+    Dragging = KVX_Mouse.MouseIn(left, Y, width, TitleHeight, false) && KVX_Mouse.LeftDown && !Disabled &&
+                       !ClickedInBody && KVX_PressReleased == 1
+                   ? 1
+                   : 0;
+}
+
+void KVX_Window::Draw() {
+    SetBlend(3);
+    if (Caption) Caption->Alpha = Alpha;
+    for (const KVX_CustomButtonRef& button : {CloseButton, MinimiseButton, LockButton}) {
+        if (button) button->Alpha = Alpha;
+    }
+    if (Style == kDesktopStyle) return;
+    SetAlpha(Alpha / 4);
+    if (!Minimised) DrawImageHandle(BodyImage, X + 4, Y + TitleHeight + 4, KVX_BlackColor, 0);
+    DrawImageHandle(TitleLeftOff, X + 4, Y + 4, KVX_BlackColor, 0);
+    DrawImageHandle(TitleMiddleOff, X + CapWidth + 4, Y + 4, KVX_BlackColor, 0);
+    DrawImageHandle(TitleRightOff, X + Width - CapWidth + 4, Y + 4, KVX_BlackColor, 0);
+    SetAlpha(Alpha);
+    if (!Minimised) DrawImageHandle(BodyImage, X, Y + TitleHeight, KVX_WhiteColor, 0);
+    const bool off = Disabled == 1;
+    DrawImageHandle(off ? TitleLeftOff : TitleLeft, X, Y, KVX_WhiteColor, 0);
+    DrawImageHandle(off ? TitleMiddleOff : TitleMiddle, X + CapWidth, Y, KVX_WhiteColor, 0);
+    DrawImageHandle(off ? TitleRightOff : TitleRight, X + Width - CapWidth, Y, KVX_WhiteColor, 0);
+}
+
+void KVX_Window::HandleTitleButtons() {
+    if (CloseButton && CloseButton->Clicked()) Free();
+    if (MinimiseButton && MinimiseButton->Clicked()) ToggleMinimise();
+    if (LockButton && LockButton->Clicked()) ToggleLock();
+}
+
+void KVX_Window::ToggleMinimise() {
+    Minimised = 1 - Minimised;
+    KVX_SetChildrenHidden(Children, uint8_t(Minimised));
+    if (Caption) Caption->Hidden = 0;
+    for (const KVX_CustomButtonRef& button : {CloseButton, MinimiseButton, LockButton}) {
+        if (button) button->Hidden = 0;
+    }
+}
+
+void KVX_Window::ToggleLock() { Locked = 1 - Locked; }
+
+void KVX_Window::Activate() {
+    KVX_DeactivateWindows();
+    if (Style != kDesktopStyle) {
+        const KVX_WindowRef self = std::static_pointer_cast<KVX_Window>(shared_from_this());
+        std::erase(KVX_GadgetList, self);
+        KVX_GadgetList.push_back(self);
+    }
+    Disabled = 0;
+}
+
+void KVX_Window::Free() {
+    for (int32_t* image : {&TitleLeft, &TitleMiddle, &TitleRight, &TitleLeftOff, &TitleMiddleOff, &TitleRightOff,
+                           &BodyImage, &ClickSound}) {
+        ReleaseHandleField(*image);
+    }
+    Caption = nullptr;
+    CloseButton = MinimiseButton = LockButton = nullptr;
+    Closed = 1;
+    KVX_FreeChildren(Children);
+    const KVX_GadgetRef self = shared_from_this();
+    std::erase_if(KVX_GadgetList, [&](const KVX_WindowRef& w) { return w == self; });
+}
+
+}  // namespace kvx

@@ -1,0 +1,40 @@
+#pragma once
+// Top-level windows: a draggable skinned title bar with close, minimise and lock buttons, a body
+// with a drop shadow, and the gadgets inside. Style 10 is the invisible full-screen desktop.
+#include "core/gadget.hpp"
+#include "core/runtime.hpp"
+#include "gadgets/custom_button.hpp"
+
+namespace kvx {
+
+class KVX_Window : public KVX_Gadget {
+public:
+    uint8_t ClickedInBody = 0;
+    int32_t TitleLeft = 0, TitleMiddle = 0, TitleRight = 0;
+    int32_t TitleLeftOff = 0, TitleMiddleOff = 0, TitleRightOff = 0;
+    int32_t BodyImage = 0;
+    int32_t CapWidth = 0;
+    int32_t TitleHeight = 0;
+    int32_t Dragging = 0;
+    int32_t DragDX = 0, DragDY = 0;
+    int32_t Minimised = 0;
+    int32_t Locked = 0;
+    KVX_CustomButtonRef CloseButton, MinimiseButton, LockButton;
+
+    uint8_t Kind() const override { return KVX_KindWindow; }
+    static KVX_WindowRef Create(const std::string& caption, int x, int y, int width, int height, int lockButton,
+                                int minimiseButton, int closeButton, int style = 20);
+    void Update(KVX_Gadget* unused) override;
+    void ToggleMinimise();
+    void ToggleLock();
+    void Activate();
+    void Free() override;
+
+private:
+    void DetectClick();
+    void Drag();
+    void Draw();
+    void HandleTitleButtons();
+};
+
+}  // namespace kvx
