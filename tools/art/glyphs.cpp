@@ -1,5 +1,7 @@
 #include "glyphs.hpp"
 
+#include <algorithm>
+
 namespace kvx::art {
 
 Shape ArrowHead(Point c, float size, Direction direction) {
@@ -30,23 +32,29 @@ Shape Cross(Point c, float size, float halfWidth) {
 }
 
 Shape QuestionMark(Point c, float height, float halfWidth) {
-    const float radius = height * 0.2f;
-    const Point hook{c.x, c.y - height * 0.2f};
+    const float top = c.y - height / 2, bottom = c.y + height / 2;
+    const float dotRadius = halfWidth * 1.2f, gap = std::max(halfWidth, 0.08f * height);
+    const Point dot{c.x, bottom - dotRadius};
+    const float radius = height * 0.21f;
+    const Point hook{c.x, top + halfWidth + radius};
     const Point hookEnd{hook.x + radius * 0.7071f, hook.y + radius * 0.7071f};
+    const float stemEnd = dot.y - dotRadius - gap - halfWidth;
     return Union({Arc(hook, radius, 180, 405, halfWidth),
-                  Polyline({hookEnd, {c.x, c.y + height * 0.08f}, {c.x, c.y + height * 0.16f}}, halfWidth),
-                  Circle({c.x, c.y + height * 0.38f}, halfWidth * 1.2f)});
+                  Polyline({hookEnd, {c.x, std::min(stemEnd, hookEnd.y + radius * 0.5f)}, {c.x, stemEnd}}, halfWidth),
+                  Circle(dot, dotRadius)});
 }
 
 Shape ExclamationMark(Point c, float height, float halfWidth) {
     const float r = halfWidth * 0.35f;
-    const float top = c.y - height * 0.42f + r, bottom = c.y + height * 0.16f;
+    const float dotRadius = halfWidth * 1.1f, gap = std::max(halfWidth, 0.08f * height);
+    const Point dot{c.x, c.y + height / 2 - dotRadius};
+    const float top = c.y - height / 2 + r, bottom = dot.y - dotRadius - gap - r;
     return Union({Grow(Polygon({{c.x - halfWidth * 1.1f + r, top},
                                 {c.x + halfWidth * 1.1f - r, top},
                                 {c.x + halfWidth * 0.7f - r, bottom},
                                 {c.x - halfWidth * 0.7f + r, bottom}}),
                        r),
-                  Circle({c.x, c.y + height * 0.36f}, halfWidth * 1.1f)});
+                  Circle(dot, dotRadius)});
 }
 
 Padlock MakePadlock(Point c, float size) {

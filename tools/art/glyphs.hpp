@@ -10,7 +10,7 @@ enum class Direction { Left, Right, Up, Down };
 Shape ArrowHead(Point centre, float size, Direction direction);
 Shape Tick(Point centre, float size, float halfWidth);
 Shape Cross(Point centre, float size, float halfWidth);
-// Marks `height` tall (dot included), strokes of the given half width.
+// Marks exactly `height` tall (dot included), centred on `centre`.
 Shape QuestionMark(Point centre, float height, float halfWidth);
 Shape ExclamationMark(Point centre, float height, float halfWidth);
 

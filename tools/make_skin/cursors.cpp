@@ -70,7 +70,7 @@ void PaintBadge(Canvas& cell, const CursorStyle& style, Point centre, float radi
     cell.Fill(Grow(disc, 1.1f), kCursorOutline);
     cell.Fill(disc, VerticalGradient(centre.y - radius, centre.y + radius,
                                      {{0, Shade(style.badgeLight, 0.35f * glow)}, {1, style.badgeDark}}));
-    cell.Fill(QuestionMark({centre.x, centre.y + 0.2f}, radius * 1.45f, radius * 0.17f), Rgb8(255, 255, 255));
+    cell.Fill(QuestionMark(centre, radius * 1.55f, radius * 0.2f), Rgb8(255, 255, 255));
 }
 
 void PaintSpinner(Canvas& cell, const CursorStyle& style, Point centre, float headDegrees) {
