@@ -82,7 +82,7 @@ void Fields(const MockupPainter& p, int ox, int oy) {
 
     p.Put(p.Framed("Scrollbar_Horizontal_Body.png", 160, 16, kEdgeA, kEdgeB, 2), ox + 10, oy + 162);
     p.Bevel(ox + 60, oy + 163, 30, 14, kThumb, kThumbLight, kThumbDark, 1, 1.0f);
-    p.Put(p.Framed("Scrollbar_Vertical_Body.png", 16, 120, kEdgeA, kEdgeB, 2), ox + 352, oy + 130 - 84);
+    p.Put(p.Framed("Scrollbar_Vertical_Body.png", 16, 120, kEdgeA, kEdgeB, 2), ox + 352, oy + 46);
     p.Bevel(ox + 353, oy + 70, 14, 30, kThumb, kThumbLight, kThumbDark, 1, 1.0f);
 
     p.Put(p.Framed("Input_Unselect.png", 120, l + 1, kEdgeB, kEdgeA, 2), ox + 190, oy + 162);

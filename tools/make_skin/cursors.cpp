@@ -37,7 +37,7 @@ CursorStyle Set2() {
             theme::kAccentLight, theme::kAccentDark, theme::kAccentLight};
 }
 
-// The arrow's tip sits on the cell's top-left pixel, the hot spot.
+// The outline round the arrow's tip covers the cell's top-left pixel, the hot spot.
 constexpr Point kTip{1.0f, 1.0f};
 constexpr Point kAxis{0.40f, 0.916f};  // from the tip towards the tail
 constexpr float kAxisLength = 19.5f;
