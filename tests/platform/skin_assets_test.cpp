@@ -114,6 +114,11 @@ int VisibleBlackPixels(const Pixmap& pixmap) {
                              [](uint32_t p) { return (p & 0xFFFFFFu) == 0 && (p >> 24) != 0; }));
 }
 
+// Transparent pixels are stored black, so resizing blends nothing stray into the edges.
+int ColouredTransparentPixels(const Pixmap& pixmap) {
+    return int(std::count_if(pixmap.pixels.begin(), pixmap.pixels.end(), [](uint32_t p) { return p >> 24 == 0 && p != 0; }));
+}
+
 TEST(SkinAssets, SkinTableFilesHaveTheirStoredSizesAndAlphaLayout) {
     std::set<std::string> expected;
     for (const Entry& entry : kSkin) {
@@ -142,6 +147,7 @@ TEST(SkinAssets, NoVisiblePixelIsTheMaskColour) {
         const PixmapPtr pixmap = LoadPixmap((Graphics() / "Default_Skin" / entry.name).string());
         ASSERT_TRUE(pixmap);
         EXPECT_EQ(VisibleBlackPixels(*pixmap), 0);
+        EXPECT_EQ(ColouredTransparentPixels(*pixmap), 0);
         if (!entry.alpha) {
             EXPECT_TRUE(std::all_of(pixmap->pixels.begin(), pixmap->pixels.end(), [](uint32_t p) { return p >> 24 == 255; }));
         }
@@ -151,6 +157,7 @@ TEST(SkinAssets, NoVisiblePixelIsTheMaskColour) {
         const PixmapPtr pixmap = LoadPixmap((Graphics() / strip.name).string());
         ASSERT_TRUE(pixmap);
         EXPECT_EQ(VisibleBlackPixels(*pixmap), 0);
+        EXPECT_EQ(ColouredTransparentPixels(*pixmap), 0);
     }
 }
 
