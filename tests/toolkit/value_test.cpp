@@ -1,4 +1,4 @@
-// Value box: stepping clamped to the range, the value text, re-reading the field after editing,
+// Value box: steps clamped to the range, the value text, re-reading the field after editing,
 // the wheel and the arrows' shared repeat.
 #include "core/mouse.hpp"
 #include "core/runtime.hpp"
@@ -10,20 +10,15 @@
 namespace kvx {
 namespace {
 
-using testing::KeyboardTest;
-
-class ValueTest : public KeyboardTest {
+class ValueTest : public testing::KeyboardTest {
 protected:
     void SetUp() override {
         KeyboardTest::SetUp();
         KVX_Mouse = KVX_MouseState{};
-        ComboOpen = MenuOpen = 0;
         window = KVX_Window::Create("Values", 100, 100, 400, 300, 0, 0, 0);
     }
-    KVX_ValueRef MakeBox(float value, float step, float minimum, float maximum, int integerOnly) {
-        KVX_ValueRef box = KVX_Value::Create(window, "Size :", 80, 30, 8, value, step, minimum, maximum, integerOnly);
-        Frame();
-        return box;
+    KVX_ValueRef Box(float value, float step, float minimum, float maximum, int integerOnly) {
+        return KVX_Value::Create(window, "Size :", 80, 30, 8, value, step, minimum, maximum, integerOnly);
     }
     static std::string Field(const KVX_ValueRef& box) { return box->ValueInput->Text; }
     KVX_WindowRef window;
@@ -31,111 +26,71 @@ protected:
 
 TEST(ValueTextTest, WholeNumbersTruncateTowardZeroAndOthersKeepNineDigits) {
     EXPECT_EQ(ValueText(5.f, 0), "5.00000000");
-    EXPECT_EQ(ValueText(100.f, 0), "100.000000");
     EXPECT_EQ(ValueText(0.5f, 0), "0.500000000");
-    EXPECT_EQ(ValueText(2.7f, 1), "2");
     EXPECT_EQ(ValueText(-2.7f, 1), "-2");
     EXPECT_EQ(ValueText(-0.5f, 1), "0");
     EXPECT_EQ(ValueText(3.0e9f, 1), "3000000000") << "beyond the 32-bit range";
 }
 
-TEST_F(ValueTest, StepsAreClampedToTheRange) {
-    KVX_ValueRef box = MakeBox(5.f, 2.f, 0.f, 6.f, 0);
-    EXPECT_EQ(Field(box), "5.00000000");
+TEST_F(ValueTest, StepsAreClampedAndWholeNumbersShowTruncated) {
+    KVX_ValueRef box = Box(5.f, 2.f, 0.f, 6.f, 0);
     box->Increment();
     EXPECT_FLOAT_EQ(box->Value, 6.f) << "5 + 2 stops at the maximum";
     EXPECT_EQ(Field(box), "6.00000000");
     for (int i = 0; i < 4; ++i) box->Decrement();
     EXPECT_FLOAT_EQ(box->Value, 0.f);
-    EXPECT_EQ(Field(box), "0.00000000");
 
-    // A value written into the field from outside the range is clamped when it is re-read.
-    box->ValueInput->Text = "42";
+    KVX_ValueRef whole = Box(2.7f, 1.f, 0.f, 10.f, 1);
+    EXPECT_EQ(Field(whole), "2");
+    EXPECT_FLOAT_EQ(whole->Value, 2.7f) << "unchanged until the field is read";
     Frame();
-    EXPECT_FLOAT_EQ(box->Value, 6.f);
-    EXPECT_EQ(Field(box), "6.00000000");
-}
-
-TEST_F(ValueTest, IntegerBoxesShowTheTruncatedValueAndTakeItOnTheNextRead) {
-    KVX_ValueRef box = KVX_Value::Create(window, "N :", 80, 30, 8, 2.7f, 1.f, 0.f, 10.f, 1);
-    EXPECT_EQ(Field(box), "2");
-    EXPECT_FLOAT_EQ(box->Value, 2.7f) << "unchanged until the field is read";
-    Frame();
-    EXPECT_FLOAT_EQ(box->Value, 2.f);
-    EXPECT_EQ(box->ValueInput->MaxChar, 255);
-    EXPECT_EQ(box->UpButton->X, box->Width + 1);
-    EXPECT_EQ(box->DownButton->Y, box->Height / 2 + 1);
+    EXPECT_FLOAT_EQ(whole->Value, 2.f);
 }
 
 TEST_F(ValueTest, ATypedTextIsReadWhenEditingEnds) {
-    KVX_ValueRef box = MakeBox(5.f, 1.f, 3.f, 9.f, 1);
-    const KVX_InputRef& field = box->ValueInput;
+    KVX_ValueRef box = Box(5.f, 1.f, 3.f, 9.f, 1);
+    Frame();
+    const KVX_InputRef field = box->ValueInput;
     Click(field->AbsX + 2, field->AbsY + 5);
-    ASSERT_EQ(field->State, 1);
     Tap(KEY_DELETE);
     Type("abc");
-    Frames(3);
     EXPECT_EQ(Field(box), "abc") << "not overwritten while edited";
-    EXPECT_FLOAT_EQ(box->Value, 5.f);
     box->Increment();
     EXPECT_EQ(Field(box), "6") << "the arrows still rewrite the field";
-
     Tap(KEY_END);
     Tap(KEY_BACKSPACE);
     Type("abc");
     headless::PressKey(KEY_ENTER);
-    Frame();
-    headless::ReleaseKey(KEY_ENTER);
-    ASSERT_EQ(field->State, 0);
-    Frame();
+    Frames(2);
     EXPECT_FLOAT_EQ(box->Value, 3.f) << "no number reads as 0, clamped to the minimum";
     EXPECT_EQ(Field(box), "3");
-
-    Click(field->AbsX + 2, field->AbsY + 5);
-    Tap(KEY_DELETE);
-    Type("7x2");
-    Click(field->AbsX + field->Width + 100, field->AbsY + 5);
-    EXPECT_FLOAT_EQ(box->Value, 7.f) << "the leading number counts";
-    EXPECT_EQ(Field(box), "7");
+    headless::ReleaseKey(KEY_ENTER);
 }
 
 TEST_F(ValueTest, TheWheelStepsOnlyAnEnabledBoxUnderThePointer) {
-    KVX_ValueRef box = MakeBox(5.f, 1.f, 0.f, 10.f, 1);
+    KVX_ValueRef box = Box(5.f, 1.f, 0.f, 10.f, 1);
+    Frame();
     MoveTo(box->AbsX + 5, box->AbsY + 5);
     headless::Wheel(1);
     Frame();
-    EXPECT_FLOAT_EQ(box->Value, 4.f) << "the wheel turned away decrements";
-    headless::Wheel(-1);
-    Frame();
-    EXPECT_FLOAT_EQ(box->Value, 5.f);
-
+    EXPECT_FLOAT_EQ(box->Value, 4.f);
     box->Disabled = 1;
-    headless::Wheel(-1);
+    headless::Wheel(1);
     Frame();
-    EXPECT_FLOAT_EQ(box->Value, 5.f);
+    EXPECT_FLOAT_EQ(box->Value, 4.f);
     EXPECT_EQ(box->ValueInput->Disabled, 1) << "the field takes the box's state";
-    EXPECT_EQ(box->UpButton->Disabled, 1);
-
-    box->Disabled = 0;
-    MoveTo(box->AbsX - 40, box->AbsY + 5);
-    headless::Wheel(-1);
-    Frame();
-    EXPECT_FLOAT_EQ(box->Value, 5.f) << "not over the field";
 }
 
 TEST_F(ValueTest, HeldArrowsStepEvery150Milliseconds) {
-    KVX_ValueRef box = MakeBox(5.f, 1.f, 0.f, 100.f, 1);
+    KVX_ValueRef box = Box(5.f, 1.f, 0.f, 100.f, 1);
+    Frame();
     headless::SetClock(1000);
-    const KVX_CustomButtonRef& up = box->UpButton;
-    headless::MoveMouse(up->AbsX + 3, up->AbsY + 2);
+    headless::MoveMouse(box->UpButton->AbsX + 3, box->UpButton->AbsY + 2);
     headless::PressMouse(1);
-    Frame();
-    EXPECT_FLOAT_EQ(box->Value, 5.f) << "the arrow reports the press during the child pass";
-    Frame();
+    Frames(2);
     EXPECT_FLOAT_EQ(box->Value, 6.f);
-    Frames(3);
     headless::AdvanceClock(150);
-    Frame();
+    Frames(3);
     EXPECT_FLOAT_EQ(box->Value, 6.f);
     headless::AdvanceClock(1);
     Frame();
@@ -143,8 +98,7 @@ TEST_F(ValueTest, HeldArrowsStepEvery150Milliseconds) {
     headless::ReleaseMouse(1);
     Frame();
 
-    const KVX_CustomButtonRef& down = box->DownButton;
-    headless::MoveMouse(down->AbsX + 3, down->AbsY + 2);
+    headless::MoveMouse(box->DownButton->AbsX + 3, box->DownButton->AbsY + 2);
     headless::PressMouse(1);
     Frames(2);
     EXPECT_FLOAT_EQ(box->Value, 7.f) << "both arrows share the repeat timer";
@@ -152,7 +106,6 @@ TEST_F(ValueTest, HeldArrowsStepEvery150Milliseconds) {
     Frame();
     EXPECT_FLOAT_EQ(box->Value, 6.f);
     headless::ReleaseMouse(1);
-    Frame();
 }
 
 }  // namespace
