@@ -30,19 +30,21 @@ Canvas OpenCombo() {
     return field;
 }
 
-Canvas ProgressBar() {
-    Canvas bar(256, 18);
-    bar.Cover(VerticalGradient(0, 18, {{0, Rgb8(86, 196, 236)},
+// The body shows the filled look; the smaller bar image slides over the part still empty.
+Canvas ProgressFill(int height) {
+    Canvas bar(256, height);
+    const float h = float(height);
+    bar.Cover(VerticalGradient(0, h, {{0, Rgb8(86, 196, 236)},
                                        {0.45f, theme::kSelectionLight},
                                        {0.55f, theme::kSelection},
                                        {1, theme::kSelectionDark}}));
     // Gentle diagonal bands, the usual sign of a progress bar.
     for (int i = -2; i < 256 / 16 + 2; ++i) {
         const float x = i * 16.0f;
-        bar.Fill(Polygon({{x, 18}, {x + 8, 18}, {x + 17, 0}, {x + 9, 0}}), Rgb8(255, 255, 255, 0.07f));
+        bar.Fill(Polygon({{x, h}, {x + 8, h}, {x + 17, 0}, {x + 9, 0}}), Rgb8(255, 255, 255, 0.07f));
     }
     bar.Fill(RoundRect(0, 0, 256, 1), Rgb8(170, 230, 250, 0.6f));
-    bar.Fill(RoundRect(0, 17, 256, 18), Rgb8(0, 60, 86, 0.8f));
+    bar.Fill(RoundRect(0, h - 1, 256, h), Rgb8(0, 60, 86, 0.8f));
     return bar;
 }
 
@@ -79,8 +81,8 @@ Canvas ListBody() {
 void WriteFieldParts(SkinWriter& out) {
     out.SkinImage("Input_Unselect.png", Sunken(256, 20, theme::kFieldTop, theme::kFieldBottom), Layout::Rgb);
     out.SkinImage("Input_Select.png", FocusedInput(), Layout::Rgb);
-    out.SkinImage("Progress_Body.png", Sunken(256, 21, Rgb8(22, 24, 28), Rgb8(36, 39, 44), 0.5f), Layout::Rgb);
-    out.SkinImage("Progress_Bar.png", ProgressBar(), Layout::Rgb);
+    out.SkinImage("Progress_Body.png", ProgressFill(21), Layout::Rgb);
+    out.SkinImage("Progress_Bar.png", Sunken(256, 18, Rgb8(22, 24, 28), Rgb8(36, 39, 44), 0.5f), Layout::Rgb);
     out.SkinImage("Combo_Body_un.png", Sunken(256, 20, Rgb8(30, 33, 38), Rgb8(42, 45, 51), 0.3f), Layout::Rgb);
     out.SkinImage("Combo_Body_se.png", OpenCombo(), Layout::Rgb);
     out.SkinImage("Combo_Bar_un.png", ComboRow(false), Layout::Rgb);
