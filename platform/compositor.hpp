@@ -1,8 +1,9 @@
 #pragma once
 // The software compositor: every pixel the user sees is written here.
-// Pixels of the target are 0x00RRGGBB; image frames are premultiplied 0xAARRGGBB with per-row
-// spans. Blending is exact to within one step per channel of a real-valued rendering, and the
-// integer kernels give the same bits whichever instruction set runs them.
+// Pixels of the target are 0x00RRGGBB; image frames are straight and premultiplied 0xAARRGGBB with
+// per-row spans. Blending is exact to within one step per channel of a real-valued rendering
+// (alpha blending rounds once, so within half a step and a little), and the integer kernels give
+// the same bits whichever instruction set runs them.
 #include <cstdint>
 
 #include "platform/image.hpp"
@@ -26,6 +27,11 @@ struct Paint {
     float alpha = 1.f;
     int blend = 1;
 };
+
+// The kernels use AVX2 where the processor has it and plain x86-64 code otherwise. Tests and the
+// benchmark switch to the plain code to check that both give the same pixels.
+bool Avx2KernelsAvailable();
+void UsePlainKernels(bool plain);
 
 void Clear(const Target& target, const Clip& clip, uint32_t xrgb);
 void FillRect(const Target& target, const Clip& clip, int x, int y, int w, int h, const Paint& paint);
