@@ -31,6 +31,8 @@ KVX_Cursor KVX_Cursors[3];
 namespace {
 
 int32_t g_background = 0;
+int32_t g_refreshDepth = 0;
+uint32_t g_refreshSerial = 0;
 KVX_RefreshPass g_dropDownPass = nullptr;
 KVX_RefreshPass g_menuPass = nullptr;
 
@@ -66,7 +68,12 @@ void KVX_Background(const std::string& path) {
 
 void KVX_FreeBackground() { ReleaseHandleField(g_background); }
 
+bool KVX_InsideRefresh() { return g_refreshDepth > 0; }
+uint32_t KVX_RefreshSerial() { return g_refreshSerial; }
+
 void KVX_RefreshGui() {
+    ++g_refreshDepth;
+    ++g_refreshSerial;
     if (g_background) DrawImageHandle(g_background, 0, 0, KVX_WhiteColor, 0);
     KVX_Mouse.Update();
     // A window activated in this pass moves to the end and is reached (and drawn) again there.
@@ -80,6 +87,7 @@ void KVX_RefreshGui() {
     KVX_DrawCursor(KVX_CursorKind);
     KVX_FpsTick();
     SetImageFont(KVX_GuiFont);
+    --g_refreshDepth;
 }
 
 void KVX_ClearGui() {

@@ -40,6 +40,10 @@ void KVX_InitGUI(int cursorSet);
 void KVX_Background(const std::string& path);
 void KVX_FreeBackground();
 void KVX_RefreshGui();
+// Whether a refresh pass is running now (code called from it must not start another), and how
+// many passes have begun so far.
+bool KVX_InsideRefresh();
+uint32_t KVX_RefreshSerial();
 void KVX_ClearGui();
 void KVX_DeactivateWindows();
 KVX_WindowRef KVX_ActiveWindowAt(bool titleOnly);
