@@ -22,7 +22,8 @@ bool LayoutOf(int kind, int set, StripLayout& layout) {
                                         {"Mouse02_Help.png", 32, 32, 6},
                                         {"Mouse02_Busy.png", 32, 32, 6}};
     if ((set != 1 && set != 2) || (kind != 10 && kind != 20 && kind != 30)) return false;
-    layout = (set == 1 ? kSet1 : kSet2)[kind / 10 - 1];
+    const StripLayout* table = set == 1 ? kSet1 : kSet2;
+    layout = table[kind / 10 - 1];
     return true;
 }
 
