@@ -6,6 +6,7 @@
 #include "core/fps.hpp"
 #include "core/mouse.hpp"
 #include "core/skin.hpp"
+#include "gadgets/menu.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
 
@@ -99,6 +100,8 @@ void KVX_ClearGui() {
         std::erase(KVX_GadgetList, window);
     }
     KVX_DesktopWindow = nullptr;
+    // The menu bar belongs to the display it was made for.
+    KVX_ResetMenus();
     KVX_BitmapFont = nullptr;
     KVX_GuiFont = nullptr;
 }

@@ -113,9 +113,11 @@ void KVX_Window::Drag() {
         DragDY = KVX_Mouse.Y - Y;
         KVX_WindowDragging = 0;
     }
-    if (MenuBarExists == 1 && Y < 20) {
+    // Below a menu bar titled windows stay at y >= 20; the pointer is held back only while it
+    // drags the window, and the desktop never moves.
+    if (MenuBarExists == 1 && Y < 20 && Style != kDesktopStyle) {
         Y = 20;
-        MoveMouse(KVX_Mouse.X, 20);
+        if (Dragging == 1) MoveMouse(KVX_Mouse.X, 20);
     }
     const int left = X + (LockButton ? TitleHeight + 1 : 0);
     int width = Width;

@@ -2,6 +2,7 @@
 #include "core/mouse.hpp"
 #include "core/skin.hpp"
 #include "gadgets/label.hpp"
+#include "gadgets/menu.hpp"
 #include "gadgets/push_button.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
@@ -57,6 +58,17 @@ TEST_F(WindowTest, DraggingStartsOnTheGripOfTheActiveWindowOnly) {
     KVX_WindowRef closeOnly = KVX_Window::Create("C", 500, 400, 300, 200, 0, 0, 1);
     drag(500 + 270, 405, -100, 0);  // with only a close button the grip spans the whole title
     EXPECT_EQ(closeOnly->X, 400);
+}
+
+TEST_F(WindowTest, AMenuBarPinsTitledWindowsButNeverMovesTheDesktopOrThePointer) {
+    KVX_WindowRef window = KVX_Window::Create("W", 100, 5, 300, 200, 0, 0, 0);
+    KVX_Menu::Create("File");
+    MoveTo(500, 300);
+    Frame();
+    EXPECT_EQ(window->Y, 20);
+    EXPECT_EQ(KVX_DesktopWindow->Y, 0);
+    EXPECT_EQ(MouseY(), 300) << "no pointer jump when the bar appears";
+    KVX_ResetMenus();
 }
 
 TEST_F(WindowTest, MinimisingHidesTheGadgetsButNotTheTitle) {
