@@ -275,3 +275,22 @@ TEST_F(InputTest, TheClockMovesOnlyWhenTheTestSays) {
 
 }  // namespace
 }  // namespace kvx
+
+namespace kvx {
+namespace {
+
+TEST(GraphicsDeathTest, AMissingFullScreenModeStopsTheProgram) {
+    UseBackend(Backend::Headless);
+    headless::SetModes({{1024, 768, 32, 60}});
+    EXPECT_EXIT(Graphics(999, 555, 32, 60), ::testing::ExitedWithCode(1), "Graphics mode does not exist");
+    EXPECT_TRUE(GraphicsModeExists(1024, 768, 32, 0));
+    EXPECT_TRUE(GraphicsModeExists(1024, 768, 24, 0)) << "a 32-bit mode has 24-bit colour";
+    EXPECT_FALSE(GraphicsModeExists(1024, 768, 16, 0));
+    Graphics(999, 555, 0, 60);  // a window needs no full-screen mode
+    EXPECT_EQ(GraphicsWidth(), 999);
+    EndGraphics();
+    headless::Reset();
+}
+
+}  // namespace
+}  // namespace kvx
