@@ -22,7 +22,7 @@ int LoadBody(const std::string& file, int width, int height) {
 
 }  // namespace
 
-std::string ReadKey() {
+std::string ReadEditingKey() {
     static constexpr std::pair<int, const char*> kEditingKeys[] = {
         {KEY_ESCAPE, "KEY_ESCAPE"}, {KEY_RIGHT, "KEY_RIGHT"}, {KEY_LEFT, "KEY_LEFT"},
         {KEY_HOME, "KEY_HOME"},     {KEY_END, "KEY_END"},     {KEY_ENTER, "KEY_ENTER"},
@@ -31,6 +31,12 @@ std::string ReadKey() {
     for (const auto& [key, name] : kEditingKeys) {
         if (KeyDown(key)) return name;
     }
+    return "";
+}
+
+std::string ReadKey() {
+    const std::string key = ReadEditingKey();
+    if (!key.empty()) return key;
     const int code = GetChar();
     return code != 0 ? std::string(1, char(code)) : std::string();
 }
@@ -72,12 +78,16 @@ void KVX_Input::Update(KVX_Gadget* parent) {
                 PlaySound(SoundFromHandle(ClickSound));
                 ClickLatch = 1;
             }
-            std::string key;
+            // Editing keys are read as held states at the key pace, so a held key repeats. Typed
+            // characters are taken as they come: pacing them too lost letters of normal typing.
             if (KeyTimer.Check()) {
-                key = ReadKey();
+                const std::string key = ReadEditingKey();
                 KeyTimer = KVX_Timer::Create(kKeyPaceMs);
+                if (!key.empty()) visible = ApplyKey(key);
             }
-            if (!key.empty()) visible = ApplyKey(key);
+            for (int code = visible && State == 1 ? GetChar() : 0; code != 0; code = GetChar()) {
+                TypeCharacter(char(code));
+            }
         } else {
             ClickLatch = 0;
         }
@@ -161,8 +171,6 @@ void KVX_Input::TypeCharacter(char c) {
         CaretIndex = std::min(CaretIndex, MaxChar);
         CaretX = std::min(CaretX + CharWidth, NumChar * CharWidth);
     }
-    // One character per key pace, however fast they were typed.
-    FlushKeys();
 }
 
 void KVX_Input::Draw(int ax, int ay, bool editing) {

@@ -41,5 +41,7 @@ private:
 // The next key of the field: the name of the first held editing key ("KEY_ESCAPE", "KEY_RIGHT", ...),
 // else the next typed character as a one-character string, else "".
 std::string ReadKey();
+// Only the first held editing key's name, or "".
+std::string ReadEditingKey();
 
 }  // namespace kvx

@@ -54,23 +54,24 @@ TEST_F(InputTest, SizeLengthAndCharacterFilters) {
     Type("abcdefghijklmnopqrstuvwxy");
     EXPECT_EQ(field->Text, "\x10" "abcdefghijklmnopqrs");
 
-    // Two characters within one pace: the second is flushed; a held key repeats once per pace.
+    // Characters typed faster than the key pace are all kept; a held key repeats once per pace.
     KVX_InputRef other = Field("abcdef", 10, 80);
     ClickColumn(other, 6);
     headless::TypeChar('a');
     headless::TypeChar('b');
-    for (int i = 0; i < 2; ++i) {
-        headless::AdvanceClock(91);
-        Frame();
-    }
-    EXPECT_EQ(other->Text, "abcdefa");
+    Frame();
+    headless::TypeChar('c');
+    Frame();
+    EXPECT_EQ(other->Text, "abcdefabc");
+    headless::AdvanceClock(91);
+    Frame();
     headless::PressKey(KEY_LEFT);
     headless::AdvanceClock(91);
     Frames(3);
-    EXPECT_EQ(other->CaretIndex, 6);
+    EXPECT_EQ(other->CaretIndex, 8);
     headless::AdvanceClock(91);
     Frame();
-    EXPECT_EQ(other->CaretIndex, 5);
+    EXPECT_EQ(other->CaretIndex, 7);
     headless::ReleaseKey(KEY_LEFT);
 }
 
