@@ -16,14 +16,14 @@ int32_t KVX_ButtonBase::Clicked() {
 
 int32_t KVX_ButtonBase::Pressed() { return State == 2 ? 1 : 0; }
 
-void KVX_ButtonBase::HandleMouse(const KVX_Gadget* parent, int ax, int ay) {
+void KVX_ButtonBase::HandleMouse(const KVX_Gadget* parent, int ax, int ay, int32_t& pressedRegister) {
     State = 0;
     if (Caption) Caption->Text = Text;
     if (!ParentAcceptsInput(parent) || Disabled) return;
     const bool over = KVX_Mouse.MouseIn(ax, ay, Width, Height, false);
     if (over) State = 1;
     if (KVX_Mouse.LeftDown && KVX_Mouse.MouseIn(ax, ay, Width, Height, true)) {
-        KVX_PressedGadget = Handle;
+        pressedRegister = Handle;
         KVX_PressReleased = 0;
         State = 2;
         if (ClickSound && !ClickLatch) {
@@ -31,7 +31,7 @@ void KVX_ButtonBase::HandleMouse(const KVX_Gadget* parent, int ax, int ay) {
             ClickLatch = 1;
         }
     }
-    if (KVX_Mouse.LeftReleased && KVX_PressedGadget == Handle) {
+    if (KVX_Mouse.LeftReleased && pressedRegister == Handle) {
         KVX_PressReleased = 1;
         if (over) {
             ClickLatch = 0;

@@ -11,7 +11,8 @@ public:
 
 protected:
     // Resets State, re-captions and runs the four mouse tests; the caller draws by State.
-    void HandleMouse(const KVX_Gadget* parent, int ax, int ay);
+    // pressedRegister names the gadget that took the last press (buttons share KVX_PressedGadget).
+    void HandleMouse(const KVX_Gadget* parent, int ax, int ay, int32_t& pressedRegister);
     // State 0 restarts the tooltip delay.
     void RestartTooltipDelay();
 };

@@ -27,36 +27,12 @@ KVX_ColorIconRef KVX_ColorIcon::Create(const KVX_GadgetRef& parent, int x, int y
     return icon;
 }
 
-void KVX_ColorIcon::HandleIconMouse(const KVX_Gadget* parent, int ax, int ay) {
-    State = 0;
-    if (!ParentAcceptsInput(parent) || Disabled) return;
-    const bool over = KVX_Mouse.MouseIn(ax, ay, Width, Height, false);
-    if (over) State = 1;
-    if (KVX_Mouse.LeftDown && KVX_Mouse.MouseIn(ax, ay, Width, Height, true)) {
-        PressedIcon = Handle;
-        KVX_PressReleased = 0;
-        State = 2;
-        if (ClickSound && !ClickLatch) {
-            PlaySound(SoundFromHandle(ClickSound));
-            ClickLatch = 1;
-        }
-    }
-    if (KVX_Mouse.LeftReleased && PressedIcon == Handle) {
-        // Released anywhere, the press is over: windows may be dragged again.
-        KVX_PressReleased = 1;
-        if (over) {
-            ClickLatch = 0;
-            State = 3;
-        }
-    }
-}
-
 void KVX_ColorIcon::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
         SetBlend(3);
         SetAlpha(DrawAlpha());
-        HandleIconMouse(parent, ax, ay);
+        HandleMouse(parent, ax, ay, PressedIcon);
         // Pressed swaps the edges; the frame a click completes shows nothing.
         if (State != 3) {
             DrawBevelRect(ax, ay, Width, Height, FillColor, KVX_SchemeColors.ColorIconEdgeA,

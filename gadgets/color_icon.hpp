@@ -7,7 +7,7 @@ namespace kvx {
 class KVX_ColorIcon;
 using KVX_ColorIconRef = std::shared_ptr<KVX_ColorIcon>;
 
-// Clicked and Pressed are the buttons'; the press is tracked apart from theirs, in PressedIcon.
+// The buttons' mouse logic and click event; the press is tracked apart from theirs, in PressedIcon.
 class KVX_ColorIcon : public KVX_ButtonBase {
 public:
     KVX_ColorRef FillColor;
@@ -20,9 +20,6 @@ public:
                                    const KVX_ColorRef& color);
     void Update(KVX_Gadget* parent) override;
     // Free is the base's: it also releases the click sound.
-
-private:
-    void HandleIconMouse(const KVX_Gadget* parent, int ax, int ay);
 };
 
 }  // namespace kvx
