@@ -1,0 +1,32 @@
+#include "dialogs/modal_loop.hpp"
+
+#include "core/runtime.hpp"
+#include "platform/platform.hpp"
+
+namespace kvx {
+
+ModalSession::ModalSession(KVX_WindowRef window) : window_(std::move(window)) { KVX_ActivationAllowed = 0; }
+
+ModalSession::~ModalSession() {
+    if (window_) window_->Free();
+    KVX_ActivationAllowed = 1;
+}
+
+bool ModalSession::Run(const std::function<bool()>& answered) {
+    while (!AppTerminate()) {
+        Cls();
+        KVX_RefreshGui();
+        const bool done = answered();
+        zglSwapBuffers();
+        FlushMem();
+        if (done) return true;
+    }
+    return false;
+}
+
+void ModalSession::Resume() {
+    window_->Activate();
+    KVX_ActivationAllowed = 0;
+}
+
+}  // namespace kvx

@@ -1,0 +1,101 @@
+#include "dialogs/screen_mode_requester.hpp"
+
+#include <array>
+
+#include "core/runtime.hpp"
+#include "core/skin.hpp"
+#include "dialogs/modal_loop.hpp"
+#include "gadgets/combo.hpp"
+#include "gadgets/listbox.hpp"
+#include "gadgets/push_button.hpp"
+#include "platform/platform.hpp"
+
+namespace kvx {
+namespace {
+
+struct ScreenMode {
+    std::string Text;
+    int Width, Height, Depth;
+};
+
+const std::array<std::pair<int, int>, 5> kResolutions = {{{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}, {1600, 1200}}};
+const std::array<int, 3> kDepths = {16, 24, 32};
+const char* const kPreselected = "Screen mode 800 - 600 - 32 Bits";
+const char* const k60Hz = "Monitor frequency 60 Hz";
+const char* const k75Hz = "Monitor frequency 75 Hz";
+
+std::string ModeText(int width, int height, int depth) {
+    return "Screen mode " + std::to_string(width) + " - " + std::to_string(height) + " - " + std::to_string(depth) +
+           " Bits";
+}
+
+// The mode a list text names; 640x480x16 when it names none.
+ScreenMode ModeNamed(const std::string& text) {
+    for (auto [width, height] : kResolutions) {
+        for (int depth : kDepths) {
+            if (ModeText(width, height, depth) == text) return {text, width, height, depth};
+        }
+    }
+    return {"", 640, 480, 16};
+}
+
+int FrequencyNamed(const std::string& text) {
+    if (text == k60Hz) return 60;
+    return text == k75Hz ? 75 : 0;
+}
+
+}  // namespace
+
+int32_t KVX_ScreenModeRequester(const std::string& title, const std::string& background, uint8_t allow640,
+                                uint8_t allow800, uint8_t allow1024, uint8_t allow1280, uint8_t allow1600) {
+    Graphics(640, 480, 32, 60);
+    zglSetSwapInterval(0);
+    KVX_InitGUI(1);
+    KVX_Background(background);
+
+    int32_t choice = 3;
+    std::string modeText, frequencyText;
+    {
+        auto window = KVX_Window::Create(title, GraphicsWidth() / 2 - 140, GraphicsHeight() / 2 - 150, 280, 300, 0, 1,
+                                         0, 20);
+        auto open = KVX_PushButton::Create(window, "Open", 10, 245, 100);
+        open->Tooltip = "Confirm your choice ...";
+        auto cancel = KVX_PushButton::Create(window, "Cancel", 170, 245, 100);
+        cancel->Tooltip = "Close the window ...";
+        auto frequency = KVX_Combo::Create(window, 10, 220, 260);
+        frequency->AddItem(k60Hz, "");
+        frequency->AddItem(k75Hz, "");
+        frequency->SelectItem(k75Hz, 1);
+        auto modes = KVX_Listbox::Create(window, 10, 10, 260, 10);
+        const uint8_t allowed[] = {allow640, allow800, allow1024, allow1280, allow1600};
+        for (size_t group = 0; group < kResolutions.size(); ++group) {
+            if (allowed[group] != 1) continue;
+            const auto [width, height] = kResolutions[group];
+            for (int depth : kDepths) {
+                if (!GraphicsModeExists(width, height, depth, 0)) continue;
+                const std::string text = ModeText(width, height, depth);
+                modes->AddItem(text, SkinPath("Icon_Screen.png"));
+                if (text == kPreselected) modes->SelectItem(text);
+            }
+        }
+
+        ModalSession session(window);
+        window->Activate();
+        session.Run([&] {
+            int32_t clicked = 0;
+            if (open->Clicked()) clicked = 2;
+            if (cancel->Clicked()) clicked = 3;
+            if (clicked != 0) choice = clicked;
+            return clicked != 0;
+        });
+        modeText = modes->SelectedText;
+        frequencyText = frequency->SelectedText;
+    }
+    const ScreenMode mode = ModeNamed(modeText);
+    KVX_ClearGui();
+    EndGraphics();
+    Graphics(mode.Width, mode.Height, mode.Depth, FrequencyNamed(frequencyText));
+    return choice;
+}
+
+}  // namespace kvx
