@@ -1,0 +1,120 @@
+// Message box: size from the text, answers of each button set, the window-close answer, and the
+// drive list read from a mount table.
+#include <algorithm>
+
+#include "core/runtime.hpp"
+#include "dialogs/drive_list.hpp"
+#include "dialogs/message_box.hpp"
+#include "gadgets/push_button.hpp"
+#include "gadgets/window.hpp"
+#include "support/toolkit_fixture.hpp"
+
+namespace kvx {
+namespace {
+
+using testing::ToolkitTest;
+
+KVX_PushButton* ButtonOf(const KVX_WindowRef& window, const std::string& text) {
+    for (const KVX_GadgetRef& child : window->Children) {
+        if (child->Kind() == KVX_KindPushButton && child->Text == text) return static_cast<KVX_PushButton*>(child.get());
+    }
+    return nullptr;
+}
+
+// Clicks `caption` of the front window over frames 2 and 3 of the dialog; records its size.
+struct ClickScript {
+    std::string caption;
+    int width = 0, height = 0;
+    int32_t seen = 0;  // the dialog window the frames are counted for
+    int frame = 0;
+    void Install() {
+        headless::SetFrameHook([this](int) {
+            const KVX_WindowRef window = KVX_GadgetList.back();
+            if (window->Handle != seen) {
+                seen = window->Handle;
+                frame = 0;
+            }
+            ++frame;
+            if (frame == 1) {
+                width = window->Width;
+                height = window->Height + window->TitleHeight;
+                KVX_PushButton* b = ButtonOf(window, caption);
+                if (!b) return headless::RequestClose();
+                headless::MoveMouse(b->AbsX + b->Width / 2, b->AbsY + b->Height / 2);
+                headless::PressMouse(1);
+            }
+            if (frame == 2) headless::ReleaseMouse(1);
+            if (frame > 50) headless::RequestClose();  // never hang on a broken dialog
+        });
+    }
+};
+
+class MessageBoxTest : public ToolkitTest {};
+
+TEST_F(MessageBoxTest, SizeFollowsTheTextInTheDefaultFont) {
+    ClickScript script{"Ok"};
+    script.Install();
+    EXPECT_EQ(KVX_MessageBox("t", "Saved", 1, 1), 1);
+    EXPECT_EQ(script.width, 220);
+    const std::string longText = "A rather long line of text that is measured|short";
+    EXPECT_EQ(KVX_MessageBox("t", longText, 1, 0), 1);
+    EXPECT_EQ(script.width, TextBlockWidth(longText) + 100);
+    EXPECT_GE(script.width, 300);
+    EXPECT_EQ(script.height, TextBlockHeight(longText) + 100);
+    EXPECT_EQ(KVX_ActivationAllowed, 1);
+
+    SetImageFont(nullptr);
+    const int w = TextWidth("abcdef"), h = TextHeight("Line one");
+    SetImageFont(KVX_GuiFont);
+    EXPECT_EQ(TextBlockWidth("ab|abcdef|abc"), w);
+    EXPECT_EQ(TextBlockHeight("Line one|Line one"), 2 * h);
+    EXPECT_EQ(GetImageFont(), KVX_GuiFont) << "the selected font is restored";
+}
+
+TEST_F(MessageBoxTest, EachButtonAnswersAndAClosedWindowAnswersTheHighest) {
+    ClickScript script{"No"};
+    script.Install();
+    EXPECT_EQ(KVX_MessageBox("t", "Save?", 2, 1), 2);
+    EXPECT_LE(script.frame, 3) << "answered by the click, not by the close";
+    script.caption = "Yes";
+    EXPECT_EQ(KVX_MessageBox("t", "Save?", 3, 1), 1);
+    script.caption = "Cancel";
+    EXPECT_EQ(KVX_MessageBox("t", "Save?", 3, 0), 3);
+    script.caption = "Ok";
+    EXPECT_EQ(KVX_MessageBox("t", "Odd set", 7, 0), 1) << "an unknown set shows Ok";
+    const size_t windows = KVX_GadgetList.size();
+    script.caption = "none";  // closes the application window at the first frame
+    EXPECT_EQ(KVX_MessageBox("t", "Save?", 3, 0), 3);
+    EXPECT_LE(script.frame, 2) << "the close ends the loop at once";
+    EXPECT_EQ(KVX_GadgetList.size(), windows) << "the dialog's window is freed";
+    EXPECT_EQ(KVX_ActivationAllowed, 1);
+}
+
+TEST(DriveListTest, MountTableGivesRootFirstAndRealFileSystemsWithTheirClass) {
+    const std::string table =
+        "proc /proc proc rw 0 0\n"
+        "/dev/sda1 / ext4 rw 0 0\n"
+        "tmpfs /dev/shm tmpfs rw 0 0\n"
+        "cgroup2 /sys/fs/cgroup cgroup2 rw 0 0\n"
+        "/dev/sdb1 /media/usb\\040stick vfat rw 0 0\n"
+        "server:/x /net/x nfs4 rw 0 0\n"
+        "/dev/sr0 /mnt/cd iso9660 ro 0 0\n"
+        "tmpfs /tmp tmpfs rw 0 0\n"
+        "/dev/sda2 /home ext4 rw 0 0\n"
+        "/dev/sda2 /home ext4 rw 0 0\n";
+    const std::vector<MountedDrive> drives = DrivesFromMountTable(table);
+    std::vector<std::string> paths;
+    for (const MountedDrive& d : drives) paths.push_back(d.Path);
+    EXPECT_EQ(paths, (std::vector<std::string>{"/", "/media/usb stick/", "/net/x/", "/mnt/cd/", "/tmp/", "/home/"}));
+    ASSERT_EQ(drives.size(), 6u);
+    EXPECT_EQ(drives[0].Class, DriveClass::Fixed);
+    EXPECT_EQ(drives[1].Class, DriveClass::Removable);
+    EXPECT_EQ(drives[2].Class, DriveClass::Network);
+    EXPECT_EQ(drives[3].Class, DriveClass::Optical);
+    EXPECT_EQ(drives[4].Class, DriveClass::Memory);
+    EXPECT_EQ(drives[5].Class, DriveClass::Fixed);
+    EXPECT_EQ(DrivesFromMountTable("").size(), 1u);
+}
+
+}  // namespace
+}  // namespace kvx
