@@ -1,6 +1,8 @@
 #include "dialogs/screen_mode_requester.hpp"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 #include "core/runtime.hpp"
 #include "core/skin.hpp"
@@ -39,6 +41,15 @@ ScreenMode ModeNamed(const std::string& text) {
     return {"", 640, 480, 16};
 }
 
+// Exactly that depth: the mode query lets a 32-bit mode stand for 24 bits, which would list a
+// 24-bit entry the display never offered.
+bool ModeOffered(int width, int height, int depth) {
+    const std::vector<DisplayMode> modes = GraphicsModes();
+    return std::any_of(modes.begin(), modes.end(), [&](const DisplayMode& m) {
+        return m.width == width && m.height == height && m.depth == depth;
+    });
+}
+
 int FrequencyNamed(const std::string& text) {
     if (text == k60Hz) return 60;
     return text == k75Hz ? 75 : 0;
@@ -72,7 +83,7 @@ int32_t KVX_ScreenModeRequester(const std::string& title, const std::string& bac
             if (allowed[group] != 1) continue;
             const auto [width, height] = kResolutions[group];
             for (int depth : kDepths) {
-                if (!GraphicsModeExists(width, height, depth, 0)) continue;
+                if (!ModeOffered(width, height, depth)) continue;
                 const std::string text = ModeText(width, height, depth);
                 modes->AddItem(text, SkinPath("Icon_Screen.png"));
                 if (text == kPreselected) modes->SelectItem(text);
