@@ -8,6 +8,7 @@ packages=(
   libgtest-dev googletest libpixman-1-dev
   fonts-liberation xfonts-base
   xvfb xdotool imagemagick x11-utils libx11-dev
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
