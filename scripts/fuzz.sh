@@ -16,8 +16,10 @@ cmake --build "$build" --target "${targets[@]}" -j2
 
 failed=0
 for target in "${targets[@]}"; do
-  corpus=()
-  [ -d "$root/fuzz/corpus/${target#fuzz_}" ] && corpus=("$root/fuzz/corpus/${target#fuzz_}")
+  # New inputs go to the build folder's corpus; the committed seeds are only read.
+  corpus=("$build/corpus/$target")
+  mkdir -p "${corpus[0]}"
+  [ -d "$root/fuzz/corpus/${target#fuzz_}" ] && corpus+=("$root/fuzz/corpus/${target#fuzz_}")
   log="$build/$target.log"
   status=0
   (cd "$build" && "$build/fuzz/$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
