@@ -1,0 +1,441 @@
+// Saving and loading .kvx design files: exact lines per kind, the reader's rules, round trips,
+// saves that fail part way, and hand-edited or damaged files.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+#include "studio/design_reader.hpp"
+#include "studio/design_writer.hpp"
+#include "studio/file_ending.hpp"
+#include "support/design_fixture.hpp"
+
+namespace kvx {
+namespace {
+
+using studio::Design;
+using studio::DesignedGadgetRef;
+using testing::CrLfLines;
+using testing::PlaceDesigned;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+const std::vector<std::string> kBanner = {";-------------------------------------------------",
+                                          ";KVX Studio File - Dremond (C) - version 0.6a",
+                                          ";-------------------------------------------------"};
+
+std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// A header and its key lines, padded with empty lines to `count`.
+std::vector<std::string> Section(const std::string& header, std::vector<std::string> lines, size_t count) {
+    lines.resize(count);
+    lines.insert(lines.begin(), header);
+    return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines, const std::string& end) {
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + end;
+    return bytes;
+}
+
+class DesignFileTest : public testing::DesignTest {
+protected:
+    // A file holding the banner and then the sections, one CR LF line each.
+    std::string DesignFile(const std::vector<std::vector<std::string>>& sections) {
+        std::vector<std::string> lines = kBanner;
+        for (const auto& section : sections) lines = Concat(lines, section);
+        const std::string bytes = Joined(lines, "\r\n");
+        const std::string path = PathIn("hand.kvx");
+        WriteBytes(path, bytes);
+        return path;
+    }
+    const DesignedGadgetRef& Record(size_t i) { return Design().DesignList.at(i); }
+};
+
+TEST_F(DesignFileTest, EmptyDesignAndWindowWithButtonSaveExactlyTheirLines) {
+    const std::string path = PathIn("ui.kvx");
+    ASSERT_TRUE(studio::SaveDesignTo(path));
+    EXPECT_EQ(ReadBytes(path), kBanner[0] + "\r\n" + kBanner[1] + "\r\n" + kBanner[2] + "\r\n");
+
+    auto window = PlaceDesigned("Window", 100, 100, 300, 200);
+    const int title = std::static_pointer_cast<KVX_Window>(window->Gadget)->TitleHeight;
+    PlaceDesigned("Button", 110, 100 + title + 40, 80, 10, window);
+    ASSERT_TRUE(studio::SaveDesignTo(path));
+    const std::vector<std::string> expected = Concat(
+        kBanner, {";=======================", "[WINDOW]", "Global=True", "Handle=Window1", "Px=100", "Py=100",
+                  "Tx=300", "Ty=200", "Caption=Window1", "LockButton=True", "MinimizeButton=True",
+                  "CloseButton=True", ";=======================", "[BUTTON]", "Global=True", "Handle=Button1",
+                  "Parent=Window1", "Px=10", "Py=40", "Tx=80", "Caption=Button1"});
+    const std::string bytes = ReadBytes(path);
+    EXPECT_EQ(CrLfLines(bytes), expected);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1) << "every line ends in CR LF";
+}
+
+TEST_F(DesignFileTest, GadgetOutsideAnyWindowSavesParentFalseAndKeepsIt) {
+    auto local = PlaceDesigned("Checkbox", 30, 30, 0, 0);
+    local->Global = 0;
+    ASSERT_EQ(local->Parent, "");
+    ASSERT_TRUE(studio::SaveDesignTo(PathIn("ui.kvx")));
+    const std::vector<std::string> lines = CrLfLines(ReadBytes(PathIn("ui.kvx")));
+    const std::vector<std::string> section(lines.begin() + 3, lines.end());
+    EXPECT_EQ(section, (std::vector<std::string>{";=======================", "[CHECKBOX]", "Global=False",
+                                                 "Handle=Checkbox1", "Parent=False", "Px=0", "Py=0",
+                                                 "Caption=Checkbox1", "State="}));
+    EXPECT_EQ(local->Parent, "False");
+}
+
+TEST_F(DesignFileTest, ScrollBarAndValueBoxSaveTheMiddleOfTheLiveRange) {
+    auto bar = PlaceDesigned("Scrollbar", 0, 0, 100, 20);
+    auto live = std::static_pointer_cast<KVX_Scrollbar>(bar->Gadget);
+    live->IntegerOnly = 0;
+    live->Minimum = 0;
+    live->Maximum = 1;
+    live->Step = 0.25f;
+    auto odd = PlaceDesigned("Scrollbar", 0, 0, 20, 20);  // square: vertical
+    std::static_pointer_cast<KVX_Scrollbar>(odd->Gadget)->Maximum = 5;
+    auto below = PlaceDesigned("Value", 0, 0, 50, 10);
+    std::static_pointer_cast<KVX_Value>(below->Gadget)->Minimum = -5;
+    std::static_pointer_cast<KVX_Value>(below->Gadget)->Maximum = 0;
+    ASSERT_TRUE(studio::SaveDesignTo(PathIn("ui.kvx")));
+    const std::vector<std::string> lines = CrLfLines(ReadBytes(PathIn("ui.kvx")));
+    const std::vector<std::string> reals(lines.begin() + 3 + 2 + 8, lines.begin() + 3 + 2 + 14);
+    EXPECT_EQ(reals, (std::vector<std::string>{"Integer=False", "Value=0.500000000", "Minimum=0.00000000",
+                                               "Maximum=1.00000000", "Increment=0.250000000", "Vertical=False"}));
+    const std::vector<std::string> whole(lines.begin() + 21 + 8, lines.begin() + 21 + 14);
+    EXPECT_EQ(whole, (std::vector<std::string>{"Integer=True", "Value=2", "Minimum=0", "Maximum=5", "Increment=1",
+                                               "Vertical=True"}));
+    const std::vector<std::string> negative(lines.begin() + 37 + 7, lines.end());
+    EXPECT_EQ(negative, (std::vector<std::string>{"Integer=True", "Value=-2", "Minimum=-5", "Maximum=0",
+                                                  "Increment=1"}))
+        << "the halving truncates toward zero";
+
+    testing::ClearDesign();
+    studio::LoadDesignFrom(PathIn("ui.kvx"));
+    ASSERT_EQ(Design().DesignList.size(), 3u);
+    EXPECT_EQ(Record(0)->Minimum, 0.f);
+    EXPECT_EQ(Record(0)->Maximum, 1.f);
+    EXPECT_EQ(Record(0)->Value, 0.f) << "reals read back with the integer rule";
+    EXPECT_EQ(Record(0)->Step, 0.f);
+    EXPECT_EQ(Record(0)->IntegerOnly, 0);
+    EXPECT_EQ(Record(1)->Vertical, 1);
+    EXPECT_EQ(std::static_pointer_cast<KVX_Scrollbar>(Record(1)->Gadget)->Vertical, 1);
+    EXPECT_EQ(Record(2)->Value, -2.f);
+    EXPECT_EQ(std::static_pointer_cast<KVX_Value>(Record(2)->Gadget)->Minimum, -5.f);
+}
+
+TEST_F(DesignFileTest, LoadingAppendsRaisesCountersAndResolvesParentsByHandle) {
+    auto window = PlaceDesigned("Window", 100, 100, 300, 200);
+    PlaceDesigned("Button", 110, 150, 80, 10, window);
+    PlaceDesigned("Button", 5, 5, 80, 10);
+    window->Handle = "Main";  // edited after placing: the buttons keep "Window1"
+    ASSERT_TRUE(studio::SaveDesignTo(PathIn("ui.kvx")));
+    EXPECT_NE(ReadBytes(PathIn("ui.kvx")).find("Parent=Window1\r\n"), std::string::npos);
+
+    testing::ClearDesign();
+    studio::LoadDesignFrom(PathIn("ui.kvx"));
+    studio::LoadDesignFrom(PathIn("ui.kvx"));
+    ASSERT_EQ(Design().DesignList.size(), 6u);
+    for (size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(Record(i)->Handle, (std::vector<std::string>{"Main", "Button1", "Button2"}[i % 3]));
+        EXPECT_EQ(Record(i)->ParentWindow, nullptr) << "no window is called Window1 any more";
+        ASSERT_NE(Record(i)->Gadget, nullptr);
+    }
+    EXPECT_EQ(Record(1)->Parent, "Window1");
+    EXPECT_EQ(Design().CounterOf("Window"), 3);
+    EXPECT_EQ(Design().CounterOf("Button"), 5);
+    EXPECT_EQ(Design().CounterOf("Frame"), 1);
+    EXPECT_EQ(std::static_pointer_cast<KVX_Window>(Record(3)->Gadget)->Locked, 1);
+
+    // Loading the original names again: the children find the first window called Window1.
+    testing::ClearDesign();
+    window = PlaceDesigned("Window", 100, 100, 300, 200);
+    PlaceDesigned("Button", 110, 150, 80, 10, window);
+    ASSERT_TRUE(studio::SaveDesignTo(PathIn("ui.kvx")));
+    studio::LoadDesignFrom(PathIn("ui.kvx"));
+    ASSERT_EQ(Design().DesignList.size(), 4u);
+    EXPECT_EQ(Record(3)->ParentWindow, window->Gadget);
+    EXPECT_EQ(Record(3)->Gadget->ParentGadget(), window->Gadget);
+}
+
+TEST_F(DesignFileTest, ReaderTakesKnownKeysOfTheKindInTheSectionsLinesOnly) {
+    const std::string path = DesignFile({
+        {"text outside any section", "Handle=Stray", "[button]", ";======================="},
+        Section("[WINDOW]", {"Caption=a=b", "Handle=Main", "Tx=300", "Ty= 200", "Px=$1F", "Py=%101", "Parent=Nobody",
+                             "LockButton=False", "no equals sign"}, 10),
+        Section("[LABELTEXT]", {"Handle=Left", "Parent=Main", "Px=12.5", "Py=abc", "Align=True", "Caption=", "Tx=99"}, 7),
+        Section("[LABELTEXT]", {"Handle=Off", "Parent=Main", "Align=true", "Global=TRUE"}, 7),
+        Section("[CHECKBOX]", {"Tx=99", "Ty=99", "Parent=Later", "Caption=Box"}, 7),
+        Section("[LISTBOX]", {"Caption=List", "LineNumber=4", "Tx=120", "Items=a|b"}, 8),
+        {"[TABPANEL]", "[MENU]"},
+        Section("[INPUTBOX]", {"NumChar=10", "MaxChar=20", "Handle=In", "Parent=Main"}, 8),
+        Section("[IMAGEBOX]", {"Border=1", "Image=", "Tx=10", "Ty=10"}, 9),
+        Section("[CUSTOMBUTTON]", {"Border=True", "ImageOver=a b.png"}, 12),
+        {"[WINDOW]", "Handle=Later"},
+    });
+    studio::LoadDesignFrom(path);
+    ASSERT_EQ(Design().DesignList.size(), 9u);
+    const DesignedGadgetRef& window = Record(0);
+    EXPECT_EQ(window->Kind, "Window");
+    EXPECT_EQ(window->Caption, "a=b");
+    EXPECT_EQ(window->Handle, "Main");
+    EXPECT_EQ(window->Ty, 200);
+    EXPECT_EQ(window->Px, 31);
+    EXPECT_EQ(window->Py, 5);
+    EXPECT_EQ(window->Parent, "") << "a window has no Parent key";
+    EXPECT_EQ(std::static_pointer_cast<KVX_Window>(window->Gadget)->LockButton != nullptr, true);
+    EXPECT_EQ(window->Gadget->Text, "Main") << "the live gadget shows the handle";
+
+    const DesignedGadgetRef& left = Record(1);
+    EXPECT_EQ(left->Px, 12);
+    EXPECT_EQ(left->Py, 0);
+    EXPECT_EQ(left->Align, 1);
+    EXPECT_EQ(std::static_pointer_cast<KVX_Label>(left->Gadget)->Align, 1);
+    EXPECT_EQ(left->Tx, KVX_LineHeight + 1);
+    EXPECT_EQ(left->Ty, KVX_LineHeight + 1);
+    EXPECT_EQ(left->ParentWindow, window->Gadget);
+    EXPECT_EQ(Record(2)->Align, 0) << "only the exact text True is true";
+    EXPECT_EQ(Record(2)->Global, 0);
+
+    const DesignedGadgetRef& box = Record(3);
+    EXPECT_EQ(box->Tx, 16);
+    EXPECT_EQ(box->Ty, 16);
+    EXPECT_EQ(box->Caption, "Box");
+    EXPECT_EQ(box->Parent, "Later") << "kept even though it names no window";
+    EXPECT_EQ(box->ParentWindow, nullptr) << "a window whose section comes later is no parent";
+
+    const DesignedGadgetRef& list = Record(4);
+    EXPECT_EQ(list->Caption, "") << "a list box has no caption key";
+    EXPECT_EQ(list->Ty, 4);
+    EXPECT_EQ(list->Tx, 120);
+
+    const DesignedGadgetRef& input = Record(5);
+    EXPECT_EQ(input->Kind, "Inputbox") << "Tabpanel and Menu headers open no section";
+    EXPECT_EQ(input->NumChar, 10);
+    EXPECT_EQ(input->Tx, 10 * TextWidth("0") + 5);
+    EXPECT_EQ(input->Ty, KVX_LineHeight + 1);
+    EXPECT_EQ(input->Gadget->ParentGadget(), window->Gadget);
+
+    EXPECT_EQ(Record(6)->ImageBorder, 1);
+    EXPECT_EQ(Record(6)->Border, 0);
+    EXPECT_EQ(Record(7)->Border, 1);
+    EXPECT_EQ(Record(7)->ImageOver, "a b.png");
+    EXPECT_EQ(Record(8)->Handle, "Later") << "past the end a section reads empty lines";
+    EXPECT_EQ(Design().CounterOf("Labeltext"), 3);
+}
+
+TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
+    auto window = PlaceDesigned("Window", 40, 40, 700, 600);
+    const auto& live = std::static_pointer_cast<KVX_Window>(window->Gadget);
+    const int top = 40 + live->TitleHeight;
+    PlaceDesigned("Frame", 50, top + 10, 200, 100, window);
+    PlaceDesigned("Checkbox", 60, top + 30, 0, 0, window);
+    PlaceDesigned("Button", 60, top + 60, 90, 0, window);
+    PlaceDesigned("CustomButton", 300, top + 10, 40, 40, window);
+    PlaceDesigned("ColorIcon", 350, top + 10, 20, 20, window);
+    PlaceDesigned("Scrollbar", 50, top + 150, 150, 20, window);
+    PlaceDesigned("Scrollbar", 250, top + 150, 20, 150, window);
+    PlaceDesigned("Progressbar", 50, top + 200, 150, 20, window);
+    PlaceDesigned("Listbox", 300, top + 100, 150, 5 * KVX_LineHeight, window);
+    PlaceDesigned("Combobox", 300, top + 250, 120, 0, window);
+    PlaceDesigned("Inputbox", 50, top + 250, 100, 0, window);
+    PlaceDesigned("Value", 50, top + 300, 80, 0, window);
+    PlaceDesigned("Labeltext", 50, top + 350, 0, 0, window);
+    PlaceDesigned("Imagebox", 400, top + 300, 100, 80, window);
+    PlaceDesigned("Button", 800, 700, 60, 0);  // outside every window
+    auto unaligned = PlaceDesigned("Labeltext", 50, top + 400, 0, 0, window);
+    unaligned->Align = 0;
+    std::static_pointer_cast<KVX_Label>(unaligned->Gadget)->Align = 0;
+    ASSERT_EQ(Record(9)->Ty, 4) << "a band five lines high makes four lines";
+
+    ASSERT_TRUE(studio::SaveDesignTo(PathIn("first.kvx")));
+    const std::string first = ReadBytes(PathIn("first.kvx"));
+    for (const char* header : {"[WINDOW]", "[FRAME]", "[CHECKBOX]", "[BUTTON]", "[CUSTOMBUTTON]", "[COLORICON]",
+                                      "[SCROLLBAR]", "[PROGRESSBAR]", "[LISTBOX]", "[COMBOBOX]", "[INPUTBOX]",
+                                      "[VALUE]", "[LABELTEXT]", "[IMAGEBOX]"}) {
+        EXPECT_NE(first.find("\r\n" + std::string(header) + "\r\n"), std::string::npos) << header;
+    }
+    testing::ClearDesign();
+    studio::LoadDesignFrom(PathIn("first.kvx"));
+    ASSERT_EQ(Design().DesignList.size(), 17u);
+    ASSERT_TRUE(studio::SaveDesignTo(PathIn("second.kvx")));
+    EXPECT_EQ(ReadBytes(PathIn("second.kvx")), first);
+    EXPECT_EQ(Design().CounterOf("Scrollbar"), 3);
+
+    // What the file does not hold: a label's own size, an icon's colour, a bar's current value,
+    // and the live gadget is made with the handle as its text whatever the caption says.
+    EXPECT_EQ(Record(13)->Tx, KVX_LineHeight + 1);
+    ASSERT_NE(Record(5)->CustomColor, nullptr) << "a new colour is drawn on every load";
+    EXPECT_EQ(Record(8)->Gadget->Value, 0.f);
+    EXPECT_EQ(Record(8)->Gadget->Maximum, 100.f);
+    EXPECT_EQ(Record(15)->Parent, "False");
+    EXPECT_EQ(Record(15)->ParentWindow, nullptr);
+    EXPECT_EQ(Record(13)->Align, 1);
+    EXPECT_EQ(Record(16)->Align, 0);
+    EXPECT_EQ(std::static_pointer_cast<KVX_Label>(Record(16)->Gadget)->Align, 0);
+    for (size_t i = 1; i < 15; ++i) EXPECT_EQ(Record(i)->ParentWindow, Record(0)->Gadget) << Record(i)->Kind;
+}
+
+TEST_F(DesignFileTest, AFailedSaveLeavesThePreviousFileAsItWas) {
+    const std::string path = PathIn("ui.kvx");
+    WriteBytes(path, "the previous design\r\n");
+    auto window = PlaceDesigned("Window", 100, 100, 300, 200);
+    for (int i = 0; i < 40; ++i) PlaceDesigned("Button", 110, 150 + i, 80, 0, window);
+
+    // A file size limit makes the writes fail part way through.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{300, 300};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(studio::SaveDesignTo(path) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the oversized write must fail, not kill the process";
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "the save reports the failure";
+    EXPECT_EQ(ReadBytes(path), "the previous design\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1) << "no temporary file is left";
+
+    // A target that cannot be replaced, and a folder that does not exist.
+    std::filesystem::create_directory(PathIn("taken.kvx"));
+    EXPECT_FALSE(studio::SaveDesignTo(PathIn("taken.kvx")));
+    EXPECT_TRUE(std::filesystem::is_directory(PathIn("taken.kvx")));
+    EXPECT_FALSE(studio::SaveDesignTo(PathIn("missing/ui.kvx")));
+
+    // A save that works replaces the file and keeps its access rights.
+    std::filesystem::permissions(path, std::filesystem::perms(0640));
+    ASSERT_TRUE(studio::SaveDesignTo(path));
+    EXPECT_EQ(CrLfLines(ReadBytes(path)).size(), 3u + 12 + 40 * 9);
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);
+}
+
+TEST_F(DesignFileTest, DamagedAndHostileFilesLoadWithinBounds) {
+    // Absurd numbers: bounded before any gadget is made; pictures of no size are not made.
+    studio::LoadDesignFrom(DesignFile({
+        Section("[WINDOW]", {"Px=-99999999999", "Py=99999999999", "Tx=1000000", "Ty=-7"}, 10),
+        Section("[IMAGEBOX]", {"Tx=-5", "Ty=50", "Image=./KVX_Demos/Image_01.png", "Px=$FFFFFFFFFF"}, 9),
+        Section("[INPUTBOX]", {"NumChar=2147483647", "MaxChar=-3"}, 8),
+        Section("[LISTBOX]", {"LineNumber=99999999", "Tx=-1"}, 8),
+        Section("[PROGRESSBAR]", {"Value=4294967296", "Maximum=-2147483649", "Tx=0", "Ty=0"}, 10),
+        Section("[CUSTOMBUTTON]", {"Tx=0", "Ty=-1", "ImageNormal=./KVX_Demos/Icon_04_un.png"}, 12),
+    }));
+    ASSERT_EQ(Design().DesignList.size(), 6u);
+    EXPECT_EQ(Record(0)->Px, -studio::kPositionLimit);
+    EXPECT_EQ(Record(0)->Py, studio::kPositionLimit);
+    EXPECT_EQ(Record(0)->Tx, studio::kExtentLimit);
+    EXPECT_EQ(Record(0)->Ty, 0);
+    EXPECT_EQ(Record(1)->Tx, 0);
+    EXPECT_EQ(std::static_pointer_cast<KVX_Image>(Record(1)->Gadget)->ImageHandle, 0);
+    EXPECT_EQ(Record(1)->Px, -1) << "hexadecimal keeps the low 32 bits";
+    EXPECT_LE(Record(2)->Tx, studio::kExtentLimit + 5);
+    EXPECT_GT(Record(2)->NumChar, 0);
+    EXPECT_EQ(Record(2)->MaxChar, 0);
+    EXPECT_LE(Record(3)->Ty * KVX_LineHeight, studio::kExtentLimit);
+    EXPECT_GT(Record(3)->Ty, 0);
+    EXPECT_EQ(Record(4)->Value, float(studio::kNumberLimit));
+    EXPECT_EQ(Record(4)->Maximum, -float(studio::kNumberLimit));
+    EXPECT_EQ(std::static_pointer_cast<KVX_CustomButton>(Record(5)->Gadget)->NormalImage, 0);
+    testing::ClearDesign();
+
+    // A section cut short swallows what follows, the next header included.
+    WriteBytes(PathIn("cut.kvx"), "[BUTTON]\r\nHandle=Cut\r\n[BUTTON]\r\nHandle=Lost\r\n");
+    studio::LoadDesignFrom(PathIn("cut.kvx"));
+    ASSERT_EQ(Design().DesignList.size(), 1u);
+    EXPECT_EQ(Record(0)->Handle, "Lost");
+    testing::ClearDesign();
+
+    // NUL ends a line; CR alone ends none, so a file of CR line ends is one unknown line.
+    const char nul[] = "[COMBOBOX]\0Handle=ab\0cd\nTx=70\n\n\n\n\n";
+    WriteBytes(PathIn("nul.kvx"), std::string(nul, sizeof nul - 1));
+    studio::LoadDesignFrom(PathIn("nul.kvx"));
+    ASSERT_EQ(Design().DesignList.size(), 1u);
+    EXPECT_EQ(Record(0)->Handle, "ab");
+    EXPECT_EQ(Record(0)->Tx, 70);
+    testing::ClearDesign();
+    WriteBytes(PathIn("cr.kvx"), "[BUTTON]\rHandle=X\rTx=5\r\r\r\r\r\r");
+    studio::LoadDesignFrom(PathIn("cr.kvx"));
+    EXPECT_TRUE(Design().DesignList.empty());
+
+    // A caption of a megabyte, and a hundred thousand sections the reader skips.
+    const std::string longCaption(1 << 20, 'x');
+    std::string big = Joined(Section("[FRAME]", {"Caption=" + longCaption, "Tx=50", "Ty=20"}, 8), "\n");
+    for (int i = 0; i < 100000; ++i) big += "[MENU]\nHandle=M\n";
+    big += Joined(Section("[LABELTEXT]", {"Handle=End"}, 7), "\n");
+    WriteBytes(PathIn("big.kvx"), big);
+    studio::LoadDesignFrom(PathIn("big.kvx"));
+    ASSERT_EQ(Design().DesignList.size(), 2u);
+    EXPECT_EQ(Record(0)->Caption, longCaption);
+    EXPECT_EQ(Record(1)->Handle, "End");
+    testing::ClearDesign();
+
+    // Random bytes with headers strewn among them.
+    std::mt19937 random(8);
+    std::string garbage;
+    int headers = 0;
+    const char* const kinds[] = {"[WINDOW]", "[FRAME]", "[CHECKBOX]", "[BUTTON]", "[CUSTOMBUTTON]", "[COLORICON]",
+                                 "[SCROLLBAR]", "[PROGRESSBAR]", "[LISTBOX]", "[COMBOBOX]", "[INPUTBOX]", "[VALUE]",
+                                 "[LABELTEXT]", "[IMAGEBOX]"};
+    for (int block = 0; block < 400; ++block) {
+        garbage += std::string("\n") + kinds[block % 14] + "\n";
+        ++headers;
+        for (int i = 0; i < 300; ++i) garbage += char(random() & 0xFF);
+        if (block % 3 == 0) garbage += "\nTx=" + std::to_string(int32_t(random())) + "\nNumChar=" + std::to_string(int32_t(random()));
+    }
+    WriteBytes(PathIn("garbage.kvx"), garbage);
+    studio::LoadDesignFrom(PathIn("garbage.kvx"));
+    EXPECT_GT(Design().DesignList.size(), 0u);
+    EXPECT_LE(Design().DesignList.size(), size_t(headers));
+    for (const DesignedGadgetRef& record : Design().DesignList) {
+        EXPECT_LE(std::abs(record->Px), studio::kPositionLimit);
+        EXPECT_LE(record->Tx, studio::kExtentLimit + 5);
+        EXPECT_GE(record->Tx, 0);
+        EXPECT_NE(record->Gadget, nullptr);
+    }
+    Frames(2);  // and the toolkit draws what was made
+}
+
+TEST_F(DesignFileTest, NamesWithoutTheEndingAreSavedWithItButNotLoaded) {
+    EXPECT_EQ(studio::WithEnding("ui", ".kvx"), "ui.kvx");
+    EXPECT_EQ(studio::WithEnding("ui.kvx", ".kvx"), "ui.kvx");
+    EXPECT_EQ(studio::WithEnding("ui.KVX", ".kvx"), "ui.KVX.kvx");
+    EXPECT_EQ(studio::WithEnding("", ".kvx"), ".kvx");
+    EXPECT_TRUE(studio::HasEnding("a.kvx", ".kvx"));
+    EXPECT_FALSE(studio::HasEnding("a", ".kvx"));
+    EXPECT_FALSE(studio::HasEnding("kvx", ".kvx"));
+    EXPECT_FALSE(studio::HasEnding("a.Kvx", ".kvx"));
+}
+
+// A benchmark, not a check: run with --gtest_also_run_disabled_tests.
+TEST_F(DesignFileTest, DISABLED_SaveAndLoadTwoThousandGadgets) {
+    const char* const kinds[] = {"Frame", "Checkbox", "Button", "CustomButton", "ColorIcon", "Scrollbar",
+                                 "Progressbar", "Listbox", "Combobox", "Inputbox", "Value", "Labeltext", "Imagebox"};
+    for (int w = 0; w < 20; ++w) {
+        auto window = PlaceDesigned("Window", 10 + w * 40, 10 + w * 20, 300, 300);
+        for (int i = 0; i < 99; ++i) PlaceDesigned(kinds[i % 13], 20 + w * 40, 40 + w * 20 + i, 60, 60, window);
+    }
+    ASSERT_EQ(Design().DesignList.size(), 2000u);
+    using Clock = std::chrono::steady_clock;
+    const auto saveStart = Clock::now();
+    ASSERT_TRUE(studio::SaveDesignTo(PathIn("big.kvx")));
+    const double saveMs = std::chrono::duration<double, std::milli>(Clock::now() - saveStart).count();
+    testing::ClearDesign();
+    const auto loadStart = Clock::now();
+    studio::LoadDesignFrom(PathIn("big.kvx"));
+    const double loadMs = std::chrono::duration<double, std::milli>(Clock::now() - loadStart).count();
+    ASSERT_EQ(Design().DesignList.size(), 2000u);
+    std::printf("2000 gadgets: save %.1f ms, load %.1f ms (%lld bytes)\n", saveMs, loadMs,
+                static_cast<long long>(ReadBytes(PathIn("big.kvx")).size()));
+}
+
+}  // namespace
+}  // namespace kvx
