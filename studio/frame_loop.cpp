@@ -4,7 +4,13 @@
 
 #include "core/fps.hpp"
 #include "core/runtime.hpp"
+#include "core/skin.hpp"
 #include "platform/platform.hpp"
+#include "studio/designed_gadget.hpp"
+#include "studio/grid_image.hpp"
+#include "studio/studio_state.hpp"
+#include "studio/studio_step.hpp"
+#include "studio/studio_window.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -17,15 +23,27 @@ void DrawStatusLine() {
              float(GraphicsHeight() - 55));
 }
 
+// The default height of new buttons: that of the button skin's left cap.
+int32_t ButtonSkinHeight() {
+    return ImageHeight(LoadImage(SkinPath("Button_left_hi.png")));
+}
+
 }  // namespace
 
 void RequestExit() { g_exit = true; }
+bool ExitRequested() { return g_exit; }
 
 void Start() {
     g_exit = false;
+    Design().DesignList.clear();
+    Design().ResetCounters();
+    ResetStudioState();
     Graphics(1024, 768, 32, 75);
     KVX_InitGUI(2);
     KVX_Background("./KVX_Demos/KorvexStudio-1024.png");
+    BuildStudioInterface();
+    Design().ButtonSkinHeight = ButtonSkinHeight();
+    State().GridImage = MakeGridImage();
     zglSetSwapInterval(0);
 }
 
@@ -33,6 +51,7 @@ bool Frame() {
     if (g_exit || AppTerminate()) return false;
     Cls();
     KVX_RefreshGui();
+    StudioFrameStep();
     DrawStatusLine();
     zglSwapBuffers();
     FlushMem();
@@ -42,6 +61,10 @@ bool Frame() {
 void Shutdown() {
     KVX_FreeBackground();
     KVX_ClearGui();
+    // The records and the tool window's references would keep freed gadgets alive.
+    Design().DesignList.clear();
+    Studio() = StudioUi{};
+    State().GridImage = nullptr;
     EndGraphics();
 }
 

@@ -2,12 +2,13 @@
 // The designer's start-up, frame loop and shutdown.
 namespace kvx::studio {
 
-// Opens the display and initialises everything the loop needs.
+// Opens the display and initialises everything the loop needs, the tool window included.
 void Start();
 // One pass of the frame loop; false once the exit flag is set or the window was closed.
 bool Frame();
 void Shutdown();
 void RequestExit();
+bool ExitRequested();
 
 // Start, frames until exit, shutdown; the process's exit status.
 int Run();

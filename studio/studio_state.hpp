@@ -1,0 +1,32 @@
+#pragma once
+// What the designer remembers between frames about placing and editing.
+#include <cstdint>
+#include <string>
+
+#include "core/timer.hpp"
+#include "platform/image.hpp"
+
+namespace kvx::studio {
+
+inline constexpr int kRepeatMs = 80;
+
+struct Band {
+    int32_t X = 0, Y = 0, W = 0, H = 0;
+};
+
+struct StudioState {
+    std::string PendingKind;  // armed on the Create page, not yet placed
+    uint8_t Placing = 0;      // 1 while the band has a positive height
+    Band PlacementBand;
+    std::string SelectedHandle;
+    uint8_t Dragging = 0;  // 1 while the left button is held over a designed gadget
+    KVX_Timer RepeatTimer;  // paces the arrow-key nudges
+    ImagePtr GridImage;
+};
+
+StudioState& State();
+
+// Forgets everything of a previous run; the repeat timer starts anew.
+void ResetStudioState();
+
+}  // namespace kvx::studio

@@ -1,0 +1,111 @@
+#include "studio/studio_window.hpp"
+
+#include "gadgets/frame.hpp"
+#include "platform/platform.hpp"
+#include "studio/designed_gadget.hpp"
+
+namespace kvx::studio {
+namespace {
+
+constexpr int kButtonX = 20, kButtonWidth = 140;
+
+KVX_PushButtonRef PageButton(const std::string& caption, int y) {
+    return KVX_PushButton::Create(Studio().StudioWindow, caption, kButtonX, y, kButtonWidth);
+}
+
+void Attach(const KVX_GadgetRef& gadget, const std::string& page) {
+    AttachToTab(gadget, Studio().StudioTabs, page);
+}
+
+KVX_ValueRef NumberBox(const std::string& caption, int y, int maximum) {
+    return KVX_Value::Create(Studio().StudioWindow, caption, 45, y, 12, 0, 1.0f, 0, float(maximum), 1);
+}
+
+void BuildFilePage() {
+    StudioUi& ui = Studio();
+    const KVX_FrameRef frame = KVX_Frame::Create(ui.StudioWindow, "Options", 10, 5, 160, 490);
+    FilePage& f = ui.File;
+    f.New = PageButton("New", 20);
+    f.Open = PageButton("Open", 45);
+    f.Save = PageButton("Save", 70);
+    f.Export = PageButton("Export to .bmx", 120);
+    f.Preferences = PageButton("Preferences", 170);
+    f.SchemeEditor = PageButton("Scheme Editor", 195);
+    f.About = PageButton("About...", 245);
+    f.Exit = PageButton("Exit", 270);
+    for (const KVX_GadgetRef& g : std::initializer_list<KVX_GadgetRef>{
+             frame, f.New, f.Open, f.Save, f.Export, f.Preferences, f.SchemeEditor, f.About, f.Exit}) {
+        Attach(g, "File");
+    }
+}
+
+void BuildCreatePage() {
+    struct Entry {
+        const char* Caption;
+        const char* KindWord;
+    };
+    static const Entry entries[16] = {
+        {"Window", "Window"},           {"Tabpanel", "Tabpanel"},       {"Frame", "Frame"},
+        {"Checkbox", "Checkbox"},       {"Button", "Button"},           {"Custom Button", "CustomButton"},
+        {"Scrollbar", "Scrollbar"},     {"Progressbar", "Progressbar"}, {"Listbox", "Listbox"},
+        {"Combobox", "Combobox"},       {"Inputbox", "Inputbox"},       {"Value", "Value"},
+        {"Labeltext", "Labeltext"},     {"Imagebox", "Imagebox"},       {"Menu - Popup", "Menu"},
+        {"ColorIcon", "ColorIcon"},
+    };
+    StudioUi& ui = Studio();
+    Attach(KVX_Frame::Create(ui.StudioWindow, "Gadget", 10, 5, 160, 490), "Create");
+    for (int i = 0; i < 16; ++i) {
+        ui.CreateButtons[size_t(i)] = {entries[i].KindWord, PageButton(entries[i].Caption, 20 + 25 * i)};
+        Attach(ui.CreateButtons[size_t(i)].Button, "Create");
+    }
+}
+
+void BuildModifyPage() {
+    StudioUi& ui = Studio();
+    PropertyEditor& e = ui.Editor;
+    const KVX_WindowRef& w = ui.StudioWindow;
+    const KVX_FrameRef handleFrame = KVX_Frame::Create(w, "Handle", 10, 6, 160, 60);
+    e.HandleBox = KVX_Input::Create(w, "Handle", 20, 20, 17, 255);
+    e.GlobalBox = KVX_Checkbox::Create(w, "Global", 20, 45, 0);
+    const KVX_FrameRef positionFrame = KVX_Frame::Create(w, "Position", 10, 75, 160, 60);
+    e.PxBox = NumberBox("Px :", 90, GraphicsWidth());
+    e.PyBox = NumberBox("Py :", 115, GraphicsHeight());
+    const KVX_FrameRef sizeFrame = KVX_Frame::Create(w, "Size", 10, 145, 160, 60);
+    e.TxBox = NumberBox("Tx :", 160, GraphicsWidth());
+    e.TyBox = NumberBox("Ty :", 185, GraphicsHeight());
+    const KVX_FrameRef captionFrame = KVX_Frame::Create(w, "Caption", 10, 215, 160, 35);
+    e.CaptionBox = KVX_Input::Create(w, "Caption", 20, 230, 17, 255);
+    const KVX_FrameRef propertiesFrame = KVX_Frame::Create(w, "Proprieties", 10, 260, 160, 235);
+    for (const KVX_GadgetRef& g : std::initializer_list<KVX_GadgetRef>{
+             handleFrame, e.HandleBox, e.GlobalBox, positionFrame, e.PxBox, e.PyBox, sizeFrame, e.TxBox, e.TyBox,
+             captionFrame, e.CaptionBox, propertiesFrame}) {
+        Attach(g, "Modify");
+    }
+}
+
+}  // namespace
+
+StudioUi& Studio() {
+    static StudioUi ui;
+    return ui;
+}
+
+void BuildStudioInterface() {
+    StudioUi& ui = Studio();
+    ui = StudioUi{};
+    ui.StudioWindow = KVX_Window::Create(std::string("Korvex Studio ") + kVersionText, GraphicsWidth() - 192, 2, 190,
+                                         570, 1, 1, 0, 20);
+    ui.StudioTabs = KVX_Tabpanel::Create(ui.StudioWindow, "File|Create|Modify", 5, 5, 180, 540);
+    BuildFilePage();
+    BuildCreatePage();
+    BuildModifyPage();
+}
+
+KVX_PushButtonRef CreateButtonOf(const std::string& kindWord) {
+    for (const KindButton& entry : Studio().CreateButtons) {
+        if (entry.KindWord == kindWord) return entry.Button;
+    }
+    return nullptr;
+}
+
+}  // namespace kvx::studio

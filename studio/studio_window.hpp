@@ -1,0 +1,50 @@
+#pragma once
+// The studio's tool window at the right edge: a tab panel with the File, Create and Modify pages.
+#include <array>
+#include <string>
+
+#include "gadgets/checkbox.hpp"
+#include "gadgets/input.hpp"
+#include "gadgets/push_button.hpp"
+#include "gadgets/tabpanel.hpp"
+#include "gadgets/value.hpp"
+#include "gadgets/window.hpp"
+
+namespace kvx::studio {
+
+inline constexpr int32_t kFilePage = 1, kCreatePage = 2, kModifyPage = 3;
+
+struct FilePage {
+    KVX_PushButtonRef New, Open, Save, Export, Preferences, SchemeEditor, About, Exit;
+};
+
+// A palette button and the kind word it arms.
+struct KindButton {
+    std::string KindWord;
+    KVX_PushButtonRef Button;
+};
+
+struct PropertyEditor {
+    KVX_InputRef HandleBox;
+    KVX_CheckboxRef GlobalBox;
+    KVX_ValueRef PxBox, PyBox, TxBox, TyBox;
+    KVX_InputRef CaptionBox;
+};
+
+struct StudioUi {
+    KVX_WindowRef StudioWindow;
+    KVX_TabpanelRef StudioTabs;
+    FilePage File;
+    std::array<KindButton, 16> CreateButtons;  // in the palette's order, top to bottom
+    PropertyEditor Editor;
+};
+
+StudioUi& Studio();
+
+// Builds the tool window with all three pages; called once after the background is set.
+void BuildStudioInterface();
+
+// The palette button that arms this kind word; null when there is none.
+KVX_PushButtonRef CreateButtonOf(const std::string& kindWord);
+
+}  // namespace kvx::studio
