@@ -2,14 +2,35 @@
 
 #include <SDL.h>
 
+#include <cstring>
+
 #include "platform/backend.hpp"
 #include "platform/resources.hpp"
 
 namespace kvx {
 
+namespace {
+
+uint32_t Le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+
+// A RIFF file whose chunks claim more bytes than it holds is refused before the decoder
+// allocates what the header says.
+bool ChunksFitTheFile(std::span<const uint8_t> bytes) {
+    if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0) return false;
+    size_t at = 12;
+    while (at + 8 <= bytes.size()) {
+        const uint64_t size = Le32(bytes.data() + at + 4);
+        if (at + 8 + size > bytes.size()) return false;
+        at += 8 + size + (size & 1);
+    }
+    return true;
+}
+
+}  // namespace
+
 // Every sound is converted once, at load, to the mixer's format: 16-bit stereo at 44100 Hz.
 SoundPtr LoadSoundFromMemory(std::span<const uint8_t> bytes) {
-    if (bytes.empty() || bytes.size() > (size_t(64) << 20)) return nullptr;
+    if (bytes.empty() || bytes.size() > (size_t(64) << 20) || !ChunksFitTheFile(bytes)) return nullptr;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
     if (!rw) return nullptr;
     SDL_AudioSpec spec;
