@@ -33,12 +33,12 @@ SoundPtr LoadSoundFromMemory(std::span<const uint8_t> bytes) {
     if (bytes.empty() || bytes.size() > (size_t(64) << 20) || !ChunksFitTheFile(bytes)) return nullptr;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
     if (!rw) return nullptr;
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wav;
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(rw, 1, &spec, &data, &length)) return nullptr;
+    if (!SDL_LoadWAV_RW(rw, 1, &wav, &data, &length)) return nullptr;
     SDL_AudioCVT cvt;
-    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16LSB, 2, 44100);
+    const int built = SDL_BuildAudioCVT(&cvt, wav.format, wav.channels, wav.freq, AUDIO_S16LSB, 2, 44100);
     SoundPtr sound;
     if (built >= 0) {
         sound = std::make_shared<Sound>();
