@@ -1,7 +1,10 @@
 #pragma once
 // The back buffer that every draw call writes into (internal to the platform layer).
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "platform/compositor.hpp"
 
 namespace kvx {
 
@@ -9,6 +12,13 @@ struct BackBuffer {
     int width = 0;
     int height = 0;
     std::vector<uint32_t> pixels;  // 0x00RRGGBB; the top byte is ignored
+    // The area and colour of the last clear while nothing has drawn since: gadget builders clear
+    // the buffer once per image, and clearing it again the same way would change nothing.
+    struct Cleared {
+        compositor::Clip area;
+        uint32_t color = 0;
+    };
+    std::optional<Cleared> cleared;
 };
 
 BackBuffer& CurrentBackBuffer();

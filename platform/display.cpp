@@ -78,6 +78,7 @@ void Graphics(int width, int height, int depth, int hz) {
     d.buffer.width = width;
     d.buffer.height = height;
     d.buffer.pixels.assign(size_t(width) * height, 0);
+    d.buffer.cleared.reset();
     SetDefaultImageFlags(kFilteredImage | kMaskedImage);
     ResetPlatformDrawState();
 }

@@ -37,6 +37,17 @@ compositor::Clip ClipOf(const BackBuffer& b) {
 
 int Pixel(float v) { return int(std::floor(v)); }
 
+// The buffer every draw call writes through, so that a later clear knows it changed.
+BackBuffer& Canvas() {
+    BackBuffer& b = CurrentBackBuffer();
+    b.cleared.reset();
+    return b;
+}
+
+bool Covers(const compositor::Clip& outer, const compositor::Clip& inner) {
+    return outer.x0 <= inner.x0 && outer.y0 <= inner.y0 && outer.x1 >= inner.x1 && outer.y1 >= inner.y1;
+}
+
 const ImageFont& CurrentFont() { return State().font ? *State().font : *DefaultFont(); }
 
 }  // namespace
@@ -90,18 +101,22 @@ void ResetPlatformDrawState() {
 
 void Cls() {
     BackBuffer& b = CurrentBackBuffer();
-    compositor::Clear(TargetOf(b), ClipOf(b), State().clsColor);
+    const compositor::Clip clip = ClipOf(b);
+    const uint32_t color = State().clsColor;
+    if (b.cleared && b.cleared->color == color && Covers(b.cleared->area, clip)) return;
+    compositor::Clear(TargetOf(b), clip, color);
+    b.cleared = BackBuffer::Cleared{clip, color};
 }
 
 void DrawRect(float x, float y, float width, float height) {
-    BackBuffer& b = CurrentBackBuffer();
+    BackBuffer& b = Canvas();
     const int x0 = Pixel(x), y0 = Pixel(y);
     const int w = Pixel(x + width) - x0, h = Pixel(y + height) - y0;
     if (w > 0 && h > 0) compositor::FillRect(TargetOf(b), ClipOf(b), x0, y0, w, h, State().paint);
 }
 
 void DrawLine(float x1, float y1, float x2, float y2, bool lastPixel) {
-    BackBuffer& b = CurrentBackBuffer();
+    BackBuffer& b = Canvas();
     const compositor::Target target = TargetOf(b);
     const compositor::Clip clip = ClipOf(b);
     const compositor::Paint& paint = State().paint;
@@ -146,18 +161,18 @@ void DrawLine(float x1, float y1, float x2, float y2, bool lastPixel) {
 }
 
 void Plot(float x, float y) {
-    BackBuffer& b = CurrentBackBuffer();
+    BackBuffer& b = Canvas();
     compositor::FillPixel(TargetOf(b), ClipOf(b), Pixel(x), Pixel(y), State().paint);
 }
 
 void DrawImage(const ImagePtr& image, float x, float y, int frame) {
     if (!image || frame < 0 || frame >= int(image->frames.size())) return;
-    BackBuffer& b = CurrentBackBuffer();
+    BackBuffer& b = Canvas();
     compositor::DrawFrame(TargetOf(b), ClipOf(b), image->frames[size_t(frame)], Pixel(x), Pixel(y), State().paint);
 }
 
 void DrawText(const std::string& text, float x, float y) {
-    BackBuffer& b = CurrentBackBuffer();
+    BackBuffer& b = Canvas();
     const compositor::Target target = TargetOf(b);
     const compositor::Clip clip = ClipOf(b);
     const ImageFont& font = CurrentFont();

@@ -1,4 +1,5 @@
 // The compositor against a real-valued rendering, and the drawing rules callers rely on.
+#include <functional>
 #include <random>
 
 #include "platform/platform.hpp"
@@ -126,6 +127,34 @@ TEST_F(CompositorTest, KnownPixelsOfTheAlphaAndMaskModes) {
     DrawImage(LoadImage(half, 0), 0, 0);
     EXPECT_EQ(Pixel(0, 0), 0xFF0000u);
     EXPECT_EQ(Pixel(1, 0), 0xFFFFFFu);
+}
+
+// A clear that repeats the last one is skipped, so every kind of drawing in between must count.
+TEST_F(CompositorTest, ARepeatedClearStillClearsWhatWasDrawnSince) {
+    SetClsColor(0, 0, 0);
+    auto dot = std::make_shared<Pixmap>(1, 1, 0xFFFFFFFFu);
+    const std::function<void()> draws[] = {[] { DrawRect(3, 3, 1, 1); }, [] { DrawLine(3, 3, 3, 3); },
+                                           [] { Plot(3, 3); }, [&] { DrawImage(LoadImage(dot, 0), 3, 3); }};
+    for (const auto& draw : draws) {
+        Cls();
+        SetColor(255, 255, 255);
+        draw();
+        ASSERT_EQ(Pixel(3, 3), 0xFFFFFFu);
+        Cls();
+        EXPECT_EQ(Pixel(3, 3), 0u);
+    }
+    SetClsColor(0, 0, 9);
+    Cls();
+    EXPECT_EQ(Pixel(3, 3), 9u) << "another colour clears again";
+    SetViewport(0, 0, 2, 2);
+    SetClsColor(0, 0, 0);
+    Cls();
+    SetViewport(0, 0, 64, 48);
+    Cls();
+    EXPECT_EQ(Pixel(3, 3), 0u) << "a wider area than the last clear is cleared";
+    Graphics(64, 48, 0, 60);
+    Cls();
+    EXPECT_EQ(Pixel(3, 3), 0u);
 }
 
 TEST_F(CompositorTest, MaskedImagesLoseTheirBlackPixels) {
