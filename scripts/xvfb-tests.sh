@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Real-window checks: the studio under Xvfb shows a frame that is not blank and ends with
-# status 0 when its window is closed by the window manager.
+# status 0 when its window is closed by the window manager; then a design made end to end.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
@@ -38,3 +38,5 @@ if [ "$status" -ne 0 ]; then
   echo "FAIL: the studio ended with status $status"; exit 1
 fi
 echo "xvfb: studio window opened ($colours colours on screen) and closed with status 0"
+
+bash "$root/scripts/xvfb-design-e2e.sh" "$build" "$shots"

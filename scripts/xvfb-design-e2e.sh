@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# End to end in a real window: place a window and a button in it, save through the file
+# requester by typing a name, check the saved file line by line, then leave with "Exit".
+# Runs on the X display in $DISPLAY; screenshots go to $2 (default shots/).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build}"
+shots="${2:-$root/shots}"
+mkdir -p "$shots"
+
+# The studio saves into its working directory; give it one of its own, with the fonts and
+# pictures it reads from there.
+work="$(mktemp -d)"
+studio_pid=""
+cleanup() {
+  [ -n "$studio_pid" ] && kill "$studio_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+ln -s "$root/arial.ttf" "$root/zarvo.fon" "$root/KVX_Demos" "$work/"
+
+# A press held over several frames, as a hand would.
+click() {
+  xdotool mousemove "$1" "$2"; sleep 0.1
+  xdotool mousedown 1; sleep 0.1
+  xdotool mouseup 1; sleep 0.2
+}
+# Press at the first point, hold while moving to the second, take a shot if asked, release.
+drag() {
+  xdotool mousemove "$1" "$2"; sleep 0.1
+  xdotool mousedown 1; sleep 0.1
+  xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )); sleep 0.1
+  xdotool mousemove "$3" "$4"; sleep 0.2
+  [ -n "${5:-}" ] && import -window root "$shots/$5"
+  xdotool mouseup 1; sleep 0.2
+}
+
+(cd "$work" && exec "$build/studio/korvex-studio") 2>"$work/studio.log" &
+studio_pid=$!
+timeout 20 xdotool search --sync --name '^Korvex' >/dev/null
+sleep 1
+
+# The tool window sits at the right edge: tabs at y 40, page buttons from y 88 in steps of 25.
+tab_file=867; tab_create=926; tab_modify=986; tabs_y=40; page_x=926
+click $tab_create $tabs_y
+click $page_x 88                    # "Window"
+drag 100 100 400 300
+click $tab_create $tabs_y
+click $page_x 188                   # "Button"
+drag 130 150 230 180 create-band-grid.png
+click $tab_modify $tabs_y
+click 180 162                       # select the button
+import -window root "$shots/modify-selected.png"
+click $tab_file $tabs_y
+click $page_x 138                   # "Save": the file requester opens in the working directory
+sleep 0.3
+click 446 509                       # its name box
+xdotool type --delay 40 "e2e_design"
+sleep 0.2
+import -window root "$shots/requester-saving.png"
+click 371 536                       # its "Save" button
+sleep 0.3
+
+saved="$work/e2e_design.kvx"
+[ -f "$saved" ] || { echo "FAIL: nothing was saved as e2e_design.kvx"; ls -la "$work"; exit 1; }
+expected="$work/expected.kvx"
+printf '%s\r\n' \
+  ';-------------------------------------------------' \
+  ';KVX Studio File - Dremond (C) - version 0.6a' \
+  ';-------------------------------------------------' \
+  ';=======================' '[WINDOW]' 'Global=True' 'Handle=Window1' 'Px=100' 'Py=100' 'Tx=300' 'Ty=200' \
+  'Caption=Window1' 'LockButton=True' 'MinimizeButton=True' 'CloseButton=True' \
+  ';=======================' '[BUTTON]' 'Global=True' 'Handle=Button1' 'Parent=Window1' 'Px=30' 'Py=30' \
+  'Tx=100' 'Caption=Button1' >"$expected"
+if ! cmp -s "$expected" "$saved"; then
+  echo "FAIL: the saved design differs from what was placed"
+  diff <(tr -d '\r' <"$expected") <(tr -d '\r' <"$saved") || true
+  exit 1
+fi
+
+click $page_x 338                   # "Exit"
+timeout 20 tail --pid="$studio_pid" -f /dev/null || { echo "FAIL: the studio did not end after Exit"; exit 1; }
+status=0
+wait "$studio_pid" || status=$?
+studio_pid=""
+[ "$status" -eq 0 ] || { echo "FAIL: Exit ended the studio with status $status"; exit 1; }
+echo "xvfb: placed a window and a button, saved e2e_design.kvx ($(wc -l <"$saved") lines as placed), Exit gave status 0"
