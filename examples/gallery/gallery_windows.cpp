@@ -1,5 +1,8 @@
 #include "gallery_windows.hpp"
 
+#include <functional>
+#include <string>
+
 using namespace kvx;
 
 namespace gallery {
@@ -118,9 +121,96 @@ void BuildInactiveAndMinimised() {
                       10, 1, KVX_SchemeColors.GadgetText);
 }
 
+void BuildDialogs(Gallery& g) {
+    KVX_WindowRef w = KVX_Window::Create("Dialogs", 690, 525, 324, 185, 1, 1, 0);
+    int y = 12;
+    const auto row = [&](const std::string& caption, const std::string& tooltip) {
+        DialogRow r{KVX_PushButton::Create(w, caption, 15, y, 130),
+                    KVX_Label::Create(w, "-", 155, y + 4, 1, KVX_SchemeColors.GadgetText)};
+        r.open->Tooltip = tooltip;
+        y += 32;
+        return r;
+    };
+    g.message = row("Message box", "Yes, No or Cancel");
+    g.file = row("File requester", "Pick a design to open");
+    g.path = row("Path requester", "Pick a folder");
+    g.screenMode = row("Screen mode", "Reopens the display in the chosen mode");
+    g.colour = row("Colour", "Mix a colour with three sliders");
+    // The chooser runs full screen at 640 x 480, which cannot be opened on a display without that mode.
+    if (!GraphicsModeExists(640, 480, 0, 0)) {
+        g.screenMode.open->Disabled = 1;
+        g.screenMode.answer->Text = "No 640 x 480 mode";
+    }
+}
+
+// At most the last n characters, so a long path still fits beside its button.
+std::string TailOf(const std::string& text, size_t n) {
+    return text.size() <= n ? text : "..." + text.substr(text.size() - (n - 3));
+}
+
+// The requesters leave the working directory wherever the user walked; the gallery's pictures
+// load from paths relative to its own folder.
+std::string InGalleryFolder(const std::function<std::string()>& requester) {
+    const std::string folder = CurrentDir();
+    const std::string answer = requester();
+    ChangeDir(folder);
+    return answer.empty() ? "Cancelled" : TailOf(answer, 24);
+}
+
+// The chooser is meant to run before an interface exists, and clears the toolkit when it ends:
+// the gallery's windows go first, so they are not shown behind it, and come back in the chosen
+// mode, or in the gallery's own when the choice was cancelled or none was picked (the chooser
+// then falls back to 640 x 480, too small for these windows).
+void ChooseScreenMode(Gallery& g) {
+    KVX_ClearGui();
+    const int32_t answer = KVX_ScreenModeRequester("Screen mode", kDemos + "Background_01.png", 0, 0, 1, 1, 1);
+    if (answer != 2 || GraphicsWidth() < 1024) {
+        EndGraphics();
+        OpenDisplay();
+    }
+    zglSetSwapInterval(0);
+    g = Build();
+    g.screenMode.answer->Text =
+        answer == 2 ? std::to_string(GraphicsWidth()) + " x " + std::to_string(GraphicsHeight()) : "Cancelled";
+}
+
+// The chooser leaves its colour as the drawing colour; the next one starts from it.
+void ChooseColour(Gallery& g) {
+    KVX_ColorRequester("Colour", g.mixed[0], g.mixed[1], g.mixed[2]);
+    int r = 0, gr = 0, b = 0;
+    GetColor(r, gr, b);
+    g.mixed = {uint8_t(r), uint8_t(gr), uint8_t(b)};
+    g.colour.answer->Text = std::to_string(r) + ", " + std::to_string(gr) + ", " + std::to_string(b);
+}
+
+void StepDialogs(Gallery& g) {
+    if (g.message.open->Clicked()) {
+        static const char* const kAnswers[] = {"", "Yes", "No", "Cancel"};
+        g.message.answer->Text = kAnswers[KVX_MessageBox("Question", "Do you like|the gallery ?", 3, 1)];
+    }
+    if (g.file.open->Clicked()) {
+        g.file.answer->Text =
+            InGalleryFolder([] { return KVX_FileRequester("Open a design", "", ".kvx|.*", ".kvx", 0); });
+    }
+    if (g.path.open->Clicked()) {
+        g.path.answer->Text = InGalleryFolder([] { return KVX_PathRequester("Choose a folder", ""); });
+    }
+    if (g.colour.open->Clicked()) ChooseColour(g);
+    // Last: it replaces every window, these buttons included.
+    if (g.screenMode.open->Clicked()) ChooseScreenMode(g);
+}
+
 }  // namespace
 
+void OpenDisplay() {
+    // Full screen when the display has the mode, otherwise a window of that size.
+    const int depth = GraphicsModeExists(1024, 768, 0, 0) ? 32 : 0;
+    Graphics(1024, 768, depth, 60);
+}
+
 Gallery Build() {
+    KVX_InitGUI(2);
+    KVX_Background(kDemos + "Background_01.png");
     Gallery g;
     BuildMenus(g);
     BuildInactiveAndMinimised();
@@ -130,6 +220,7 @@ Gallery Build() {
     BuildFields();
     BuildSliders(g);
     BuildButtons(g);
+    BuildDialogs(g);
     return g;
 }
 
@@ -137,6 +228,7 @@ bool Step(Gallery& g) {
     // The loading bar follows the speed slider, so the progress caption changes as you drag.
     g.progress->Value = g.speed->Value;
     if (g.quit->Clicked()) return false;
+    StepDialogs(g);
     if (g.fileMenu->SelectedEntry == "Quit") return false;
     return true;
 }

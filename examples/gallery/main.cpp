@@ -7,11 +7,7 @@
 using namespace kvx;
 
 int main() {
-    // Full screen when the display has the mode, otherwise a window of that size.
-    const int depth = GraphicsModeExists(1024, 768, 0, 0) ? 32 : 0;
-    Graphics(1024, 768, depth, 60);
-    KVX_InitGUI(2);
-    KVX_Background("./KVX_Demos/Background_01.png");
+    gallery::OpenDisplay();
     gallery::Gallery g = gallery::Build();
     zglSetSwapInterval(0);
     while (!AppTerminate() && !KeyHit(KEY_ESCAPE)) {

@@ -1,25 +1,24 @@
-// Message box: size from the text, answers of each button set, the window-close answer, and the
-// drive list read from a mount table.
+// Message box: size from the text, answers of each button set, the icons, the window-close
+// answer, and the drive list read from a mount table.
 #include <algorithm>
 
 #include "core/runtime.hpp"
 #include "dialogs/drive_list.hpp"
 #include "dialogs/message_box.hpp"
+#include "gadgets/image_box.hpp"
 #include "gadgets/push_button.hpp"
 #include "gadgets/window.hpp"
+#include "support/dialog_script.hpp"
 #include "support/toolkit_fixture.hpp"
 
 namespace kvx {
 namespace {
 
+using testing::ChildOf;
+using testing::DialogScript;
+using testing::FrontWindow;
+using testing::MessageLabel;
 using testing::ToolkitTest;
-
-KVX_PushButton* ButtonOf(const KVX_WindowRef& window, const std::string& text) {
-    for (const KVX_GadgetRef& child : window->Children) {
-        if (child->Kind() == KVX_KindPushButton && child->Text == text) return static_cast<KVX_PushButton*>(child.get());
-    }
-    return nullptr;
-}
 
 // Clicks `caption` of the front window over frames 2 and 3 of the dialog; records its size.
 struct ClickScript {
@@ -38,7 +37,7 @@ struct ClickScript {
             if (frame == 1) {
                 width = window->Width;
                 height = window->Height + window->TitleHeight;
-                KVX_PushButton* b = ButtonOf(window, caption);
+                const KVX_GadgetRef b = ChildOf(window, KVX_KindPushButton, caption);
                 if (!b) return headless::RequestClose();
                 headless::MoveMouse(b->AbsX + b->Width / 2, b->AbsY + b->Height / 2);
                 headless::PressMouse(1);
@@ -88,6 +87,49 @@ TEST_F(MessageBoxTest, EachButtonAnswersAndAClosedWindowAnswersTheHighest) {
     EXPECT_LE(script.frame, 2) << "the close ends the loop at once";
     EXPECT_EQ(KVX_GadgetList.size(), windows) << "the dialog's window is freed";
     EXPECT_EQ(KVX_ActivationAllowed, 1);
+}
+
+TEST_F(MessageBoxTest, OnlyIconsOneToThreeShowAnImageAndTheTextStaysInPlace) {
+    struct Seen {
+        int images = -1;
+        int32_t handle = 0;
+        int imageX = 0, imageY = 0, textX = 0, textY = 0;
+    };
+    const std::vector<int32_t> icons = {1, 2, 3, 0, 4, -1};
+    std::vector<Seen> seen(icons.size());
+    DialogScript script;
+    for (Seen& s : seen) {
+        script
+            .Then([&s] {
+                s.images = 0;
+                for (const KVX_GadgetRef& child : FrontWindow()->Children) {
+                    if (child->Kind() != KVX_KindImagebox) continue;
+                    ++s.images;
+                    s.handle = static_cast<KVX_Image*>(child.get())->ImageHandle;
+                    s.imageX = child->X;
+                    s.imageY = child->Y;
+                }
+                if (const KVX_GadgetRef label = MessageLabel(FrontWindow())) {
+                    s.textX = label->X;
+                    s.textY = label->Y;
+                }
+            })
+            .ClickButton("Ok")
+            .Wait();  // the answered box is still in front for the frame that took the click
+    }
+    for (int32_t icon : icons) EXPECT_EQ(KVX_MessageBox("t", "Saved", 1, icon), 1) << icon;
+    EXPECT_TRUE(script.Finished());
+    const int h = TextBlockHeight("Saved") + 100;
+    for (size_t i = 0; i < icons.size(); ++i) {
+        const bool shown = icons[i] >= 1 && icons[i] <= 3;
+        EXPECT_EQ(seen[i].images, shown ? 1 : 0) << "icon " << icons[i];
+        EXPECT_EQ(seen[i].textX, seen[0].textX) << "icon " << icons[i];
+        EXPECT_EQ(seen[i].textY, seen[0].textY) << "icon " << icons[i];
+        if (!shown) continue;
+        EXPECT_NE(seen[i].handle, 0) << "the skin image of icon " << icons[i] << " loads";
+        EXPECT_EQ(seen[i].imageX, 10);
+        EXPECT_EQ(seen[i].imageY, h / 2 - 42);
+    }
 }
 
 TEST(DriveListTest, MountTableGivesRootFirstAndRealFileSystemsWithTheirClass) {
