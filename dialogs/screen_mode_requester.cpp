@@ -55,11 +55,17 @@ int FrequencyNamed(const std::string& text) {
     return text == k75Hz ? 75 : 0;
 }
 
+// A full-screen mode the screen lacks would end the program; a window of that size is the
+// sound stand-in (the chooser's own 640x480 is missing on many screens).
+void OpenFullScreenOrWindow(int width, int height, int depth, int hz) {
+    Graphics(width, height, GraphicsModeExists(width, height, 0, 0) ? depth : 0, hz);
+}
+
 }  // namespace
 
 int32_t KVX_ScreenModeRequester(const std::string& title, const std::string& background, uint8_t allow640,
                                 uint8_t allow800, uint8_t allow1024, uint8_t allow1280, uint8_t allow1600) {
-    Graphics(640, 480, 32, 60);
+    OpenFullScreenOrWindow(640, 480, 32, 60);
     zglSetSwapInterval(0);
     KVX_InitGUI(1);
     KVX_Background(background);
@@ -105,7 +111,7 @@ int32_t KVX_ScreenModeRequester(const std::string& title, const std::string& bac
     const ScreenMode mode = ModeNamed(modeText);
     KVX_ClearGui();
     EndGraphics();
-    Graphics(mode.Width, mode.Height, mode.Depth, FrequencyNamed(frequencyText));
+    OpenFullScreenOrWindow(mode.Width, mode.Height, mode.Depth, FrequencyNamed(frequencyText));
     return choice;
 }
 

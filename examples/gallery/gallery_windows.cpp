@@ -136,11 +136,6 @@ void BuildDialogs(Gallery& g) {
     g.path = row("Path requester", "Pick a folder");
     g.screenMode = row("Screen mode", "Reopens the display in the chosen mode");
     g.colour = row("Colour", "Mix a colour with three sliders");
-    // The chooser runs full screen at 640 x 480, which cannot be opened on a display without that mode.
-    if (!GraphicsModeExists(640, 480, 0, 0)) {
-        g.screenMode.open->Disabled = 1;
-        g.screenMode.answer->Text = "No 640 x 480 mode";
-    }
 }
 
 // At most the last n characters, so a long path still fits beside its button.

@@ -96,6 +96,16 @@ TEST_F(ChoosersTest, ScreenModeChooserListsOfferedModesAndAlwaysReopensTheDispla
     headless::RequestClose();
     EXPECT_EQ(KVX_ScreenModeRequester("Mode", "", 1, 1, 1, 1, 1), 3);
     EXPECT_TRUE(GraphicsOpen());
+
+    // A screen without 640 x 480 gets the chooser, and its fallback, in a window.
+    headless::Reset();  // forgets the close request too
+    headless::SetModes({{1024, 768, 32, 60}});
+    frames = 0;
+    ClickInFrontWindow("Open", frames, listed, selected);
+    EXPECT_EQ(KVX_ScreenModeRequester("Mode", "", 1, 1, 1, 0, 0), 2);
+    EXPECT_EQ(listed, 1);
+    EXPECT_EQ(GraphicsWidth(), 640);
+    EXPECT_EQ(GraphicsDepth(), 0);
     KVX_InitGUI(2);  // for the fixture's clean-up
 }
 
