@@ -244,7 +244,8 @@ void LoadDesignFrom(const std::string& path) {
     const StreamPtr stream = ReadFile(path);
     if (!stream) return;
     WindowIndex windows;
-    while (!Eof(stream)) {
+    int64_t area = 0;
+    while (area < kLoadedAreaLimit && !Eof(stream)) {
         const SectionFormat* format = FormatOfHeader(ReadLine(stream));
         if (!format) continue;
         auto record = std::make_shared<DesignedGadget>();
@@ -253,6 +254,7 @@ void LoadDesignFrom(const std::string& path) {
         BoundSizes(*record);
         if (record->Kind != "Window") record->ParentWindow = windows.Find(record->Parent);
         record->Gadget = format->Create(*record, record->ParentWindow);
+        area += std::max(int64_t(record->Gadget->Width) * record->Gadget->Height, kGadgetAreaCharge);
         windows.Add(*record);
         ++Design().CounterOf(record->Kind);
         Design().DesignList.push_back(std::move(record));

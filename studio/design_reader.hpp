@@ -1,6 +1,7 @@
 #pragma once
 // Reading a .kvx file back: every section it recognises becomes a record with its live gadget,
 // appended to the DesignList.
+#include <cstdint>
 #include <string>
 
 namespace kvx::studio {
@@ -11,8 +12,14 @@ inline constexpr int32_t kPositionLimit = 16384;  // |Px|, |Py|
 inline constexpr int32_t kExtentLimit = 4096;     // Tx, Ty, and what NumChar and LineNumber span, in pixels
 inline constexpr int32_t kTextLengthLimit = 65536;  // MaxChar
 inline constexpr int32_t kNumberLimit = 1 << 24;  // |Value|, |Minimum|, |Maximum|, |Increment|: exact as floats
+// Every live gadget holds pictures of its size, so a file of many or huge sections could ask for
+// gigabytes. A load stops making gadgets once their areas add up to this many pixels, each charged
+// at least kGadgetAreaCharge; sixteen full screens is far beyond any design the studio makes.
+inline constexpr int64_t kLoadedAreaLimit = int64_t(16) * 1024 * 768;
+inline constexpr int64_t kGadgetAreaCharge = 64 * 64;
 
-// The ending of the name is the caller's business. A file that cannot be opened changes nothing.
+// The ending of the name is the caller's business. A file that cannot be opened changes nothing;
+// the sections after the one that spends kLoadedAreaLimit are not read.
 void LoadDesignFrom(const std::string& path);
 
 }  // namespace kvx::studio

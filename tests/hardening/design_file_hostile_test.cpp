@@ -1,0 +1,209 @@
+// Design files as users really meet them after a crash, a bad copy or a careless edit: cut short,
+// with bytes changed, or far larger than anything the designer writes. Every one goes through the
+// reader the studio's Load uses and makes live gadgets.
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+#include "studio/design_reader.hpp"
+#include "studio/design_writer.hpp"
+#include "studio/value_encoding.hpp"
+#include "support/design_fixture.hpp"
+
+namespace kvx {
+namespace {
+
+using studio::Design;
+using studio::DesignedGadgetRef;
+using testing::ClearDesign;
+using testing::PlaceDesigned;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+using Clock = std::chrono::steady_clock;
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// A field of /proc/self/status in bytes: VmRSS now, VmHWM the peak since the last reset.
+int64_t StatusBytes(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word) {
+        if (word == field + ":") {
+            int64_t kilobytes = 0;
+            status >> kilobytes;
+            return kilobytes << 10;
+        }
+    }
+    return 0;
+}
+
+// How far the resident size rose above where it stood while `body` ran.
+template <class Body>
+int64_t PeakGrowth(const Body& body) {
+    std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from now
+    const int64_t before = StatusBytes("VmRSS");
+    body();
+    return StatusBytes("VmHWM") - before;
+}
+
+const char* const kChildKinds[] = {"Frame",    "Checkbox", "Button",   "CustomButton", "ColorIcon",
+                                   "Scrollbar", "Progressbar", "Listbox", "Combobox",  "Inputbox",
+                                   "Value",    "Labeltext", "Imagebox"};
+
+class DesignHostileTest : public testing::DesignTest {
+protected:
+    // Two windows holding every kind, and a check box outside them, saved by the real writer.
+    std::string SaveEveryKind() {
+        // Small sizes: resizing the skin to each gadget is most of what a load costs.
+        auto first = PlaceDesigned("Window", 40, 40, 200, 160);
+        for (size_t i = 0; i < std::size(kChildKinds); ++i) {
+            PlaceDesigned(kChildKinds[i], 45 + int(i % 4) * 45, 70 + int(i / 4) * 30, 40, 24, first);
+        }
+        auto second = PlaceDesigned("Window", 500, 300, 100, 60);
+        PlaceDesigned("Button", 510, 330, 40, 0, second);
+        PlaceDesigned("Checkbox", 900, 700, 0, 0);
+        // A small picture of their own for the kinds that load one, decoded on every load.
+        const std::string picture = PathIn("tiny.png");
+        EXPECT_TRUE(SavePixmapPNG(Pixmap(8, 8, 0xFF336699u), picture));
+        for (const DesignedGadgetRef& r : Design().DesignList) {
+            if (r->Kind == "Imagebox") r->Image = picture;
+            if (r->Kind == "CustomButton") r->ImageOver = r->ImageNormal = r->ImagePress = picture;
+        }
+        const std::string path = PathIn("every_kind.kvx");
+        EXPECT_TRUE(studio::SaveDesignTo(path));
+        ClearDesign();
+        return ReadBytes(path);
+    }
+
+    // Loads the bytes, checks that what was made stays within the reader's bounds and that each
+    // parent is a window of this design, draws it when asked, and empties the design again.
+    size_t LoadChecked(const std::string& bytes, bool draw = true) {
+        // In memory where it can be: thousands of rewrites of one file on disk cost more than the loads.
+        static const std::string path = std::filesystem::is_directory("/dev/shm")
+                                            ? "/dev/shm/kvx_damaged_" + std::to_string(getpid()) + ".kvx"
+                                            : PathIn("damaged.kvx");
+        WriteBytes(path, bytes);
+        studio::LoadDesignFrom(path);
+        const size_t count = Design().DesignList.size();
+        for (const DesignedGadgetRef& r : Design().DesignList) {
+            EXPECT_NE(r->Gadget, nullptr) << r->Kind;
+            EXPECT_LE(std::abs(r->Px), studio::kPositionLimit);
+            EXPECT_LE(std::abs(r->Py), studio::kPositionLimit);
+            EXPECT_GE(r->Tx, 0);
+            EXPECT_LE(r->Tx, studio::kExtentLimit + 5);
+            EXPECT_GE(r->Ty, 0);
+            EXPECT_LE(r->MaxChar, studio::kTextLengthLimit);
+            if (r->ParentWindow) {
+                EXPECT_EQ(r->ParentWindow, studio::LiveWindowOf(r->Parent));
+            }
+        }
+        if (draw) Frame();
+        ClearDesign();
+        std::filesystem::remove(path);
+        return count;
+    }
+};
+
+// Headers found at line starts in a file cut short; a header cut after its last letter still counts.
+size_t HeadersIn(const std::string& bytes) {
+    size_t count = 0;
+    for (const char* kind : {"Window", "Frame", "Checkbox", "Button", "CustomButton", "ColorIcon",
+                                    "Scrollbar", "Progressbar", "Listbox", "Combobox", "Inputbox", "Value",
+                                    "Labeltext", "Imagebox"}) {
+        const std::string header = "\n" + studio::HeaderLine(kind);
+        for (size_t at = bytes.find(header); at != std::string::npos; at = bytes.find(header, at + 1)) {
+            const size_t end = at + header.size();
+            if (end == bytes.size() || bytes[end] == '\r' || bytes[end] == '\n') ++count;
+        }
+    }
+    return count;
+}
+
+TEST_F(DesignHostileTest, AFileCutAnywhereLoadsTheSectionsItStillHolds) {
+    const std::string bytes = SaveEveryKind();
+    ASSERT_EQ(HeadersIn(bytes), 17u);
+    // Every cut position within the first and last sections, every seventh elsewhere.
+    const size_t firstSectionEnd = bytes.find("[FRAME]"), lastSectionStart = bytes.rfind("[CHECKBOX]") - 30;
+    int cuts = 0;
+    for (size_t cut = 0; cut <= bytes.size(); ++cut) {
+        if (cut > firstSectionEnd && cut < lastSectionStart && cut % 7 != 0) continue;
+        const std::string prefix = bytes.substr(0, cut);
+        ASSERT_EQ(LoadChecked(prefix, cuts % 25 == 0), HeadersIn(prefix)) << "cut at " << cut;
+        ++cuts;
+    }
+    RecordProperty("cuts", cuts);
+}
+
+TEST_F(DesignHostileTest, TwoThousandDamagedCopiesOfARealDesignLoad) {
+    const std::string original = SaveEveryKind();
+    const size_t changes = original.size() / 100;
+    ASSERT_GT(changes, 20u);
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<size_t> position(0, original.size() - 1);
+    // Bytes that matter to the reader are the likeliest damage to do harm, so they are favoured.
+    const std::string telling = "\r\n\0=[]$%-0123456789";
+    size_t loaded = 0, made = 0;
+    const auto start = Clock::now();
+    for (int file = 0; file < 2000; ++file) {
+        std::string damaged = original;
+        for (size_t i = 0; i < changes; ++i) {
+            const uint32_t roll = random();
+            damaged[position(random)] = roll % 2 ? char(roll >> 8) : telling[(roll >> 8) % telling.size()];
+        }
+        made += LoadChecked(damaged, file % 25 == 0);
+        ++loaded;
+        if (HasFailure()) break;
+    }
+    const double seconds = SecondsSince(start);
+    std::printf("damaged design files loaded: %zu (%zu gadgets made) in %.2f s\n", loaded, made, seconds);
+    RecordProperty("damaged_files_loaded", int(loaded));
+    EXPECT_EQ(loaded, 2000u);
+    EXPECT_GT(made, 2000u) << "most damaged files still hold sections the reader takes";
+}
+
+TEST_F(DesignHostileTest, LongLinesHugeNumbersAndAHundredThousandSections) {
+    // A megabyte line with no line end at all, after a header: the section takes it as one line.
+    std::string longLine = "\r\n[BUTTON]\r\nHandle=" + std::string(1 << 20, '7');
+    ASSERT_EQ(LoadChecked(longLine), 1u);
+    // A megabyte of digits as a number saturates instead of wrapping.
+    studio::LoadDesignFrom([&] {
+        WriteBytes(PathIn("digits.kvx"), "[FRAME]\nPx=" + std::string(1 << 20, '9') + "\nPy=-" +
+                                              std::string(1 << 20, '9') + "\nTx=4294967297\nTy=-4294967297\n");
+        return PathIn("digits.kvx");
+    }());
+    ASSERT_EQ(Design().DesignList.size(), 1u);
+    EXPECT_EQ(Design().DesignList[0]->Px, studio::kPositionLimit);
+    EXPECT_EQ(Design().DesignList[0]->Py, -studio::kPositionLimit);
+    EXPECT_EQ(Design().DesignList[0]->Tx, studio::kExtentLimit);
+    EXPECT_EQ(Design().DesignList[0]->Ty, 0);
+    ClearDesign();
+
+    // A hundred thousand real sections, each making a live gadget, in one window: the load stops
+    // once the gadgets' pictures reach the budget, instead of taking gigabytes.
+    std::string many = "[WINDOW]\r\nHandle=W\r\nPx=0\r\nPy=0\r\nTx=1000\r\nTy=700\r\n\r\n\r\n\r\n\r\n\r\n";
+    const char* const cheap[] = {"[CHECKBOX]", "[LABELTEXT]", "[COMBOBOX]", "[BUTTON]"};
+    for (int i = 0; i < 100000; ++i) {
+        many += std::string(cheap[i % 4]) + "\r\nHandle=G\r\nParent=W\r\nPx=" + std::to_string(i % 900) +
+                "\r\nPy=" + std::to_string(i % 600) + "\r\nTx=60\r\n\r\n\r\n";
+    }
+    size_t made = 0;
+    const auto start = Clock::now();
+    const int64_t grown = PeakGrowth([&] { made = LoadChecked(many); });
+    const double seconds = SecondsSince(start);
+    std::printf("100000 sections (%zu bytes): %zu gadgets made, load and one frame %.2f s, resident +%lld MB\n",
+                many.size(), made, seconds, static_cast<long long>(grown >> 20));
+    RecordProperty("seconds_100000_sections", std::to_string(seconds));
+    EXPECT_GT(made, 1000u);
+    EXPECT_LE(made, size_t(1 + studio::kLoadedAreaLimit / studio::kGadgetAreaCharge));
+    EXPECT_LT(seconds, 10.0);
+    EXPECT_LT(grown, int64_t(1) << 30);
+
+    // Forty windows of the largest size a section may give would be five gigabytes of pictures.
+    std::string huge;
+    for (int i = 0; i < 40; ++i) huge += "[WINDOW]\nHandle=H\nTx=4096\nTy=4096\n\n\n\n\n\n\n\n";
+    EXPECT_LT(PeakGrowth([&] { EXPECT_EQ(LoadChecked(huge), 1u); }), int64_t(1) << 30);
+}
+
+}  // namespace
+}  // namespace kvx
