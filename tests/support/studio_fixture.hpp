@@ -13,6 +13,7 @@
 #include "platform/platform.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/studio_window.hpp"
+#include "support/frame_driver.hpp"
 
 namespace kvx::testing {
 
@@ -36,7 +37,9 @@ inline KVX_PushButtonRef FindButton(const std::string& caption) {
     return nullptr;
 }
 
-class StudioTest : public ::testing::Test {
+class StudioTest : public ::testing::Test, protected FrameDriver<StudioTest> {
+    friend FrameDriver<StudioTest>;
+
 protected:
     void SetUp() override {
         UseBackend(Backend::Headless);
@@ -54,29 +57,6 @@ protected:
     static studio::StudioUi& Ui() { return studio::Studio(); }
 
     static bool Frame() { return studio::Frame(); }
-    static void Frames(int n) {
-        for (int i = 0; i < n; ++i) Frame();
-    }
-    static void MoveTo(int x, int y) {
-        headless::MoveMouse(x, y);
-        Frame();
-    }
-    static void Click(int x, int y) {
-        headless::MoveMouse(x, y);
-        headless::PressMouse(1);
-        Frame();
-        headless::ReleaseMouse(1);
-        Frame();
-    }
-    // Press at the start, hold over one frame at the end, release there.
-    static void Drag(int x0, int y0, int x1, int y1) {
-        MoveTo(x0, y0);
-        headless::PressMouse(1);
-        Frame();
-        MoveTo(x1, y1);
-        headless::ReleaseMouse(1);
-        Frame();
-    }
 
     // A click on an inactive window only activates it; the tool window is brought forward first.
     static void ActivateStudio() {

@@ -2,11 +2,14 @@
 // A headless 1024 x 768 display with the toolkit initialised, and frame-by-frame input helpers.
 #include "core/runtime.hpp"
 #include "platform/platform.hpp"
+#include "support/frame_driver.hpp"
 #include "support/headless_fixture.hpp"
 
 namespace kvx::testing {
 
-class ToolkitTest : public HeadlessTest {
+class ToolkitTest : public HeadlessTest, protected FrameDriver<ToolkitTest> {
+    friend FrameDriver<ToolkitTest>;
+
 protected:
     void SetUp() override {
         OpenDisplay(1024, 768);
@@ -22,21 +25,6 @@ protected:
         Cls();
         KVX_RefreshGui();
         zglSwapBuffers();
-    }
-    static void Frames(int n) {
-        for (int i = 0; i < n; ++i) Frame();
-    }
-    static void MoveTo(int x, int y) {
-        headless::MoveMouse(x, y);
-        Frame();
-    }
-    // Press in one frame, release in the next, at x, y.
-    static void Click(int x, int y) {
-        headless::MoveMouse(x, y);
-        headless::PressMouse(1);
-        Frame();
-        headless::ReleaseMouse(1);
-        Frame();
     }
 };
 
