@@ -14,8 +14,9 @@ inline constexpr int32_t kTextLengthLimit = 65536;  // MaxChar
 inline constexpr int32_t kNumberLimit = 1 << 24;  // |Value|, |Minimum|, |Maximum|, |Increment|: exact as floats
 // Every live gadget holds pictures of its size, so a file of many or huge sections could ask for
 // gigabytes. A load stops making gadgets once their areas add up to this many pixels, each charged
-// at least kGadgetAreaCharge; sixteen full screens is far beyond any design the studio makes.
-inline constexpr int64_t kLoadedAreaLimit = int64_t(16) * 1024 * 768;
+// at least kGadgetAreaCharge. Sixty-four full screens is far beyond any design made on one screen,
+// so a real design is never cut short, while the worst file stays below a gigabyte.
+inline constexpr int64_t kLoadedAreaLimit = int64_t(64) * 1024 * 768;
 inline constexpr int64_t kGadgetAreaCharge = 64 * 64;
 
 // The ending of the name is the caller's business. A file that cannot be opened changes nothing;
