@@ -13,11 +13,12 @@ inline constexpr int32_t kExtentLimit = 4096;     // Tx, Ty, and what NumChar an
 inline constexpr int32_t kTextLengthLimit = 65536;  // MaxChar
 inline constexpr int32_t kNumberLimit = 1 << 24;  // |Value|, |Minimum|, |Maximum|, |Increment|: exact as floats
 // Every live gadget holds pictures of its size, so a file of many or huge sections could ask for
-// gigabytes. A load stops making gadgets once their areas add up to this many pixels, each charged
-// at least kGadgetAreaCharge. Sixty-four full screens is far beyond any design made on one screen,
-// so a real design is never cut short, while the worst file stays below a gigabyte.
+// gigabytes. A load stops making gadgets once their areas add up to kLoadedAreaLimit pixels:
+// sixty-four full screens, far beyond any design made on one screen, so a real design is never
+// cut short. A small gadget's pictures and records take about what a 96 x 96 picture does, so
+// each is charged at least that.
 inline constexpr int64_t kLoadedAreaLimit = int64_t(64) * 1024 * 768;
-inline constexpr int64_t kGadgetAreaCharge = 64 * 64;
+inline constexpr int64_t kGadgetAreaCharge = 96 * 96;
 
 // The ending of the name is the caller's business. A file that cannot be opened changes nothing;
 // the sections after the one that spends kLoadedAreaLimit are not read.
