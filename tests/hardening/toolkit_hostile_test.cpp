@@ -21,8 +21,6 @@ class ToolkitHostileTest : public testing::KeyboardTest {
 protected:
     void SetUp() override {
         KeyboardTest::SetUp();
-        KVX_Mouse = KVX_MouseState{};
-        ComboOpen = MenuOpen = 0;
         headless::SetClock(1000);
         window = KVX_Window::Create("Hostile", 100, 100, 500, 400, 0, 0, 0);
     }

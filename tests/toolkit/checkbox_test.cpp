@@ -15,7 +15,6 @@ class CheckboxTest : public testing::ToolkitTest {
 protected:
     void SetUp() override {
         ToolkitTest::SetUp();
-        KVX_Mouse = KVX_MouseState{};
         window = KVX_Window::Create("Checks", 100, 100, 400, 300, 0, 0, 0);
         box = KVX_Checkbox::Create(window, "Enable sound", 20, 30, 0);
         Frame();

@@ -14,13 +14,7 @@ class InputTest : public testing::KeyboardTest {
 protected:
     void SetUp() override {
         KeyboardTest::SetUp();
-        KVX_Mouse = KVX_MouseState{};
-        ComboOpen = MenuOpen = 0;
         window = KVX_Window::Create("Input", 100, 100, 400, 300, 0, 0, 0);
-    }
-    void TearDown() override {
-        ComboOpen = MenuOpen = 0;
-        KeyboardTest::TearDown();
     }
     KVX_InputRef Field(const std::string& text, int numChar, int y = 30) {
         KVX_InputRef field = KVX_Input::Create(window, text, 20, y, numChar, 20);

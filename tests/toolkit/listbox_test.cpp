@@ -38,8 +38,6 @@ class ListboxTest : public ToolkitTest {
 protected:
     void SetUp() override {
         ToolkitTest::SetUp();
-        KVX_Mouse = KVX_MouseState{};
-        ComboOpen = MenuOpen = 0;
         headless::SetClock(1000);
         window = KVX_Window::Create("Lists", 100, 100, 500, 400, 0, 0, 0);
     }

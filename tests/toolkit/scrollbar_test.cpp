@@ -15,7 +15,6 @@ class ScrollbarTest : public testing::ToolkitTest {
 protected:
     void SetUp() override {
         ToolkitTest::SetUp();
-        KVX_Mouse = KVX_MouseState{};
         window = KVX_Window::Create("Bars", 100, 100, 400, 300, 0, 0, 0);
     }
     KVX_ScrollbarRef Bar(float value, float minimum, float maximum, int integerOnly, int y = 30) {

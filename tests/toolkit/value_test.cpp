@@ -14,7 +14,6 @@ class ValueTest : public testing::KeyboardTest {
 protected:
     void SetUp() override {
         KeyboardTest::SetUp();
-        KVX_Mouse = KVX_MouseState{};
         window = KVX_Window::Create("Values", 100, 100, 400, 300, 0, 0, 0);
     }
     KVX_ValueRef Box(float value, float step, float minimum, float maximum, int integerOnly) {
