@@ -12,8 +12,8 @@
 namespace {
 
 constexpr int kHookInterval = 1000;
-constexpr int kInstructionBudget = 100000;
-constexpr size_t kMemoryBudget = size_t(32) << 20;
+constexpr int kInstructionBudget = 20000;
+constexpr size_t kMemoryBudget = size_t(8) << 20;
 
 int hookCalls = 0;
 size_t luaBytes = 0;

@@ -8,7 +8,10 @@ namespace kvx::fuzz {
 
 const std::string& ScratchRoot() {
     static const std::string root = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kvx-fuzz-XXXXXX").string();
+        // Memory-backed when the system has it: the file targets write and remove files per input.
+        const std::filesystem::path base =
+            std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "kvx-fuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data())) std::abort();
         return pattern;
     }();

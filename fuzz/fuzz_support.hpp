@@ -6,7 +6,8 @@
 
 namespace kvx::fuzz {
 
-// A fresh directory under the system's temporary directory, made once per process.
+// A fresh directory, made once per process, in /dev/shm when there is one, else in the system's
+// temporary directory.
 const std::string& ScratchRoot();
 void WriteWholeFile(const std::string& path, const uint8_t* data, size_t size);
 // Removes everything below `dir`, keeping `dir` itself.

@@ -1,0 +1,33 @@
+// A .kvx design file through the studio's loader, which makes every section's live gadget on a
+// headless display. After each input the design and its gadgets are freed again, so one input
+// cannot change what the next one meets.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/runtime.hpp"
+#include "core/skin.hpp"
+#include "fuzz/fuzz_support.hpp"
+#include "platform/display.hpp"
+#include "platform/headless.hpp"
+#include "platform/image.hpp"
+#include "studio/design_reader.hpp"
+#include "studio/designed_gadget.hpp"
+#include "studio/new_interface.hpp"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    kvx::UseBackend(kvx::Backend::Headless);
+    kvx::headless::Reset();
+    kvx::Graphics(1024, 768, 0, 60);
+    kvx::KVX_InitGUI(2);
+    kvx::studio::Design().ButtonSkinHeight = kvx::ImageHeight(kvx::LoadImage(kvx::SkinPath("Button_left_hi.png")));
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const std::string path = kvx::fuzz::ScratchRoot() + "/in.kvx";
+    kvx::fuzz::WriteWholeFile(path, data, size);
+    kvx::studio::LoadDesignFrom(path);
+    kvx::studio::ClearDesign();
+    return 0;
+}
