@@ -12,10 +12,12 @@ if ! command -v clang-14 >/dev/null || ! command -v clang++-14 >/dev/null; then
   echo "fuzz: clang-14 is not installed, skipped"; exit 0
 fi
 
-# Time caps, measured on a shared 2-core machine: png and wav reach the inputs well within theirs;
-# the script engine needs longer; each pak, font and design input does so much work per byte
-# (files, glyphs, gadget pictures) that they get what is left of about eight minutes in all.
-declare -A cap=([fuzz_png]=60 [fuzz_wav]=60 [fuzz_script]=180 [fuzz_pak]=70 [fuzz_font]=60 [fuzz_kvx]=60)
+# Two lanes run side by side, one per core. Time caps, measured on a shared 2-core machine: png
+# and wav reach the inputs well within theirs and the script engine within its own; each pak,
+# font and design input does so much work (files, glyphs, gadget pictures) that they take what is
+# left of about seven minutes a lane.
+lanes=("fuzz_png fuzz_wav fuzz_script fuzz_kvx" "fuzz_pak fuzz_font")
+declare -A cap=([fuzz_png]=60 [fuzz_wav]=60 [fuzz_script]=180 [fuzz_kvx]=120 [fuzz_pak]=200 [fuzz_font]=200)
 # Longest input, where the default (the longest seed, at least 4096 bytes) only costs time: a
 # script reaches every branch of the engine well within this.
 declare -A max_len=([fuzz_script]=1024)
@@ -28,48 +30,67 @@ cmake --build "$build" --target "${targets[@]}" -j2
 # A finding shows in the exit status; the log is searched as well, in case a report did not end the run.
 findings='ERROR: (AddressSanitizer|LeakSanitizer|UndefinedBehaviorSanitizer|libFuzzer)|runtime error:|Test unit written'
 
-failed=0
-short=()
-total_start=$SECONDS
-for target in "${targets[@]}"; do
-  name="${target#fuzz_}"
-  binary="$build/fuzz/$target"
-  log="$build/$target.log"
-  artifacts="$build/artifacts/$target/"
+# fuzz_one <target> [seconds]: replays the target's regressions, then fuzzes it; prints one line
+# and leaves "ok", "short <inputs>" or "failed" in $build/<target>.result.
+fuzz_one() {
+  local target="$1" name="${1#fuzz_}"
+  local binary="$build/fuzz/$target" log="$build/$target.log" result="$build/$target.result"
+  local artifacts="$build/artifacts/$target/"
   mkdir -p "$artifacts"
+  echo failed >"$result"
 
-  regressions=("$root/fuzz/regressions/$name"/*)
+  local regressions=("$root/fuzz/regressions/$name"/*) status=0
   if [ -e "${regressions[0]}" ]; then
-    status=0
     "$binary" -rss_limit_mb=2048 -timeout=10 -close_fd_mask=3 "${regressions[@]}" </dev/null >"$log" 2>&1 || status=$?
     if [ "$status" -ne 0 ] || grep -Eq "$findings" "$log"; then
       echo "fuzz: $target fails on a regression input (status $status)"
       tail -n 40 "$log"
-      failed=1
-      continue
+      return
     fi
     echo "fuzz: $target replayed ${#regressions[@]} regression input(s)"
   fi
 
   # New inputs go to the build folder's corpus; the committed seeds are only read.
-  corpus=("$build/corpus/$target")
+  local corpus=("$build/corpus/$target")
   mkdir -p "${corpus[0]}"
   [ -d "$root/fuzz/corpus/$name" ] && corpus+=("$root/fuzz/corpus/$name")
-  seconds="${1:-${cap[$target]}}"
-  options=(-runs="$wanted" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -close_fd_mask=3
-           -print_final_stats=1 -artifact_prefix="$artifacts")
+  local seconds="${2:-${cap[$target]}}"
+  local options=(-runs="$wanted" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -close_fd_mask=3
+                 -print_final_stats=1 -artifact_prefix="$artifacts")
   [ -n "${max_len[$target]:-}" ] && options+=(-max_len="${max_len[$target]}")
-  start=$SECONDS
+  local start=$SECONDS units
   status=0
   "$binary" "${options[@]}" "${corpus[@]}" </dev/null >"$log" 2>&1 || status=$?
   units=$(grep -o 'number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*$' || echo 0)
   echo "fuzz: $target tried $units inputs in $((SECONDS - start))s of ${seconds}s (status $status)"
   if [ "$status" -ne 0 ] || grep -Eq "$findings" "$log"; then
-    failed=1
     tail -n 40 "$log"
   elif [ "$units" -lt "$wanted" ]; then
-    short+=("$target:$units")
+    echo "short $units" >"$result"
+  else
+    echo ok >"$result"
   fi
+}
+
+total_start=$SECONDS
+pids=()
+for lane in "${lanes[@]}"; do
+  (for target in $lane; do
+     [[ " ${targets[*]} " == *" $target "* ]] && fuzz_one "$target" "${1:-}"
+   done) &
+  pids+=($!)
+done
+for pid in "${pids[@]}"; do wait "$pid"; done
+
+failed=0
+short=()
+for target in "${targets[@]}"; do
+  read -r verdict units <"$build/$target.result"
+  case "$verdict" in
+    ok) ;;
+    short) short+=("$target:$units") ;;
+    *) failed=1 ;;
+  esac
 done
 echo "fuzz: all runs took $((SECONDS - total_start))s"
 [ "${#short[@]}" -eq 0 ] || echo "fuzz: SHORT of $wanted inputs: ${short[*]}"
