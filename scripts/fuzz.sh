@@ -15,9 +15,9 @@ fi
 # Two lanes run side by side, one per core. Time caps, measured on a shared 2-core machine: png
 # and wav reach the inputs well within theirs and the script engine within its own; each pak,
 # font and design input does so much work (files, glyphs, gadget pictures) that they take what is
-# left of about seven minutes a lane.
+# left of about ten minutes a lane.
 lanes=("fuzz_png fuzz_wav fuzz_script fuzz_kvx" "fuzz_pak fuzz_font")
-declare -A cap=([fuzz_png]=60 [fuzz_wav]=60 [fuzz_script]=180 [fuzz_kvx]=120 [fuzz_pak]=200 [fuzz_font]=200)
+declare -A cap=([fuzz_png]=60 [fuzz_wav]=60 [fuzz_script]=180 [fuzz_kvx]=300 [fuzz_pak]=300 [fuzz_font]=300)
 # Longest input, where the default (the longest seed, at least 4096 bytes) only costs time: a
 # script reaches every branch of the engine well within this.
 declare -A max_len=([fuzz_script]=1024)
