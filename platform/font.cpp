@@ -5,6 +5,7 @@
 #include FT_BITMAP_H
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 #include "platform/embedded.hpp"
@@ -60,6 +61,21 @@ bool SelectCharmap(FT_Face face) {
     return face->num_charmaps > 0 && FT_Set_Charmap(face, face->charmaps[0]) == 0;
 }
 
+// Grey levels 0..levels-1 to coverage 0..255, one division per level rather than per pixel; a
+// value past the top level counts as full. Glyphs of one font share their level count.
+const std::array<uint8_t, 256>& CoverageTable(int levels) {
+    static int tableLevels = 0;
+    static std::array<uint8_t, 256> table{};
+    if (levels != tableLevels) {
+        for (int value = 0; value < 256; ++value) {
+            const int level = std::min(value, levels - 1);
+            table[size_t(value)] = uint8_t((level * 255 + (levels - 1) / 2) / (levels - 1));
+        }
+        tableLevels = levels;
+    }
+    return table;
+}
+
 // Scalable glyphs render anti-aliased; bitmap strikes come as 1-bit pixels and end up 0 or 255.
 Glyph RenderGlyph(FT_Library library, FT_Face face, FT_UInt index, int ascender) {
     Glyph glyph;
@@ -76,12 +92,13 @@ Glyph RenderGlyph(FT_Library library, FT_Face face, FT_UInt index, int ascender)
     glyph.top = ascender - slot->bitmap_top;
     glyph.width = int(bitmap.width);
     glyph.height = int(bitmap.rows);
+    const std::array<uint8_t, 256>& coverageOf = CoverageTable(levels);
     glyph.coverage.resize(size_t(glyph.width) * size_t(glyph.height));
-    for (int y = 0; y < glyph.height; ++y)
-        for (int x = 0; x < glyph.width; ++x) {
-            const int value = bitmap.buffer[y * bitmap.pitch + x];
-            glyph.coverage[size_t(y * glyph.width + x)] = uint8_t((value * 255 + (levels - 1) / 2) / (levels - 1));
-        }
+    for (int y = 0; y < glyph.height; ++y) {
+        const unsigned char* row = bitmap.buffer + ptrdiff_t(y) * bitmap.pitch;
+        uint8_t* out = glyph.coverage.data() + size_t(y) * size_t(glyph.width);
+        for (int x = 0; x < glyph.width; ++x) out[x] = coverageOf[row[x]];
+    }
     return glyph;
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "platform/files.hpp"
 
@@ -16,8 +17,13 @@ class Stream {
 public:
     enum class Mode { Read, Write, Memory };
 
-    Stream(int fd, Mode mode) : fd_(fd), mode_(mode), buffer_(kBufferSize) {}
-    explicit Stream(std::vector<uint8_t> bytes) : mode_(Mode::Memory), buffer_(std::move(bytes)), end_(buffer_.size()) {}
+    // A file's buffer is left uninitialised: it is only ever read where it was filled.
+    Stream(int fd, Mode mode)
+        : fd_(fd), mode_(mode), fileBuffer_(new uint8_t[kBufferSize]), buffer_(fileBuffer_.get()),
+          capacity_(kBufferSize) {}
+    explicit Stream(std::vector<uint8_t> bytes)
+        : mode_(Mode::Memory), memory_(std::move(bytes)), buffer_(memory_.data()), capacity_(memory_.size()),
+          end_(capacity_) {}
     ~Stream() { Close(); }
     Stream(const Stream&) = delete;
     Stream& operator=(const Stream&) = delete;
@@ -44,7 +50,10 @@ private:
 
     int fd_ = -1;
     Mode mode_;
-    std::vector<uint8_t> buffer_;
+    std::vector<uint8_t> memory_;
+    std::unique_ptr<uint8_t[]> fileBuffer_;
+    uint8_t* buffer_;  // memory_'s bytes or fileBuffer_
+    size_t capacity_;
     // Reading: buffer_[begin_, end_) is unread. Writing: buffer_[0, end_) is pending.
     size_t begin_ = 0;
     size_t end_ = 0;
@@ -77,7 +86,7 @@ bool Stream::Fill() {
     if (mode_ != Mode::Read || closed_) return false;
     bufferOffset_ += int64_t(end_);
     begin_ = end_ = 0;
-    end_ = size_t(ReadFromFile(buffer_.data(), buffer_.size()));
+    end_ = size_t(ReadFromFile(buffer_, capacity_));
     return end_ > 0;
 }
 
@@ -94,7 +103,7 @@ bool Stream::WriteToFile(const uint8_t* data, size_t size) {
 
 bool Stream::Flush() {
     if (end_ == 0 || failed_) return !failed_;
-    if (!WriteToFile(buffer_.data(), end_)) failed_ = true;
+    if (!WriteToFile(buffer_, end_)) failed_ = true;
     bufferOffset_ += int64_t(end_);
     end_ = 0;
     return !failed_;
@@ -108,7 +117,7 @@ size_t Stream::Read(void* data, size_t size) {
     auto* out = static_cast<uint8_t*>(data);
     size_t done = 0;
     while (done < size) {
-        if (begin_ == end_ && mode_ == Mode::Read && size - done >= buffer_.size()) {
+        if (begin_ == end_ && mode_ == Mode::Read && size - done >= capacity_) {
             // Large reads bypass the buffer.
             bufferOffset_ += int64_t(end_);
             begin_ = end_ = 0;
@@ -120,7 +129,7 @@ size_t Stream::Read(void* data, size_t size) {
         }
         if (begin_ == end_ && !Fill()) break;
         size_t n = std::min(size - done, end_ - begin_);
-        std::memcpy(out + done, buffer_.data() + begin_, n);
+        std::memcpy(out + done, buffer_ + begin_, n);
         begin_ += n;
         done += n;
     }
@@ -135,15 +144,15 @@ bool Stream::Write(const void* data, size_t size) {
     }
     if (size == 0) return true;
     const auto* in = static_cast<const uint8_t*>(data);
-    if (end_ + size > buffer_.size()) {
+    if (end_ + size > capacity_) {
         if (!Flush()) return false;
-        if (size >= buffer_.size()) {
+        if (size >= capacity_) {
             if (!WriteToFile(in, size)) failed_ = true;
             bufferOffset_ += int64_t(size);
             return !failed_;
         }
     }
-    std::memcpy(buffer_.data() + end_, in, size);
+    std::memcpy(buffer_ + end_, in, size);
     end_ += size;
     return true;
 }
@@ -156,8 +165,8 @@ std::string Stream::ReadLine() {
     }
     for (;;) {
         if (begin_ == end_ && !Fill()) return line;
-        const uint8_t* start = buffer_.data() + begin_;
-        const uint8_t* stop = buffer_.data() + end_;
+        const uint8_t* start = buffer_ + begin_;
+        const uint8_t* stop = buffer_ + end_;
         const auto* lf = static_cast<const uint8_t*>(std::memchr(start, '\n', size_t(stop - start)));
         const uint8_t* p = lf ? lf : stop;
         if (const auto* nul = static_cast<const uint8_t*>(std::memchr(start, 0, size_t(p - start)))) p = nul;
@@ -167,7 +176,7 @@ std::string Stream::ReadLine() {
             line.append(reinterpret_cast<const char*>(run), size_t(runEnd - run));
             run = cr ? cr + 1 : p;
         }
-        begin_ = size_t(p - buffer_.data());
+        begin_ = size_t(p - buffer_);
         if (p < stop) {
             ++begin_;
             return line;
@@ -181,7 +190,7 @@ bool Stream::AtEnd() {
 }
 
 int64_t Stream::Size() {
-    if (mode_ == Mode::Memory) return int64_t(buffer_.size());
+    if (mode_ == Mode::Memory) return int64_t(capacity_);
     struct stat info;
     if (closed_ || fstat(fd_, &info) != 0) return 0;
     return std::max<int64_t>(info.st_size, Pos());
