@@ -19,15 +19,6 @@ protected:
         SelectPage(studio::kModifyPage);
         return Design().DesignList.back();
     }
-    static void Press(int x, int y) {
-        headless::MoveMouse(x, y);
-        headless::PressMouse(1);
-        Frame();
-    }
-    static void Release() {
-        headless::ReleaseMouse(1);
-        Frame();
-    }
     static int Number(const KVX_ValueRef& box) { return std::stoi(box->ValueInput->Text); }
 };
 

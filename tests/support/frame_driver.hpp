@@ -13,6 +13,16 @@ struct FrameDriver {
         headless::MoveMouse(x, y);
         Fixture::Frame();
     }
+    // Press at x, y and hold over one frame; Release lets go in the next.
+    static void Press(int x, int y) {
+        headless::MoveMouse(x, y);
+        headless::PressMouse(1);
+        Fixture::Frame();
+    }
+    static void Release() {
+        headless::ReleaseMouse(1);
+        Fixture::Frame();
+    }
     // Press in one frame, release in the next, at x, y.
     static void Click(int x, int y) {
         headless::MoveMouse(x, y);

@@ -49,15 +49,6 @@ protected:
     }
     // The middle of visible row r (0-based) of the body.
     static int RowY(const KVX_Listbox& box, int r) { return box.AbsY + r * KVX_LineHeight + KVX_LineHeight / 2; }
-    static void PressAt(int x, int y) {
-        headless::MoveMouse(x, y);
-        headless::PressMouse(1);
-        Frame();
-    }
-    static void Release() {
-        headless::ReleaseMouse(1);
-        Frame();
-    }
     static std::vector<int> SelectedIndices(const KVX_Listbox& box) {
         std::vector<int> selected;
         for (size_t i = 0; i < box.ItemList.size(); ++i) {
@@ -186,7 +177,7 @@ TEST_F(ListboxTest, DrawsTheSelectionAndSeparatorsAndClickingASeparatorDeselects
     EXPECT_EQ(At(box->AbsX + 5, box->AbsY + L + L / 2), kSeparator) << "the separator line";
     EXPECT_NE(At(box->AbsX + 5, box->AbsY + L + L / 2 + 1), kSeparator) << "one pixel high";
 
-    PressAt(box->AbsX + 20, RowY(*box, 1));
+    Press(box->AbsX + 20, RowY(*box, 1));
     Release();
     EXPECT_TRUE(SelectedIndices(*box).empty()) << "clicking the separator deselects the others";
     EXPECT_EQ(box->SelectedText, "Three");
@@ -196,7 +187,7 @@ TEST_F(ListboxTest, DrawsTheSelectionAndSeparatorsAndClickingASeparatorDeselects
 TEST_F(ListboxTest, PressingAndDraggingInsideTheBodySelectsWithOneClickSound) {
     KVX_ListboxRef box = MakeList(10);
     headless::ResetSoundsPlayed();
-    PressAt(box->AbsX + 20, RowY(*box, 0));
+    Press(box->AbsX + 20, RowY(*box, 0));
     EXPECT_EQ(SelectedIndices(*box), (std::vector{1}));
     EXPECT_EQ(box->SelectedText, "Item 1");
     headless::MoveMouse(box->AbsX + 30, RowY(*box, 2));
@@ -214,13 +205,13 @@ TEST_F(ListboxTest, PressingAndDraggingInsideTheBodySelectsWithOneClickSound) {
     Frame();
     EXPECT_EQ(box->SelectedText, "Item 2") << "moving without the button selects nothing";
 
-    PressAt(box->AbsX + 30, box->AbsY + box->Height + 8);  // on the horizontal bar
+    Press(box->AbsX + 30, box->AbsY + box->Height + 8);  // on the horizontal bar
     headless::MoveMouse(box->AbsX + 30, RowY(*box, 3));
     Frame();
     EXPECT_EQ(box->SelectedText, "Item 2") << "a press that began outside the body selects nothing";
     Release();
     headless::ResetSoundsPlayed();
-    PressAt(box->AbsX + 30, RowY(*box, 3));
+    Press(box->AbsX + 30, RowY(*box, 3));
     EXPECT_EQ(box->SelectedText, "Item 4");
     EXPECT_EQ(headless::SoundsPlayed(), 1) << "a new press sounds again";
     Release();
@@ -237,7 +228,7 @@ TEST_F(ListboxTest, FewerItemsThanFitShowFromTheFirstWhateverTheBarSays) {
 
     box->VScroll->Value = 3.f;
     box->VScroll->ThumbValid = 0.f;
-    PressAt(box->AbsX + 20, RowY(*box, 0));
+    Press(box->AbsX + 20, RowY(*box, 0));
     EXPECT_EQ(box->SelectedText, "Item 1") << "the top row shows item 1";
     Release();
     EXPECT_FLOAT_EQ(box->VScroll->Value, 1.f);
@@ -266,11 +257,11 @@ TEST_F(ListboxTest, HundredItemsInFiveLinesScrollToTheLastPage) {
     box->VScroll->Value = 96.f;
     box->VScroll->ThumbValid = 0.f;
     Frame();
-    PressAt(box->AbsX + 20, RowY(*box, 4));
+    Press(box->AbsX + 20, RowY(*box, 4));
     EXPECT_EQ(box->SelectedText, "Item 100");
     Release();
     box->VScroll->Value = 500.f;  // beyond the end: the last page until the bar clamps itself
-    PressAt(box->AbsX + 20, RowY(*box, 0));
+    Press(box->AbsX + 20, RowY(*box, 0));
     EXPECT_EQ(box->SelectedText, "Item 96");
     Release();
     EXPECT_FLOAT_EQ(box->VScroll->Value, 96.f);
@@ -287,7 +278,7 @@ TEST_F(ListboxTest, WheelAndArrowsScrollOnlyAListWithItems) {
     headless::Wheel(-1);
     Frame();
     EXPECT_FLOAT_EQ(box->VScroll->Value, 1.f) << "an empty list ignores the wheel";
-    PressAt(box->ButtonDown->AbsX + 7, box->ButtonDown->AbsY + 7);
+    Press(box->ButtonDown->AbsX + 7, box->ButtonDown->AbsY + 7);
     for (int i = 0; i < 3; ++i) {
         headless::AdvanceClock(200);
         Frame();
@@ -312,7 +303,7 @@ TEST_F(ListboxTest, HeldArrowsRepeatEvery150Milliseconds) {
     KVX_ListboxRef box = MakeList(20);
     Frame();  // the bars settle at their minimum
     headless::AdvanceClock(200);
-    PressAt(box->ButtonDown->AbsX + 7, box->ButtonDown->AbsY + 7);
+    Press(box->ButtonDown->AbsX + 7, box->ButtonDown->AbsY + 7);
     EXPECT_FLOAT_EQ(box->VScroll->Value, 1.f) << "the list sees the press from the next frame on";
     Frame();
     EXPECT_FLOAT_EQ(box->VScroll->Value, 2.f);
@@ -331,12 +322,12 @@ TEST_F(ListboxTest, HeldArrowsRepeatEvery150Milliseconds) {
     Frames(2);
     EXPECT_FLOAT_EQ(box->VScroll->Value, 4.f) << "released, it stops";
 
-    PressAt(box->ButtonUp->AbsX + 7, box->ButtonUp->AbsY + 7);
+    Press(box->ButtonUp->AbsX + 7, box->ButtonUp->AbsY + 7);
     Frame();
     EXPECT_FLOAT_EQ(box->VScroll->Value, 3.f);
     Release();
     headless::AdvanceClock(200);
-    PressAt(box->ButtonRight->AbsX + 7, box->ButtonRight->AbsY + 7);
+    Press(box->ButtonRight->AbsX + 7, box->ButtonRight->AbsY + 7);
     Frame();
     EXPECT_FLOAT_EQ(box->HScroll->Value, 10.f);
     headless::AdvanceClock(151);
@@ -344,7 +335,7 @@ TEST_F(ListboxTest, HeldArrowsRepeatEvery150Milliseconds) {
     EXPECT_FLOAT_EQ(box->HScroll->Value, 20.f);
     Release();
     headless::AdvanceClock(200);
-    PressAt(box->ButtonLeft->AbsX + 7, box->ButtonLeft->AbsY + 7);
+    Press(box->ButtonLeft->AbsX + 7, box->ButtonLeft->AbsY + 7);
     Frame();
     EXPECT_FLOAT_EQ(box->HScroll->Value, 10.f);
     Release();
@@ -409,13 +400,13 @@ TEST_F(ListboxTest, TenThousandItemsAreAddedQuicklyAndAppear) {
     EXPECT_FLOAT_EQ(box->HScroll->Value, 0.f);
     EXPECT_FLOAT_EQ(box->HScroll->ThumbValid, 0.f);
     Frame();
-    PressAt(box->AbsX + 20, RowY(*box, 0));
+    Press(box->AbsX + 20, RowY(*box, 0));
     EXPECT_EQ(box->SelectedText, "Item 1");
     Release();
     box->VScroll->Value = box->VScroll->Maximum;
     box->VScroll->ThumbValid = 0.f;
     Frame();
-    PressAt(box->AbsX + 20, RowY(*box, 4));
+    Press(box->AbsX + 20, RowY(*box, 4));
     EXPECT_EQ(box->SelectedText, "Item 10000");
     Release();
 }
