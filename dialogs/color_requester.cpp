@@ -1,6 +1,7 @@
 #include "dialogs/color_requester.hpp"
 
 #include "core/color.hpp"
+#include "dialogs/choice_buttons.hpp"
 #include "dialogs/modal_loop.hpp"
 #include "gadgets/color_icon.hpp"
 #include "gadgets/push_button.hpp"
@@ -23,10 +24,7 @@ int32_t KVX_ColorRequester(const std::string& title, uint8_t red, uint8_t green,
     {
         auto window = KVX_Window::Create(title, GraphicsWidth() / 2 - 140, GraphicsHeight() / 2 - 75, 280, 150, 0, 1,
                                          0, 20);
-        auto ok = KVX_PushButton::Create(window, "Ok", 10, 95, 100);
-        ok->Tooltip = "Confirm your choice ...";
-        auto cancel = KVX_PushButton::Create(window, "Cancel", 170, 95, 100);
-        cancel->Tooltip = "Close the window ...";
+        const ChoiceButtons buttons = CreateChoiceButtons(window, "Ok", 170, 95);
         const KVX_ScrollbarRef sliders[] = {MakeChannelSlider(window, "Red", 10, red),
                                             MakeChannelSlider(window, "Green", 35, green),
                                             MakeChannelSlider(window, "Blue", 60, blue)};
@@ -39,8 +37,8 @@ int32_t KVX_ColorRequester(const std::string& title, uint8_t red, uint8_t green,
             color->Green = ChannelOf(sliders[1]);
             color->Blue = ChannelOf(sliders[2]);
             // Both buttons are read every frame, so neither click lingers into the next dialog.
-            const bool okClicked = ok->Clicked() != 0;
-            const bool cancelClicked = cancel->Clicked() != 0;
+            const bool okClicked = buttons.Confirm->Clicked() != 0;
+            const bool cancelClicked = buttons.Cancel->Clicked() != 0;
             return okClicked || cancelClicked;
         });
     }

@@ -6,6 +6,7 @@
 
 #include "core/runtime.hpp"
 #include "core/skin.hpp"
+#include "dialogs/choice_buttons.hpp"
 #include "dialogs/modal_loop.hpp"
 #include "gadgets/combo.hpp"
 #include "gadgets/listbox.hpp"
@@ -75,10 +76,7 @@ int32_t KVX_ScreenModeRequester(const std::string& title, const std::string& bac
     {
         auto window = KVX_Window::Create(title, GraphicsWidth() / 2 - 140, GraphicsHeight() / 2 - 150, 280, 300, 0, 1,
                                          0, 20);
-        auto open = KVX_PushButton::Create(window, "Open", 10, 245, 100);
-        open->Tooltip = "Confirm your choice ...";
-        auto cancel = KVX_PushButton::Create(window, "Cancel", 170, 245, 100);
-        cancel->Tooltip = "Close the window ...";
+        const ChoiceButtons buttons = CreateChoiceButtons(window, "Open", 170, 245);
         auto frequency = KVX_Combo::Create(window, 10, 220, 260);
         frequency->AddItem(k60Hz, "");
         frequency->AddItem(k75Hz, "");
@@ -100,8 +98,8 @@ int32_t KVX_ScreenModeRequester(const std::string& title, const std::string& bac
         window->Activate();
         session.Run([&] {
             int32_t clicked = 0;
-            if (open->Clicked()) clicked = 2;
-            if (cancel->Clicked()) clicked = 3;
+            if (buttons.Confirm->Clicked()) clicked = 2;
+            if (buttons.Cancel->Clicked()) clicked = 3;
             if (clicked != 0) choice = clicked;
             return clicked != 0;
         });
