@@ -6,13 +6,12 @@
 #include <string>
 
 #include "core/runtime.hpp"
-#include "core/skin.hpp"
 #include "fuzz/fuzz_support.hpp"
 #include "platform/display.hpp"
 #include "platform/headless.hpp"
-#include "platform/image.hpp"
 #include "studio/design_reader.hpp"
 #include "studio/designed_gadget.hpp"
+#include "studio/frame_loop.hpp"
 #include "studio/new_interface.hpp"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -20,7 +19,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     kvx::headless::Reset();
     kvx::Graphics(1024, 768, 0, 60);
     kvx::KVX_InitGUI(2);
-    kvx::studio::Design().ButtonSkinHeight = kvx::ImageHeight(kvx::LoadImage(kvx::SkinPath("Button_left_hi.png")));
+    kvx::studio::Design().ButtonSkinHeight = kvx::studio::SkinButtonHeight();
     return 0;
 }
 

@@ -23,12 +23,9 @@ void DrawStatusLine() {
              float(GraphicsHeight() - 55));
 }
 
-// The default height of new buttons: that of the button skin's left cap.
-int32_t ButtonSkinHeight() {
-    return ImageHeight(LoadImage(SkinPath("Button_left_hi.png")));
-}
-
 }  // namespace
+
+int32_t SkinButtonHeight() { return ImageHeight(LoadImage(SkinPath("Button_left_hi.png"))); }
 
 void RequestExit() { g_exit = true; }
 bool ExitRequested() { return g_exit; }
@@ -42,7 +39,7 @@ void Start() {
     KVX_InitGUI(2);
     KVX_Background("./KVX_Demos/KorvexStudio-1024.png");
     BuildStudioInterface();
-    Design().ButtonSkinHeight = ButtonSkinHeight();
+    Design().ButtonSkinHeight = SkinButtonHeight();
     State().GridImage = MakeGridImage();
     zglSetSwapInterval(0);
 }

@@ -25,6 +25,7 @@
 #include "gadgets/value.hpp"
 #include "gadgets/window.hpp"
 #include "studio/designed_gadget.hpp"
+#include "studio/frame_loop.hpp"
 #include "support/toolkit_fixture.hpp"
 
 namespace kvx::testing {
@@ -145,7 +146,7 @@ class DesignTest : public ToolkitTest {
 protected:
     void SetUp() override {
         ToolkitTest::SetUp();
-        studio::Design().ButtonSkinHeight = ImageHeight(LoadImage(SkinPath("Button_left_hi.png")));
+        studio::Design().ButtonSkinHeight = studio::SkinButtonHeight();
         ClearDesign();
         folder_ = std::filesystem::temp_directory_path() /
                   ("kvx_design_" + std::to_string(getpid()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
