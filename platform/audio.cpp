@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/backend.hpp"
@@ -39,8 +40,11 @@ SoundPtr LoadSoundFromMemory(std::span<const uint8_t> bytes) {
     if (!SDL_LoadWAV_RW(rw, 1, &wav, &data, &length)) return nullptr;
     SDL_AudioCVT cvt;
     const int built = SDL_BuildAudioCVT(&cvt, wav.format, wav.channels, wav.freq, AUDIO_S16LSB, 2, 44100);
+    // A tiny rate converted up to 44100 Hz multiplies the data: refuse what would not fit in
+    // about 25 minutes of converted sound rather than allocate gigabytes.
+    constexpr size_t kConvertedLimit = size_t(256) << 20;
     SoundPtr sound;
-    if (built >= 0) {
+    if (built >= 0 && size_t(length) * size_t(std::max(cvt.len_mult, 1)) <= kConvertedLimit) {
         sound = std::make_shared<Sound>();
         sound->frequency = 44100;
         sound->channels = 2;

@@ -31,6 +31,13 @@ TEST(SoundTest, WavChunksMustFitTheFile) {
     ASSERT_TRUE(ReadResource(SourceDir() + "/fuzz/regressions/wav/oom-sdl-loadwav-4gib", found));
     EXPECT_FALSE(LoadSoundFromMemory(found));
     EXPECT_FALSE(LoadSoundFromMemory(std::vector<uint8_t>{'R', 'I', 'F', 'F'}));
+
+    // A 1 Hz rate would be converted up to 44100 Hz into gigabytes; a real low rate still loads.
+    ASSERT_TRUE(ReadResource(SourceDir() + "/fuzz/regressions/wav/one-hertz-rate.wav", found));
+    EXPECT_FALSE(LoadSoundFromMemory(found));
+    std::vector<uint8_t> slow = click;
+    slow[24] = 0x22, slow[25] = 0x56, slow[26] = slow[27] = 0;  // 22050 Hz
+    EXPECT_TRUE(LoadSoundFromMemory(slow));
 }
 
 }  // namespace
