@@ -1,23 +1,8 @@
 #include "core/drawing.hpp"
 
-#include <unordered_map>
-
 #include "platform/platform.hpp"
-#include "platform/resources.hpp"
 
 namespace kvx {
-namespace {
-
-// Embedded pictures never change and every gadget resizes one of them, so each is decoded once.
-PixmapPtr SourcePixmap(const std::string& path) {
-    if (!path.starts_with(kIncbinPrefix)) return LoadPixmap(path);
-    static std::unordered_map<std::string, PixmapPtr> decoded;
-    auto [entry, fresh] = decoded.try_emplace(path);
-    if (fresh) entry->second = LoadPixmap(path);
-    return entry->second;
-}
-
-}  // namespace
 
 void DrawImageHandle(int image, int x, int y, const KVX_ColorRef& color, int frame) {
     ImagePtr picture = ImageFromHandle(image);
@@ -73,7 +58,7 @@ void ResetDrawState() {
 }
 
 int LoadSizedImage(const std::string& source, int width, int height, int32_t colorA, int32_t colorB, int style) {
-    return LoadSizedImage(SourcePixmap(source), width, height, colorA, colorB, style);
+    return LoadSizedImage(SharedPixmap(source), width, height, colorA, colorB, style);
 }
 
 int LoadSizedImage(const PixmapPtr& source, int width, int height, int32_t colorA, int32_t colorB, int style) {

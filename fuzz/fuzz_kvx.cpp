@@ -1,6 +1,6 @@
 // A .kvx design file through the studio's loader, which makes every section's live gadget on a
-// headless display. After each input the design and its gadgets are freed again, so one input
-// cannot change what the next one meets.
+// headless display. After each input the design is cleared and one frame runs, which drops its
+// gadgets, so one input cannot change what the next one meets.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -28,5 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kvx::fuzz::WriteWholeFile(path, data, size);
     kvx::studio::LoadDesignFrom(path);
     kvx::studio::ClearDesign();
+    // Freed gadgets leave their parents' lists on the next frame, as in the studio; without it
+    // the desktop would keep every loose gadget of every earlier input.
+    kvx::KVX_RefreshGui();
     return 0;
 }

@@ -14,7 +14,7 @@ namespace {
 int LoadCap(const std::string& file) { return HandleFromImage(LoadImage(SkinPath(file), -1)); }
 
 int LoadMiddle(const std::string& file, int width, int height) {
-    return HandleFromImage(LoadImage(ResizePixmap(LoadPixmap(SkinPath(file)), width, height), -1));
+    return HandleFromImage(LoadImage(ResizePixmap(SharedPixmap(SkinPath(file)), width, height), -1));
 }
 
 }  // namespace

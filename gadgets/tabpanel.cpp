@@ -2,6 +2,8 @@
 
 #include <strings.h>
 
+#include <utility>
+
 #include "core/drawing.hpp"
 #include "core/mouse.hpp"
 #include "core/runtime.hpp"
@@ -12,9 +14,9 @@ namespace kvx {
 namespace {
 
 int LoadPiece(const std::string& file, int width = 0, int height = 0) {
-    PixmapPtr pixmap = LoadPixmap(SkinPath(file));
+    PixmapPtr pixmap = SharedPixmap(SkinPath(file));
     if (width > 0) pixmap = ResizePixmap(pixmap, width, height);
-    return HandleFromImage(LoadImage(pixmap, -1));
+    return HandleFromImage(LoadImage(std::move(pixmap), -1));
 }
 
 bool SameText(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }

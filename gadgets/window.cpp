@@ -14,7 +14,7 @@ namespace {
 constexpr int kDesktopStyle = 10;
 
 int LoadTitlePiece(const std::string& file, int width, int height) {
-    return HandleFromImage(LoadImage(ResizePixmap(LoadPixmap(SkinPath(file)), width, height), -1));
+    return HandleFromImage(LoadImage(ResizePixmap(SharedPixmap(SkinPath(file)), width, height), -1));
 }
 
 KVX_CustomButtonRef MakeTitleButton(const KVX_WindowRef& window, int x, const std::string& piece,

@@ -64,9 +64,11 @@ SoundPtr LoadSoundFromMemory(std::span<const uint8_t> bytes) {
 }
 
 SoundPtr LoadSound(const std::string& path, int) {
-    std::vector<uint8_t> bytes;
-    if (!ReadResource(path, bytes, size_t(64) << 20)) return nullptr;
-    return LoadSoundFromMemory(bytes);
+    // A sound is never changed once loaded, so the skin's clicks are decoded once for all gadgets.
+    return MadeOnceIfEmbedded<SoundPtr>(path, [](const std::string& p) {
+        std::vector<uint8_t> bytes;
+        return ReadResource(p, bytes, size_t(64) << 20) ? LoadSoundFromMemory(bytes) : nullptr;
+    });
 }
 
 void PlaySound(const SoundPtr& sound) {

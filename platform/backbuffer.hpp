@@ -12,11 +12,13 @@ struct BackBuffer {
     int width = 0;
     int height = 0;
     std::vector<uint32_t> pixels;  // 0x00RRGGBB; the top byte is ignored
-    // The area and colour of the last clear while nothing has drawn since: gadget builders clear
-    // the buffer once per image, and clearing it again the same way would change nothing.
+    // The area and colour of the last clear, and the box drawn over since: gadget builders clear
+    // the whole buffer once per image after drawing a few lines, and a clear of the same colour
+    // only has to undo what was drawn.
     struct Cleared {
         compositor::Clip area;
         uint32_t color = 0;
+        compositor::Clip drawn;  // empty when nothing was drawn
     };
     std::optional<Cleared> cleared;
 };

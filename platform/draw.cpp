@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "platform/backbuffer.hpp"
@@ -37,15 +38,36 @@ compositor::Clip ClipOf(const BackBuffer& b) {
 
 int Pixel(float v) { return int(std::floor(v)); }
 
-// The buffer every draw call writes through, so that a later clear knows it changed.
-BackBuffer& Canvas() {
-    BackBuffer& b = CurrentBackBuffer();
-    b.cleared.reset();
-    return b;
+bool IsEmpty(const compositor::Clip& c) { return c.x0 >= c.x1 || c.y0 >= c.y1; }
+
+compositor::Clip Intersection(const compositor::Clip& a, const compositor::Clip& b) {
+    compositor::Clip c{std::max(a.x0, b.x0), std::max(a.y0, b.y0), std::min(a.x1, b.x1), std::min(a.y1, b.y1)};
+    return IsEmpty(c) ? compositor::Clip{} : c;
+}
+
+compositor::Clip BoundingBox(const compositor::Clip& a, const compositor::Clip& b) {
+    if (IsEmpty(a)) return b;
+    if (IsEmpty(b)) return a;
+    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
 }
 
 bool Covers(const compositor::Clip& outer, const compositor::Clip& inner) {
-    return outer.x0 <= inner.x0 && outer.y0 <= inner.y0 && outer.x1 >= inner.x1 && outer.y1 >= inner.y1;
+    return IsEmpty(inner) ||
+           (outer.x0 <= inner.x0 && outer.y0 <= inner.y0 && outer.x1 >= inner.x1 && outer.y1 >= inner.y1);
+}
+
+// Every draw call names the box it may write, so that a later clear knows what changed.
+void MarkDrawn(BackBuffer& b, int x, int y, int64_t w, int64_t h) {
+    if (!b.cleared || w <= 0 || h <= 0) return;
+    auto end = [](int from, int64_t length) { return int(std::min<int64_t>(from + length, INT32_MAX)); };
+    const compositor::Clip touched = Intersection({x, y, end(x, w), end(y, h)}, ClipOf(b));
+    b.cleared->drawn = BoundingBox(b.cleared->drawn, touched);
+}
+
+BackBuffer& Canvas(int x, int y, int64_t w, int64_t h) {
+    BackBuffer& b = CurrentBackBuffer();
+    MarkDrawn(b, x, y, w, h);
+    return b;
 }
 
 const ImageFont& CurrentFont() { return State().font ? *State().font : *DefaultFont(); }
@@ -103,25 +125,31 @@ void Cls() {
     BackBuffer& b = CurrentBackBuffer();
     const compositor::Clip clip = ClipOf(b);
     const uint32_t color = State().clsColor;
-    if (b.cleared && b.cleared->color == color && Covers(b.cleared->area, clip)) return;
+    if (b.cleared && b.cleared->color == color && Covers(b.cleared->area, clip)) {
+        compositor::Clear(TargetOf(b), Intersection(b.cleared->drawn, clip), color);
+        // A box is not cut in two: drawing outside this clear's area keeps the whole box marked.
+        if (Covers(clip, b.cleared->drawn)) b.cleared->drawn = {};
+        return;
+    }
     compositor::Clear(TargetOf(b), clip, color);
-    b.cleared = BackBuffer::Cleared{clip, color};
+    b.cleared = BackBuffer::Cleared{clip, color, {}};
 }
 
 void DrawRect(float x, float y, float width, float height) {
-    BackBuffer& b = Canvas();
     const int x0 = Pixel(x), y0 = Pixel(y);
     const int w = Pixel(x + width) - x0, h = Pixel(y + height) - y0;
+    BackBuffer& b = Canvas(x0, y0, w, h);
     if (w > 0 && h > 0) compositor::FillRect(TargetOf(b), ClipOf(b), x0, y0, w, h, State().paint);
 }
 
 void DrawLine(float x1, float y1, float x2, float y2, bool lastPixel) {
-    BackBuffer& b = Canvas();
+    int ax = Pixel(x1), ay = Pixel(y1);
+    const int bx = Pixel(x2), by = Pixel(y2);
+    BackBuffer& b = Canvas(std::min(ax, bx), std::min(ay, by), std::abs(int64_t(bx) - ax) + 1,
+                           std::abs(int64_t(by) - ay) + 1);
     const compositor::Target target = TargetOf(b);
     const compositor::Clip clip = ClipOf(b);
     const compositor::Paint& paint = State().paint;
-    int ax = Pixel(x1), ay = Pixel(y1);
-    const int bx = Pixel(x2), by = Pixel(y2);
     if (ax == bx && ay == by) {
         if (lastPixel) compositor::FillPixel(target, clip, ax, ay, paint);
         return;
@@ -161,18 +189,19 @@ void DrawLine(float x1, float y1, float x2, float y2, bool lastPixel) {
 }
 
 void Plot(float x, float y) {
-    BackBuffer& b = Canvas();
+    BackBuffer& b = Canvas(Pixel(x), Pixel(y), 1, 1);
     compositor::FillPixel(TargetOf(b), ClipOf(b), Pixel(x), Pixel(y), State().paint);
 }
 
 void DrawImage(const ImagePtr& image, float x, float y, int frame) {
     if (!image || frame < 0 || frame >= int(image->frames.size())) return;
-    BackBuffer& b = Canvas();
-    compositor::DrawFrame(TargetOf(b), ClipOf(b), image->frames[size_t(frame)], Pixel(x), Pixel(y), State().paint);
+    const ImageFrame& picture = image->frames[size_t(frame)];
+    BackBuffer& b = Canvas(Pixel(x), Pixel(y), picture.pixmap->width, picture.pixmap->height);
+    compositor::DrawFrame(TargetOf(b), ClipOf(b), picture, Pixel(x), Pixel(y), State().paint);
 }
 
 void DrawText(const std::string& text, float x, float y) {
-    BackBuffer& b = Canvas();
+    BackBuffer& b = CurrentBackBuffer();
     const compositor::Target target = TargetOf(b);
     const compositor::Clip clip = ClipOf(b);
     const ImageFont& font = CurrentFont();
@@ -182,8 +211,10 @@ void DrawText(const std::string& text, float x, float y) {
         const Glyph& g = font.glyphs[c];
         if (!g.present) continue;
         if (g.width > 0 && g.height > 0) {
-            compositor::DrawCoverage(target, clip, g.coverage.data(), g.width, g.height, Pixel(pen) + g.left,
-                                     top + g.top, State().paint);
+            const int left = Pixel(pen) + g.left;
+            MarkDrawn(b, left, top + g.top, g.width, g.height);
+            compositor::DrawCoverage(target, clip, g.coverage.data(), g.width, g.height, left, top + g.top,
+                                     State().paint);
         }
         pen += g.advance;
     }

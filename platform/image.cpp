@@ -69,19 +69,23 @@ void ImageFrame::Rebuild() {
 int DefaultImageFlags() { return g_defaultFlags; }
 void SetDefaultImageFlags(int flags) { g_defaultFlags = flags; }
 
-ImagePtr LoadImage(const std::string& path, int flags) { return LoadImage(LoadPixmap(path), flags); }
+ImagePtr LoadImage(const std::string& path, int flags) { return LoadImage(SharedPixmap(path), flags); }
 
-ImagePtr LoadImage(const PixmapPtr& pixmap, int flags) {
+ImagePtr LoadImage(const PixmapPtr& pixmap, int flags) { return LoadImage(PixmapPtr(pixmap), flags); }
+
+ImagePtr LoadImage(PixmapPtr&& pixmap, int flags) {
     if (!pixmap || !PixmapSizeAllowed(pixmap->width, pixmap->height)) return nullptr;
     flags = ResolveFlags(flags);
     auto image = MakeImage(pixmap->width, pixmap->height, flags);
-    image->frames.push_back(MakeFrame(std::make_shared<Pixmap>(*pixmap), flags));
+    // Masking changes the pixels, so a pixmap someone else still holds is copied first.
+    PixmapPtr own = pixmap.use_count() == 1 ? std::move(pixmap) : std::make_shared<Pixmap>(*pixmap);
+    image->frames.push_back(MakeFrame(std::move(own), flags));
     return image;
 }
 
 ImagePtr LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int firstCell, int cellCount,
                        int flags) {
-    return LoadAnimImage(LoadPixmap(path), cellWidth, cellHeight, firstCell, cellCount, flags);
+    return LoadAnimImage(SharedPixmap(path), cellWidth, cellHeight, firstCell, cellCount, flags);
 }
 
 ImagePtr LoadAnimImage(const PixmapPtr& pixmap, int cellWidth, int cellHeight, int firstCell, int cellCount,

@@ -42,6 +42,8 @@ using ImagePtr = std::shared_ptr<Image>;
 // flags -1 = the default flags that Graphics sets (filtered + masked).
 ImagePtr LoadImage(const std::string& path, int flags = -1);
 ImagePtr LoadImage(const PixmapPtr& pixmap, int flags = -1);
+// Takes the pixmap over when nothing else holds it, as a freshly resized one.
+ImagePtr LoadImage(PixmapPtr&& pixmap, int flags = -1);
 ImagePtr LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int firstCell, int cellCount,
                        int flags = -1);
 ImagePtr LoadAnimImage(const PixmapPtr& pixmap, int cellWidth, int cellHeight, int firstCell, int cellCount,

@@ -41,6 +41,10 @@ PixmapPtr LoadPixmap(const std::string& path) {
 
 PixmapPtr LoadPixmap(const PixmapPtr& pixmap) { return pixmap; }
 
+PixmapPtr SharedPixmap(const std::string& path) {
+    return MadeOnceIfEmbedded<PixmapPtr>(path, [](const std::string& p) { return LoadPixmap(p); });
+}
+
 namespace {
 
 // Source index pair and weight for destination index i of n, from a source of length len.
