@@ -28,7 +28,8 @@ struct FaceDeleter {
     void operator()(FT_Face face) const { FT_Done_Face(face); }
 };
 
-// FreeType's copy of a glyph bitmap as one byte per pixel, values 0..num_grays-1.
+// FreeType's copy of a glyph bitmap as one byte per pixel, values 0..num_grays-1. One serves all
+// the glyphs of a font: a conversion reuses its buffer when the glyph fits.
 class GrayBitmap {
 public:
     explicit GrayBitmap(FT_Library library) : library_(library) { FT_Bitmap_Init(&bitmap_); }
@@ -77,11 +78,10 @@ const std::array<uint8_t, 256>& CoverageTable(int levels) {
 }
 
 // Scalable glyphs render anti-aliased; bitmap strikes come as 1-bit pixels and end up 0 or 255.
-Glyph RenderGlyph(FT_Library library, FT_Face face, FT_UInt index, int ascender) {
+Glyph RenderGlyph(GrayBitmap& gray, FT_Face face, FT_UInt index, int ascender) {
     Glyph glyph;
     if (FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0) return glyph;
     const FT_GlyphSlot slot = face->glyph;
-    GrayBitmap gray(library);
     if (!gray.ConvertFrom(slot->bitmap)) return glyph;
     const FT_Bitmap& bitmap = gray.Get();
     const int levels = std::max(2, int(bitmap.num_grays));
@@ -124,9 +124,10 @@ FontPtr LoadImageFontFromMemory(std::span<const uint8_t> bytes, int size, int st
     font->size = size;
     font->style = style;
     font->ascender = int((face->size->metrics.ascender + 63) >> 6);
+    GrayBitmap gray(library.get());
     for (int code = kFirstCode; code <= kLastCode; ++code) {
         const FT_UInt index = FT_Get_Char_Index(face.get(), FT_ULong(code));
-        if (index != 0) font->glyphs[size_t(code)] = RenderGlyph(library.get(), face.get(), index, font->ascender);
+        if (index != 0) font->glyphs[size_t(code)] = RenderGlyph(gray, face.get(), index, font->ascender);
     }
     return font;
 }

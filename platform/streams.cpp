@@ -17,10 +17,11 @@ class Stream {
 public:
     enum class Mode { Read, Write, Memory };
 
+    static constexpr size_t kBufferSize = 64 * 1024;
+
     // A file's buffer is left uninitialised: it is only ever read where it was filled.
-    Stream(int fd, Mode mode)
-        : fd_(fd), mode_(mode), fileBuffer_(new uint8_t[kBufferSize]), buffer_(fileBuffer_.get()),
-          capacity_(kBufferSize) {}
+    Stream(int fd, Mode mode, size_t capacity = kBufferSize)
+        : fd_(fd), mode_(mode), fileBuffer_(new uint8_t[capacity]), buffer_(fileBuffer_.get()), capacity_(capacity) {}
     explicit Stream(std::vector<uint8_t> bytes)
         : mode_(Mode::Memory), memory_(std::move(bytes)), buffer_(memory_.data()), capacity_(memory_.size()),
           end_(capacity_) {}
@@ -39,8 +40,6 @@ public:
     bool Failed() const { return failed_; }
 
 private:
-    static constexpr size_t kBufferSize = 64 * 1024;
-
     bool Readable() const { return mode_ != Mode::Write && !closed_; }
     bool Writable() const { return mode_ == Mode::Write && !closed_ && !failed_; }
     bool Fill();
@@ -231,7 +230,9 @@ StreamPtr ReadFile(const std::string& path) {
         close(fd);
         return nullptr;
     }
-    return std::make_shared<Stream>(fd, Stream::Mode::Read);
+    // Most files read are small designs, skins and archives: their buffer need not be the largest.
+    const size_t capacity = std::clamp<size_t>(size_t(std::max<off_t>(info.st_size, 0)), 4096, Stream::kBufferSize);
+    return std::make_shared<Stream>(fd, Stream::Mode::Read, capacity);
 }
 
 StreamPtr WriteFile(const std::string& path) {

@@ -1,6 +1,7 @@
 // The compositor against a real-valued rendering, and the drawing rules callers rely on.
 #include <functional>
 #include <random>
+#include <utility>
 
 #include "platform/platform.hpp"
 #include "support/headless_fixture.hpp"
@@ -269,8 +270,11 @@ TEST(PixmapTest, ResizeKeepsValuesAtTheSameSizeAndInterpolatesBetweenPixels) {
 TEST(ResourceTest, IncbinNamesLoadOnlyOnceRegistered) {
     EXPECT_FALSE(LoadImage("incbin::never/registered.png"));
     EXPECT_FALSE(LoadPixmap("incbin::never/registered.png"));
+    EXPECT_FALSE(SharedPixmap("incbin::test/three_by_two.png")) << "not registered yet";
     const std::string path = ::testing::TempDir() + "kvx_incbin.png";
-    ASSERT_TRUE(SavePixmapPNG(Pixmap(3, 2, 0xFF102030u), path));
+    Pixmap picture(3, 2, 0xFF102030u);
+    picture.at(0, 0) = 0xFF000000u;  // black: masked away in images
+    ASSERT_TRUE(SavePixmapPNG(picture, path, true));
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(ReadResource(path, bytes));
     static std::vector<uint8_t> kept;
@@ -282,6 +286,21 @@ TEST(ResourceTest, IncbinNamesLoadOnlyOnceRegistered) {
     EXPECT_EQ(ImageWidth(image), 3);
     EXPECT_EQ(ImageHeight(image), 2);
     EXPECT_EQ(image->frames[0].pixmap->at(2, 1), 0xFF102030u);
+    EXPECT_EQ(image->frames[0].pixmap->at(0, 0), 0u);
+
+    // The decoded picture is shared; an image masks its own copy of it.
+    const PixmapPtr shared = SharedPixmap("incbin::test/three_by_two.png");
+    ASSERT_TRUE(shared);
+    EXPECT_EQ(shared, SharedPixmap("incbin::test/three_by_two.png"));
+    EXPECT_NE(shared, LoadPixmap("incbin::test/three_by_two.png"));
+    EXPECT_EQ(shared->at(0, 0), 0xFF000000u);
+    ImagePtr masked = LoadImage(shared, kMaskedImage);
+    EXPECT_EQ(masked->frames[0].pixmap->at(0, 0), 0u);
+    EXPECT_EQ(shared->at(0, 0), 0xFF000000u);
+    // A pixmap nobody else holds becomes the image's own.
+    auto fresh = std::make_shared<Pixmap>(picture);
+    const Pixmap* address = fresh.get();
+    EXPECT_EQ(LoadImage(std::move(fresh), kMaskedImage)->frames[0].pixmap.get(), address);
 }
 
 class InputTest : public HeadlessTest {};
