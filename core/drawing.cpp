@@ -1,5 +1,7 @@
 #include "core/drawing.hpp"
 
+#include <utility>
+
 #include "platform/platform.hpp"
 
 namespace kvx {
@@ -63,9 +65,9 @@ int LoadSizedImage(const std::string& source, int width, int height, int32_t col
 
 int LoadSizedImage(const PixmapPtr& source, int width, int height, int32_t colorA, int32_t colorB, int style) {
     Cls();
-    ImagePtr image = LoadImage(ResizePixmap(source, width, height), kDynamicImage);
-    if (!image) return 0;
-    PixmapPtr pixels = LockImage(image, 0, true, true);
+    PixmapPtr pixels = ResizePixmap(source, width, height);
+    if (!pixels) return 0;
+    // The border goes into the pixels before they become an image, which then is built once.
     auto row = [&](int y, int32_t color) {
         for (int x = 0; x < width; ++x) WritePixel(pixels, x, y, uint32_t(color));
     };
@@ -79,8 +81,7 @@ int LoadSizedImage(const PixmapPtr& source, int width, int height, int32_t color
         row(0, upper);
         column(0, upper);
     }
-    UnlockImage(image, 0);
-    return HandleFromImage(image);
+    return HandleFromImage(LoadImage(std::move(pixels), kDynamicImage));
 }
 
 int GrabScreenImage(int x, int y, int w, int h, bool masked) {
