@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 
 #include "platform/embedded.hpp"
@@ -20,6 +21,12 @@ namespace {
 constexpr int kFirstCode = 32;
 constexpr int kLastCode = 255;
 constexpr int kDefaultFontSize = 13;
+// A font file may declare its glyphs any size (a .fon glyph may even share its bits with all the
+// others), so a damaged one could ask for gigabytes of coverage. A glyph wider or taller than
+// kGlyphSideFactor line heights is dropped, as is any glyph past kCoverageLimit pixels for the
+// font: room for the 224 glyphs of a font some 500 pixels high.
+constexpr int kGlyphSideFactor = 4;
+constexpr int64_t kCoverageLimit = int64_t(64) << 20;
 
 struct LibraryDeleter {
     void operator()(FT_Library library) const { FT_Done_FreeType(library); }
@@ -77,11 +84,20 @@ const std::array<uint8_t, 256>& CoverageTable(int levels) {
     return table;
 }
 
+// What a font's glyphs may still take.
+struct GlyphBudget {
+    int64_t side;
+    int64_t coverage = kCoverageLimit;
+};
+
 // Scalable glyphs render anti-aliased; bitmap strikes come as 1-bit pixels and end up 0 or 255.
-Glyph RenderGlyph(GrayBitmap& gray, FT_Face face, FT_UInt index, int ascender) {
+Glyph RenderGlyph(GrayBitmap& gray, FT_Face face, FT_UInt index, int ascender, GlyphBudget& budget) {
     Glyph glyph;
     if (FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0) return glyph;
     const FT_GlyphSlot slot = face->glyph;
+    const int64_t area = int64_t(slot->bitmap.width) * slot->bitmap.rows;
+    if (slot->bitmap.width > budget.side || slot->bitmap.rows > budget.side || area > budget.coverage) return glyph;
+    budget.coverage -= area;
     if (!gray.ConvertFrom(slot->bitmap)) return glyph;
     const FT_Bitmap& bitmap = gray.Get();
     const int levels = std::max(2, int(bitmap.num_grays));
@@ -124,10 +140,13 @@ FontPtr LoadImageFontFromMemory(std::span<const uint8_t> bytes, int size, int st
     font->size = size;
     font->style = style;
     font->ascender = int((face->size->metrics.ascender + 63) >> 6);
+    const FT_Pos height = std::clamp<FT_Pos>(face->size->metrics.height, 0, FT_Pos(1) << 30);
+    const int lineHeight = std::max(size, int((height + 63) >> 6));
+    GlyphBudget budget{int64_t(kGlyphSideFactor) * lineHeight};
     GrayBitmap gray(library.get());
     for (int code = kFirstCode; code <= kLastCode; ++code) {
         const FT_UInt index = FT_Get_Char_Index(face.get(), FT_ULong(code));
-        if (index != 0) font->glyphs[size_t(code)] = RenderGlyph(gray, face.get(), index, font->ascender);
+        if (index != 0) font->glyphs[size_t(code)] = RenderGlyph(gray, face.get(), index, font->ascender, budget);
     }
     return font;
 }

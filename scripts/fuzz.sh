@@ -14,9 +14,9 @@ fi
 
 # Two lanes run side by side, one per core, for about ten minutes each. Time caps, measured on a
 # shared 2-core machine: png, wav and the script engine reach the inputs well within theirs, and
-# pak and fonts (five to six minutes each, as every input writes files or renders up to 224
-# glyphs) within their own. A design input makes live gadgets with all their pictures, a few
-# hundred inputs a second: the design reader takes what is left of its lane and stops short.
+# pak (about five minutes, as every input writes and lists files) and fonts within their own. A
+# design input makes live gadgets with all their pictures, a few hundred inputs a second: the
+# design reader takes what is left of its lane and stops short.
 lanes=("fuzz_png fuzz_wav fuzz_script fuzz_kvx" "fuzz_pak fuzz_font")
 declare -A cap=([fuzz_png]=60 [fuzz_wav]=60 [fuzz_script]=180 [fuzz_kvx]=500 [fuzz_pak]=420 [fuzz_font]=420)
 # Longest input, where the default (the longest seed, at least 4096 bytes) only costs time: a

@@ -8,6 +8,7 @@
 #include FT_WINFONTS_H
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -165,6 +166,23 @@ TEST(ImageFontLoading, GivesNullWithoutUsableFontData) {
     EXPECT_EQ(LoadImageFontFromMemory(truncated, 13), nullptr);
 
     EXPECT_EQ(LoadImageFont(kArial, 0), nullptr);
+}
+
+// A .fon the fuzzer damaged declares glyphs some 2 000 pixels wide on a 13-pixel line, all drawn
+// from the same bits: such glyphs are dropped and the rest of the font still loads.
+TEST(ImageFontLoading, DropsGlyphsFarLargerThanTheLine) {
+    const char* source = std::getenv("KVX_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    const FontPtr font = LoadImageFont(std::string(source) + "/fuzz/regressions/font/wide-glyphs.fon", 13);
+    ASSERT_TRUE(font);
+    int present = 0;
+    for (const Glyph& glyph : font->glyphs) {
+        if (!glyph.present) continue;
+        ++present;
+        EXPECT_LE(glyph.width, 4 * 16);
+        EXPECT_LE(glyph.height, 4 * 16);
+    }
+    EXPECT_GT(present, 100);
 }
 
 TEST(ImageFontLoading, ReadsARegisteredIncbinFontLikeItsFile) {
