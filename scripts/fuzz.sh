@@ -18,7 +18,7 @@ fi
 # design input makes live gadgets with all their pictures, a few hundred inputs a second: the
 # design reader takes what is left of its lane and stops short.
 lanes=("fuzz_png fuzz_wav fuzz_script fuzz_kvx" "fuzz_pak fuzz_font")
-declare -A cap=([fuzz_png]=60 [fuzz_wav]=60 [fuzz_script]=180 [fuzz_kvx]=500 [fuzz_pak]=420 [fuzz_font]=420)
+declare -A cap=([fuzz_png]=60 [fuzz_wav]=60 [fuzz_script]=180 [fuzz_kvx]=500 [fuzz_pak]=480 [fuzz_font]=420)
 # Longest input, where the default (the longest seed, at least 4096 bytes) only costs time: a
 # script reaches every branch of the engine well within this.
 declare -A max_len=([fuzz_script]=1024)
