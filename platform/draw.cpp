@@ -57,16 +57,16 @@ bool Covers(const compositor::Clip& outer, const compositor::Clip& inner) {
 }
 
 // Every draw call names the box it may write, so that a later clear knows what changed.
-void MarkDrawn(BackBuffer& b, int x, int y, int64_t w, int64_t h) {
+void MarkDrawn(BackBuffer& b, const compositor::Clip& clip, int x, int y, int64_t w, int64_t h) {
     if (!b.cleared || w <= 0 || h <= 0) return;
     auto end = [](int from, int64_t length) { return int(std::min<int64_t>(from + length, INT32_MAX)); };
-    const compositor::Clip touched = Intersection({x, y, end(x, w), end(y, h)}, ClipOf(b));
+    const compositor::Clip touched = Intersection({x, y, end(x, w), end(y, h)}, clip);
     b.cleared->drawn = BoundingBox(b.cleared->drawn, touched);
 }
 
 BackBuffer& Canvas(int x, int y, int64_t w, int64_t h) {
     BackBuffer& b = CurrentBackBuffer();
-    MarkDrawn(b, x, y, w, h);
+    MarkDrawn(b, ClipOf(b), x, y, w, h);
     return b;
 }
 
@@ -212,7 +212,7 @@ void DrawText(const std::string& text, float x, float y) {
         if (!g.present) continue;
         if (g.width > 0 && g.height > 0) {
             const int left = Pixel(pen) + g.left;
-            MarkDrawn(b, left, top + g.top, g.width, g.height);
+            MarkDrawn(b, clip, left, top + g.top, g.width, g.height);
             compositor::DrawCoverage(target, clip, g.coverage.data(), g.width, g.height, left, top + g.top,
                                      State().paint);
         }
