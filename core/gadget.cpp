@@ -1,6 +1,7 @@
 #include "core/gadget.hpp"
 
 #include "core/drawing.hpp"
+#include "core/focus.hpp"
 #include "core/runtime.hpp"
 #include "gadgets/tabpanel.hpp"
 #include "gadgets/window.hpp"
@@ -18,14 +19,26 @@ void ReleaseHandleField(int32_t& handle) {
 void KVX_Gadget::AddChild(const KVX_GadgetRef& child) { Children.push_back(child); }
 
 void KVX_Gadget::Free() {
+    KVX_ReleaseFocus(*this);
     ReleaseHandleField(ClickSound);
     Caption = nullptr;
     Closed = 1;
     KVX_FreeChildren(Children);
 }
 
+bool KVX_Gadget::ParentEnabled(const KVX_Gadget* parent) {
+    if (!parent) return false;
+    // Up to the window: some kinds (value boxes) do not take their window's flag, yet their
+    // parts must not react in an inactive window or under a modal dialog.
+    KVX_GadgetRef holder;
+    for (const KVX_Gadget* g = parent; g; g = (holder = g->ParentGadget()).get()) {
+        if (g->Disabled) return false;
+    }
+    return true;
+}
+
 bool KVX_Gadget::ParentAcceptsInput(const KVX_Gadget* parent) {
-    return parent && parent->Disabled == 0 && ComboOpen == 0 && MenuOpen == 0;
+    return ComboOpen == 0 && MenuOpen == 0 && ParentEnabled(parent);
 }
 
 void KVX_Gadget::FinishUpdate(int absX, int absY) {

@@ -78,7 +78,10 @@ public:
 protected:
     // The alpha of a gadget's own drawing: halved while disabled.
     float DrawAlpha(float disabledDivisor = 2.0f) const { return Disabled ? Alpha / disabledDivisor : Alpha; }
-    // Input is taken only while the window (the parent) is active and nothing modal is open.
+    // Whether the parent and every gadget above it up to the window is enabled: an inactive
+    // window and the windows under a modal dialog are disabled.
+    static bool ParentEnabled(const KVX_Gadget* parent);
+    // Input is taken only while the parent is enabled and no drop-down or menu holds the mouse.
     static bool ParentAcceptsInput(const KVX_Gadget* parent);
     // The steps every kind ends its Update with: store the position, the child pass, propagation.
     void FinishUpdate(int absX, int absY);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/drawing.hpp"
+#include "core/focus.hpp"
 #include "core/fps.hpp"
 #include "core/mouse.hpp"
 #include "core/skin.hpp"
@@ -37,6 +38,18 @@ uint32_t g_refreshSerial = 0;
 KVX_RefreshPass g_dropDownPass = nullptr;
 KVX_RefreshPass g_menuPass = nullptr;
 
+void ReleaseCursors() {
+    for (KVX_Cursor& cursor : KVX_Cursors) ReleaseHandleField(cursor.Image);
+}
+
+// A press ends with its release wherever that happens, seen by its gadget or not (it may have been
+// hidden, or the pointer left it for the menu bar): nothing stays captured, windows drag again.
+void EndPressOnRelease() {
+    if (KVX_Mouse.LeftDown) return;
+    KVX_PressedGadget = 0;
+    KVX_PressReleased = 1;
+}
+
 }  // namespace
 
 void KVX_SetDropDownPass(KVX_RefreshPass pass) { g_dropDownPass = pass; }
@@ -51,6 +64,7 @@ void KVX_InitGUI(int cursorSet) {
     RegisterSkinImages();
     CreateSchemeColors();
     RegisterSkinSounds();
+    ReleaseCursors();
     for (int i = 0; i < 3; ++i) KVX_Cursors[i] = KVX_Cursor::Create(10 * (i + 1), cursorSet);
     KVX_BitmapFont = LoadImageFont("zarvo.fon", 13, 4);
     KVX_GuiFont = LoadImageFont("arial.ttf", 13, 5);
@@ -77,6 +91,7 @@ void KVX_RefreshGui() {
     ++g_refreshSerial;
     if (g_background) DrawImageHandle(g_background, 0, 0, KVX_WhiteColor, 0);
     KVX_Mouse.Update();
+    KVX_ActivateWindowUnderPress();
     // A window activated in this pass moves to the end and is reached (and drawn) again there.
     for (size_t i = 0; i < KVX_GadgetList.size();) {
         KVX_WindowRef window = KVX_GadgetList[i];
@@ -85,6 +100,8 @@ void KVX_RefreshGui() {
     }
     if (g_dropDownPass) g_dropDownPass();
     if (g_menuPass) g_menuPass();
+    EndPressOnRelease();
+    KVX_EndFocusFrame();
     KVX_DrawCursor(KVX_CursorKind);
     KVX_FpsTick();
     SetImageFont(KVX_GuiFont);
@@ -102,6 +119,10 @@ void KVX_ClearGui() {
     KVX_DesktopWindow = nullptr;
     // The menu bar belongs to the display it was made for.
     KVX_ResetMenus();
+    ReleaseCursors();
+    KVX_ResetFocus();
+    KVX_PressedGadget = 0;
+    KVX_PressReleased = 1;
     KVX_BitmapFont = nullptr;
     KVX_GuiFont = nullptr;
 }

@@ -30,6 +30,8 @@ extern int32_t KVX_WindowDragging;
 extern int32_t ComboOpen;
 extern int32_t MenuOpen;
 extern int32_t MenuBarExists;
+// The menu bar's strip at the top of the screen.
+inline constexpr int32_t KVX_MenuBarHeight = 26;
 // The three cursors of the current set: normal (10), help (20), busy (30).
 extern KVX_Cursor KVX_Cursors[3];
 

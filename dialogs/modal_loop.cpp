@@ -1,11 +1,18 @@
 #include "dialogs/modal_loop.hpp"
 
 #include "core/runtime.hpp"
+#include "gadgets/combo.hpp"
+#include "gadgets/menu.hpp"
 #include "platform/platform.hpp"
 
 namespace kvx {
 
-ModalSession::ModalSession(KVX_WindowRef window) : window_(std::move(window)) { KVX_ActivationAllowed = 0; }
+ModalSession::ModalSession(KVX_WindowRef window) : window_(std::move(window)) {
+    KVX_ActivationAllowed = 0;
+    // An open drop-down or menu would hold the mouse the dialog needs.
+    KVX_Combo::CloseAll();
+    CloseAllMenus(1);
+}
 
 ModalSession::~ModalSession() {
     if (window_) window_->Free();

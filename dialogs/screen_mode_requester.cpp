@@ -10,6 +10,7 @@
 #include "dialogs/modal_loop.hpp"
 #include "gadgets/combo.hpp"
 #include "gadgets/listbox.hpp"
+#include "gadgets/menu.hpp"
 #include "gadgets/push_button.hpp"
 #include "platform/platform.hpp"
 
@@ -66,6 +67,8 @@ void OpenFullScreenOrWindow(int width, int height, int depth, int hz) {
 
 int32_t KVX_ScreenModeRequester(const std::string& title, const std::string& background, uint8_t allow640,
                                 uint8_t allow800, uint8_t allow1024, uint8_t allow1280, uint8_t allow1600) {
+    // The chooser starts the toolkit over for itself; the application's menus outlive it.
+    KVX_MenuBarSet applicationMenus = KVX_TakeMenus();
     OpenFullScreenOrWindow(640, 480, 32, 60);
     zglSetSwapInterval(0);
     KVX_InitGUI(1);
@@ -110,6 +113,7 @@ int32_t KVX_ScreenModeRequester(const std::string& title, const std::string& bac
     KVX_ClearGui();
     EndGraphics();
     OpenFullScreenOrWindow(mode.Width, mode.Height, mode.Depth, FrequencyNamed(frequencyText));
+    KVX_RestoreMenus(std::move(applicationMenus));
     return choice;
 }
 

@@ -10,9 +10,9 @@ public:
     virtual int32_t Pressed();  // 1 while held down over the button
 
 protected:
-    // Resets State, re-captions and runs the four mouse tests; the caller draws by State.
-    // pressedRegister names the gadget that took the last press (buttons share KVX_PressedGadget).
-    void HandleMouse(const KVX_Gadget* parent, int ax, int ay, int32_t& pressedRegister);
+    // Resets State, re-captions and runs the press rules (button_base.cpp); the caller draws by
+    // State. The press is captured in KVX_PressedGadget, shared by every button-like gadget.
+    void HandleMouse(const KVX_Gadget* parent, int ax, int ay);
     // State 0 restarts the tooltip delay.
     void RestartTooltipDelay();
 };

@@ -10,8 +10,6 @@
 
 namespace kvx {
 
-int32_t KVX_ColorIcon::PressedIcon = 0;
-
 KVX_ColorIconRef KVX_ColorIcon::Create(const KVX_GadgetRef& parent, int x, int y, int width, int height,
                                        const KVX_ColorRef& color) {
     auto icon = MakeGadget<KVX_ColorIcon>();
@@ -32,7 +30,7 @@ void KVX_ColorIcon::Update(KVX_Gadget* parent) {
     if (!Hidden) {
         SetBlend(3);
         SetAlpha(DrawAlpha());
-        HandleMouse(parent, ax, ay, PressedIcon);
+        HandleMouse(parent, ax, ay);
         // Pressed swaps the edges; the frame a click completes shows nothing.
         if (State != 3) {
             DrawBevelRect(ax, ay, Width, Height, FillColor, KVX_SchemeColors.ColorIconEdgeA,

@@ -7,12 +7,10 @@ namespace kvx {
 class KVX_ColorIcon;
 using KVX_ColorIconRef = std::shared_ptr<KVX_ColorIcon>;
 
-// The buttons' mouse logic and click event; the press is tracked apart from theirs, in PressedIcon.
+// The buttons' mouse logic and click event.
 class KVX_ColorIcon : public KVX_ButtonBase {
 public:
     KVX_ColorRef FillColor;
-
-    static int32_t PressedIcon;  // handle of the icon that took the last press
 
     uint8_t Kind() const override { return KVX_KindColorIcon; }
     // A null parent means the desktop window.

@@ -56,6 +56,7 @@ void KVX_Combo::Update(KVX_Gadget* parent) {
         SetBlend(3);
         SetAlpha(DrawAlpha());
         if (parent->Disabled == 0) HandleMouse(ax, ay);
+        ShownInRefresh = KVX_RefreshSerial();
         Draw(ax, ay);
     }
     FinishUpdate(ax, ay);
@@ -167,6 +168,13 @@ int32_t ListHeight(const KVX_Combo& combo) {
 void DrawComboDropDown() {
     if (ComboOpen != 1 || !KVX_Combo::OpenCombo) return;
     const KVX_ComboRef combo = KVX_Combo::OpenCombo;
+    // A list whose combo is no longer drawn (it, its tab or its window was hidden) would hold the
+    // mouse for good.
+    if (combo->ShownInRefresh != KVX_RefreshSerial()) {
+        KVX_Combo::CloseAll();
+        KVX_Combo::OpenCombo = nullptr;
+        return;
+    }
     const int x = KVX_Combo::DropX, y = KVX_Combo::DropY, w = KVX_Combo::DropW, h = KVX_Combo::DropH;
     const int L = KVX_LineHeight;
     SetBlend(3);

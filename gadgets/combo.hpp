@@ -28,6 +28,7 @@ public:
     int32_t BodyOpenImage = 0;
     int32_t RowImage = 0;
     int32_t RowHighImage = 0;
+    uint32_t ShownInRefresh = 0;  // the last refresh that drew it
 
     // Shared by every combo box: at most one drop-down is open in the whole toolkit.
     inline static std::vector<KVX_ComboRef> AllCombos;

@@ -37,7 +37,7 @@ void KVX_CustomButton::Update(KVX_Gadget* parent) {
     if (!Hidden) {
         SetBlend(3);
         SetAlpha(DrawAlpha());
-        HandleMouse(parent, ax, ay, KVX_PressedGadget);
+        HandleMouse(parent, ax, ay);
         switch (State) {
             case 0:
                 DrawImageHandle(NormalImage, ax, ay, KVX_WhiteColor, 0);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/drawing.hpp"
+#include "core/focus.hpp"
 #include "core/mouse.hpp"
 #include "core/runtime.hpp"
 #include "core/skin.hpp"
@@ -13,23 +14,23 @@
 namespace kvx {
 namespace {
 
-constexpr int kKeyPaceMs = 90;
-
 int LoadBody(const std::string& file, int width, int height) {
     return LoadSizedImage(SkinPath(file), width, height, ToARGB(KVX_SchemeColors.InputEdgeA),
                           ToARGB(KVX_SchemeColors.InputEdgeB), 2);
 }
 
+// In the order a frame applies them when several are typed at once.
+constexpr std::pair<int, const char*> kEditingKeys[] = {
+    {KEY_ESCAPE, "KEY_ESCAPE"}, {KEY_RIGHT, "KEY_RIGHT"}, {KEY_LEFT, "KEY_LEFT"},
+    {KEY_HOME, "KEY_HOME"},     {KEY_END, "KEY_END"},     {KEY_ENTER, "KEY_ENTER"},
+    {KEY_DELETE, "KEY_DELETE"}, {KEY_BACKSPACE, "KEY_BACKSPACE"},
+};
+
 }  // namespace
 
 std::string ReadEditingKey() {
-    static constexpr std::pair<int, const char*> kEditingKeys[] = {
-        {KEY_ESCAPE, "KEY_ESCAPE"}, {KEY_RIGHT, "KEY_RIGHT"}, {KEY_LEFT, "KEY_LEFT"},
-        {KEY_HOME, "KEY_HOME"},     {KEY_END, "KEY_END"},     {KEY_ENTER, "KEY_ENTER"},
-        {KEY_DELETE, "KEY_DELETE"}, {KEY_BACKSPACE, "KEY_BACKSPACE"},
-    };
     for (const auto& [key, name] : kEditingKeys) {
-        if (KeyDown(key)) return name;
+        if (KeyTyped(key)) return name;
     }
     return "";
 }
@@ -69,48 +70,54 @@ void KVX_Input::Update(KVX_Gadget* parent) {
         SetBlend(3);
         SetAlpha(DrawAlpha());
         SetViewport(ax, ay, Width, Height);
-        if (parent->Disabled == 0) TakeOrLoseFocus(ax, ay);
+        // A drop-down or menu open over the field holds its keys, not its focus.
+        const bool usable = ParentEnabled(parent) && Disabled == 0;
+        const bool takesInput = usable && ComboOpen == 0 && MenuOpen == 0;
+        if (usable) {
+            TakeOrLoseFocus(ax, ay, takesInput);
+            KVX_KeepFocus(*this);
+        }
         ScrollToCaret();
-        const bool editing = State == 1 && Disabled == 0;
+        const bool editing = takesInput && KVX_HasFocus(*this);
         bool visible = true;
         if (editing) {
             if (ClickSound && !ClickLatch) {
                 PlaySound(SoundFromHandle(ClickSound));
                 ClickLatch = 1;
             }
-            // Editing keys are read as held states at the key pace, so a held key repeats. Typed
-            // characters are taken as they come: pacing them too lost letters of normal typing.
-            if (KeyTimer.Check()) {
-                const std::string key = ReadEditingKey();
-                KeyTimer = KVX_Timer::Create(kKeyPaceMs);
-                if (!key.empty()) visible = ApplyKey(key);
+            // Each press acts at once and repeats only while held (the platform times the
+            // repeats); typed characters follow in the order they came.
+            for (const auto& [key, name] : kEditingKeys) {
+                if (visible && KeyTyped(key)) visible = ApplyKey(name);
             }
-            for (int code = visible && State == 1 ? GetChar() : 0; code != 0; code = GetChar()) {
-                TypeCharacter(char(code));
-            }
+            for (int code = visible ? GetChar() : 0; code != 0; code = GetChar()) TypeCharacter(char(code));
         } else {
             ClickLatch = 0;
         }
-        if (visible) Draw(ax, ay, editing);
+        State = usable && KVX_HasFocus(*this) ? 1 : 0;
+        if (visible) Draw(ax, ay, State == 1);
     }
     FinishUpdate(ax, ay);
 }
 
-void KVX_Input::TakeOrLoseFocus(int ax, int ay) {
+void KVX_Input::TakeOrLoseFocus(int ax, int ay, bool mayTake) {
+    if (!KVX_Mouse.LeftHit) return;
     const bool inside = KVX_Mouse.MouseIn(ax, ay, Width, Height, false);
-    if (!ComboOpen && !MenuOpen && inside && KVX_Mouse.LeftHit) {
-        State = 1;
+    if (inside && mayTake) {
+        KVX_TakeFocus(*this);
         // The caret lands before the clicked character of the visible part, never past the text.
         const int len = int(Text.size());
         const int column = std::clamp((KVX_Mouse.LeftPressX - ax) / CharWidth, 0, NumChar);
         CaretIndex = std::clamp(ScrollOffset + column, 0, len);
         CaretX = std::max(CaretIndex - ScrollOffset, 0) * CharWidth;
+    } else if (!inside) {
+        LoseFocus();
     }
-    // Every field polls Enter, so the first one updated in a frame takes the press.
-    if ((KVX_Mouse.LeftHit && !inside) || KeyHit(KEY_ENTER)) {
-        State = 0;
-        ScrollOffset = 0;
-    }
+}
+
+void KVX_Input::LoseFocus() {
+    KVX_ReleaseFocus(*this);
+    ScrollOffset = 0;
 }
 
 void KVX_Input::ScrollToCaret() {
@@ -126,7 +133,7 @@ bool KVX_Input::ApplyKey(const std::string& key) {
     const int len = int(Text.size());
     const int rightEdge = NumChar * CharWidth;
     if (key == "KEY_ENTER" || key == "KEY_ESCAPE") {
-        State = 0;
+        LoseFocus();
         return false;
     }
     if (key == "KEY_HOME") {

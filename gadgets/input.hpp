@@ -1,5 +1,6 @@
 #pragma once
-// A one-line text field, a fixed number of characters wide, edited with the keyboard while focused.
+// A one-line text field, a fixed number of characters wide, edited with the keyboard while it has
+// the toolkit's focus (core/focus.hpp). State mirrors the focus: 1 while editing.
 #include <string>
 
 #include "core/gadget.hpp"
@@ -17,7 +18,6 @@ public:
     int32_t MaxChar = 0;     // longest text accepted from typing
     int32_t CharWidth = 0;
     int32_t ScrollOffset = 0;  // characters scrolled out to the left
-    KVX_Timer KeyTimer = KVX_Timer::Create(90);
     int32_t UnselectImage = 0;
     int32_t SelectImage = 0;
 
@@ -28,7 +28,9 @@ public:
     void Free() override;
 
 private:
-    void TakeOrLoseFocus(int ax, int ay);
+    // A press inside takes the focus (when `mayTake`), one outside gives it up.
+    void TakeOrLoseFocus(int ax, int ay, bool mayTake);
+    void LoseFocus();
     void ScrollToCaret();
     // False when the key ends editing, in which case nothing is drawn this frame.
     bool ApplyKey(const std::string& key);
@@ -38,10 +40,10 @@ private:
     void Draw(int ax, int ay, bool editing);
 };
 
-// The next key of the field: the name of the first held editing key ("KEY_ESCAPE", "KEY_RIGHT", ...),
-// else the next typed character as a one-character string, else "".
+// The next key of the field: the name of the first editing key typed in this frame ("KEY_ESCAPE",
+// "KEY_RIGHT", ...), else the next typed character as a one-character string, else "".
 std::string ReadKey();
-// Only the first held editing key's name, or "".
+// Only the first typed editing key's name, or "".
 std::string ReadEditingKey();
 
 }  // namespace kvx

@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kTitleStyle = 10;
 constexpr int kSubmenuStyle = 20;
-constexpr int kBarHeight = 26;
 
 int LoadIcon(const std::string& path) { return LoadSizedImage(path, 15, 15, 0, 0, 0); }
 
@@ -35,6 +34,8 @@ KVX_MenuRef MakeMenu(int style) {
     menu->Style = style;
     return menu;
 }
+
+int LoadBarImage() { return LoadSizedImage(SkinPath("Menu_Bar.png"), GraphicsWidth(), KVX_MenuBarHeight, 0, 0, 0); }
 
 void Fill(int x, int y, int w, int h, const KVX_ColorRef& color) { DrawBevelRect(x, y, w, h, color, nullptr, nullptr, 0); }
 
@@ -142,12 +143,12 @@ KVX_MenuRef KVX_Menu::Create(const std::string& title) {
     menu->X = MenuBarNextX == 0 ? 5 : MenuBarNextX + 5;
     menu->Y = 0;
     menu->Width = GraphicsWidth();
-    menu->Height = kBarHeight;
+    menu->Height = KVX_MenuBarHeight;
     menu->PanelWidth = GuiTextWidth(title);
     menu->PanelHeight = 3;
     if (MenuBarExists == 0) {
         ReleaseHandleField(MenuBarImage);
-        MenuBarImage = LoadSizedImage(SkinPath("Menu_Bar.png"), GraphicsWidth(), kBarHeight, 0, 0, 0);
+        MenuBarImage = LoadBarImage();
     }
     MenuBarNextX += menu->TitleWidth;
     MenuBarExists = 1;
@@ -257,6 +258,28 @@ void DrawMenus() {
     }
     if (KVX_Mouse.LeftReleased && hovered == 0) CloseAllMenus(1);
     ResetDrawState();
+}
+
+KVX_MenuBarSet KVX_TakeMenus() {
+    KVX_MenuBarSet set{std::move(AllMenus), MenuBarNextX, MenuBarExists};
+    AllMenus.clear();
+    ReleaseHandleField(MenuBarImage);
+    MenuBarNextX = 0;
+    MenuBarExists = 0;
+    MenuOpen = 0;
+    return set;
+}
+
+void KVX_RestoreMenus(KVX_MenuBarSet set) {
+    KVX_ResetMenus();
+    for (const KVX_MenuRef& menu : set.Menus) {
+        menu->State = 0;
+        if (menu->Style == kTitleStyle) menu->Width = GraphicsWidth();
+    }
+    AllMenus = std::move(set.Menus);
+    MenuBarNextX = set.NextX;
+    MenuBarExists = set.Exists;
+    if (MenuBarExists) MenuBarImage = LoadBarImage();
 }
 
 void KVX_ResetMenus() {

@@ -63,4 +63,15 @@ void DrawMenus();
 // Forgets every menu and the bar, releasing their images; for a toolkit that starts over.
 void KVX_ResetMenus();
 
+// An application's menu bar, held apart while a dialog starts the toolkit over for itself.
+struct KVX_MenuBarSet {
+    std::vector<KVX_MenuRef> Menus;
+    int32_t NextX = 0;
+    int32_t Exists = 0;
+};
+// Takes every menu out of the toolkit, which is left with none.
+KVX_MenuBarSet KVX_TakeMenus();
+// Puts them back in place of the toolkit's, the bar drawn for the display open now.
+void KVX_RestoreMenus(KVX_MenuBarSet set);
+
 }  // namespace kvx

@@ -53,7 +53,7 @@ void KVX_PushButton::Update(KVX_Gadget* parent) {
     if (!Hidden) {
         SetBlend(3);
         SetAlpha(DrawAlpha());
-        HandleMouse(parent, ax, ay, KVX_PressedGadget);
+        HandleMouse(parent, ax, ay);
         auto drawLook = [&](int left, int middle, int right) {
             DrawImageHandle(left, ax, ay, KVX_WhiteColor, 0);
             DrawImageHandle(middle, ax + CapWidth, ay, KVX_WhiteColor, 0);

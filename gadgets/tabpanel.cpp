@@ -121,9 +121,8 @@ void KVX_Tabpanel::Free() {
                            &TabLeftSelImage, &TabMiddleSelImage, &TabRightSelImage}) {
         ReleaseHandleField(*image);
     }
-    Closed = 1;
     Tabs.clear();
-    KVX_FreeChildren(Children);
+    KVX_Gadget::Free();
 }
 
 int32_t TabIndexOf(const KVX_TabpanelRef& panel, const std::string& title) {

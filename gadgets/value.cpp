@@ -1,7 +1,5 @@
 #include "gadgets/value.hpp"
 
-#include <cstdlib>
-
 #include "core/mouse.hpp"
 #include "core/runtime.hpp"
 #include "core/skin.hpp"
@@ -49,7 +47,9 @@ void KVX_Value::Update(KVX_Gadget* parent) {
     if (!Hidden) {
         SetBlend(3);
         SetAlpha(DrawAlpha());
-        if (KVX_Mouse.MouseIn(ax, ay, Width, Height, false) && !Disabled) StepByWheel(*this);
+        if (KVX_Mouse.MouseIn(ax, ay, Width, Height, false) && !Disabled && ParentAcceptsInput(parent)) {
+            StepByWheel(*this);
+        }
         ReadField();
         RepeatArrows();
     }
@@ -75,7 +75,7 @@ void KVX_Value::ShowValue() {
 void KVX_Value::ReadField() {
     // While the field is edited its text is the user's; it takes effect once editing ends.
     if (!ValueInput || ValueInput->State != 0) return;
-    Value = std::strtof(ValueInput->Text.c_str(), nullptr);
+    Value = ReadDecimal(ValueInput->Text);
     if (!(Value <= Maximum)) Value = Maximum;
     if (!(Value >= Minimum)) Value = Minimum;
     ShowValue();

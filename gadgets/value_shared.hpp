@@ -10,6 +10,10 @@ namespace kvx {
 // Whole numbers truncate toward zero; other values print as "%#.9g" (5 shows as "5.00000000").
 std::string ValueText(float value, uint8_t integerOnly);
 
+// The number a person typed: decimal only ("0x8" is 0, not 8), leading blanks and a sign allowed,
+// anything after the number ignored; 0 when there is none; too large gives an infinity.
+float ReadDecimal(const std::string& text);
+
 // One step for a wheel movement this frame; the movement is consumed for the rest of the frame.
 template <class ValueGadget>
 void StepByWheel(ValueGadget& gadget) {

@@ -65,6 +65,8 @@ KVX_WindowRef KVX_Window::Create(const std::string& caption, int x, int y, int w
                                         KVX_SchemeColors.WindowCaptionActive);
     KVX_DeactivateWindows();
     window->State = 1;
+    // A window opened in answer to a click stays in front: that click is spent.
+    KVX_ClickedWindow = 0;
     KVX_GadgetList.push_back(window);
     return window;
 }
@@ -75,7 +77,6 @@ void KVX_Window::Update(KVX_Gadget*) {
         PlaySound(SoundFromHandle(ClickSound));
         ClickLatch = 1;
     }
-    if (Disabled == 1 && KVX_ClickedWindow == Handle && KVX_ActivationAllowed == 1) Activate();
     DetectClick();
     if (!Locked) Drag();
     Draw();
@@ -152,6 +153,24 @@ void KVX_Window::HandleTitleButtons() {
     if (CloseButton && CloseButton->Clicked()) Free();
     if (MinimiseButton && MinimiseButton->Clicked()) ToggleMinimise();
     if (LockButton && LockButton->Clicked()) ToggleLock();
+}
+
+bool KVX_Window::Covers(int x, int y) const {
+    const int area = Minimised ? TitleHeight : Height + TitleHeight;
+    return !Hidden && x >= X && x <= X + Width && y >= Y && y <= Y + area;
+}
+
+void KVX_ActivateWindowUnderPress() {
+    const KVX_MouseState& m = KVX_Mouse;
+    if (!m.LeftHit || KVX_ActivationAllowed != 1 || ComboOpen || MenuOpen) return;
+    if (MenuBarExists && m.Y <= KVX_MenuBarHeight) return;  // the press belongs to the bar
+    for (auto w = KVX_GadgetList.rbegin(); w != KVX_GadgetList.rend(); ++w) {
+        if (!(*w)->Covers(m.X, m.Y)) continue;
+        // Keep the window alive: activating moves it within the list.
+        const KVX_WindowRef window = *w;
+        if (window->Disabled) window->Activate();
+        return;
+    }
 }
 
 void KVX_Window::ToggleMinimise() {

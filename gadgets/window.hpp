@@ -25,6 +25,8 @@ public:
     static KVX_WindowRef Create(const std::string& caption, int x, int y, int width, int height, int lockButton,
                                 int minimiseButton, int closeButton, int style = 20);
     void Update(KVX_Gadget* unused) override;
+    // Whether the point is on the window as drawn: title bar, and body unless minimised.
+    bool Covers(int x, int y) const;
     void ToggleMinimise();
     void ToggleLock();
     void Activate();
@@ -36,5 +38,10 @@ private:
     void Draw();
     void HandleTitleButtons();
 };
+
+// A press on an inactive window activates it before any gadget sees the press, so that the same
+// press also acts on the gadget under it. Not while a dialog is modal or a drop-down or menu
+// holds the mouse.
+void KVX_ActivateWindowUnderPress();
 
 }  // namespace kvx

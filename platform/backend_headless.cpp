@@ -1,7 +1,5 @@
 // The headless backend: no window; input comes from a script, time from the test.
-#include <deque>
 #include <functional>
-#include <variant>
 
 #include "platform/backend.hpp"
 #include "platform/headless.hpp"
@@ -10,50 +8,20 @@
 namespace kvx {
 namespace {
 
-struct Move { int x, y; };
-struct Button { int button; bool down; };
-struct WheelStep { int steps; };
-struct Key { int key; bool down; };
-struct Char { int code; };
-struct Close {};
-using Event = std::variant<Move, Button, WheelStep, Key, Char, Close>;
-
 struct HeadlessState {
     std::vector<DisplayMode> modes = headless::DefaultModes();
-    std::deque<Event> pending;
     int clock = 0;
     int clockStep = 0;
     int frames = 0;
     int sounds = 0;
     bool pointerVisible = true;
+    int pointerX = 0, pointerY = 0;  // where the script last moved the pointer
     std::function<void(int)> hook;
 };
 
 HeadlessState& State() {
     static HeadlessState state;
     return state;
-}
-
-void Apply(InputState& input, const Event& event) {
-    std::visit(
-        [&input](const auto& e) {
-            using T = std::decay_t<decltype(e)>;
-            if constexpr (std::is_same_v<T, Move>) {
-                input.mouseX = e.x;
-                input.mouseY = e.y;
-            } else if constexpr (std::is_same_v<T, Button>) {
-                e.down ? input.PressButton(e.button) : input.ReleaseButton(e.button);
-            } else if constexpr (std::is_same_v<T, WheelStep>) {
-                input.mouseZ += e.steps;
-            } else if constexpr (std::is_same_v<T, Key>) {
-                e.down ? input.PressKey(e.key) : input.ReleaseKey(e.key);
-            } else if constexpr (std::is_same_v<T, Char>) {
-                input.Type(e.code);
-            } else {
-                input.terminate = true;
-            }
-        },
-        event);
 }
 
 class Headless final : public DisplayBackend {
@@ -71,16 +39,12 @@ public:
         }
     }
     void SetSwapInterval(int) override {}
-    void PumpEvents(InputState& input) override {
-        auto& pending = State().pending;
-        while (!pending.empty()) {
-            Apply(input, pending.front());
-            pending.pop_front();
-        }
-    }
+    // The script queues straight into the input state.
+    void PumpEvents(InputState&) override {}
     void SetPointerVisible(bool visible) override { State().pointerVisible = visible; }
     void WarpPointer(InputState& input, int x, int y) override {
-        PumpEvents(input);
+        State().pointerX = x;
+        State().pointerY = y;
         input.mouseX = x;
         input.mouseY = y;
     }
@@ -109,14 +73,19 @@ std::vector<DisplayMode> DefaultModes() {
 }
 
 void SetModes(std::vector<DisplayMode> modes) { State().modes = std::move(modes); }
-void MoveMouse(int x, int y) { State().pending.push_back(Move{x, y}); }
-void PressMouse(int button) { State().pending.push_back(Button{button, true}); }
-void ReleaseMouse(int button) { State().pending.push_back(Button{button, false}); }
-void Wheel(int steps) { State().pending.push_back(WheelStep{steps}); }
-void PressKey(int key) { State().pending.push_back(Key{key, true}); }
-void ReleaseKey(int key) { State().pending.push_back(Key{key, false}); }
-void TypeChar(int code) { State().pending.push_back(Char{code}); }
-void RequestClose() { State().pending.push_back(Close{}); }
+// Buttons act where the last scripted move left the pointer, as a real press does.
+void MoveMouse(int x, int y) {
+    State().pointerX = x;
+    State().pointerY = y;
+    Input().QueueMove(x, y);
+}
+void PressMouse(int button) { Input().QueueButton(button, true, State().pointerX, State().pointerY); }
+void ReleaseMouse(int button) { Input().QueueButton(button, false, State().pointerX, State().pointerY); }
+void Wheel(int steps) { Input().QueueWheel(steps); }
+void PressKey(int key) { Input().QueueKey(key, true); }
+void ReleaseKey(int key) { Input().QueueKey(key, false); }
+void TypeChar(int code) { Input().QueueChar(code); }
+void RequestClose() { Input().Queue({InputEvent::Type::Close}); }
 void SetClock(int ms) { State().clock = ms; }
 void AdvanceClock(int ms) { State().clock += ms; }
 void SetClockStepPerFrame(int ms) { State().clockStep = ms; }
@@ -127,8 +96,8 @@ void ResetSoundsPlayed() { State().sounds = 0; }
 
 void Reset() {
     HeadlessState& s = State();
-    s.pending.clear();
     s.hook = nullptr;
+    s.pointerX = s.pointerY = 0;
     s.frames = 0;
     s.sounds = 0;
     s.clock = 0;

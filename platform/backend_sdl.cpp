@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/backend.hpp"
+#include "platform/input.hpp"
 #include "platform/sdl_audio.hpp"
 #include "platform/sdl_keymap.hpp"
 
@@ -82,7 +83,6 @@ public:
     }
 
     void Present(const BackBuffer& buffer) override {
-        ++frames_;
         if (!window_) return;
         if (kPresentPath == PresentPath::Renderer) {
             SDL_UpdateTexture(texture_, nullptr, buffer.pixels.data(), buffer.width * 4);
@@ -114,11 +114,6 @@ public:
 
     void PumpEvents(InputState& input) override {
         if (!videoReady_) return;
-        // One pass per frame is enough: the toolkit reads the input once per frame.
-        const Uint32 now = SDL_GetTicks();
-        if (frames_ == pumpedFrame_ && now == pumpedAt_) return;
-        pumpedFrame_ = frames_;
-        pumpedAt_ = now;
         SDL_Event event;
         while (SDL_PollEvent(&event)) Handle(input, event);
     }
@@ -162,48 +157,44 @@ private:
             case SDL_WINDOWEVENT:
                 if (event.window.event == SDL_WINDOWEVENT_CLOSE) input.terminate = true;
                 // Keys released while another window had the focus would stay held.
-                if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) input.ReleaseAll();
+                if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) input.Queue({InputEvent::Type::ReleaseAll});
                 break;
             case SDL_MOUSEMOTION:
-                input.mouseX = event.motion.x;
-                input.mouseY = event.motion.y;
+                input.QueueMove(event.motion.x, event.motion.y);
                 break;
             case SDL_MOUSEBUTTONDOWN:
-                input.mouseX = event.button.x;
-                input.mouseY = event.button.y;
-                input.PressButton(ButtonOf(event.button.button));
-                break;
             case SDL_MOUSEBUTTONUP:
-                input.mouseX = event.button.x;
-                input.mouseY = event.button.y;
-                input.ReleaseButton(ButtonOf(event.button.button));
+                input.QueueButton(ButtonOf(event.button.button), event.type == SDL_MOUSEBUTTONDOWN, event.button.x,
+                                  event.button.y);
                 break;
             case SDL_MOUSEWHEEL:
-                input.mouseZ += event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+                input.QueueWheel(event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y);
                 break;
             case SDL_KEYDOWN:
-                if (!event.key.repeat) input.PressKey(VirtualKeyOf(event.key.keysym.sym));
+                // The toolkit times its own repeats, the same in every backend.
+                if (!event.key.repeat) input.QueueKey(VirtualKeyOf(event.key.keysym.sym), true);
                 break;
             case SDL_KEYUP:
-                KeyUp(input, event.key.keysym.sym);
+                KeyUp(input, event.key.keysym);
                 break;
             case SDL_TEXTINPUT:
-                for (const char* p = event.text.text; *p;) input.Type(NextCodePoint(p));
+                for (const char* p = event.text.text; *p;) input.QueueChar(NextCodePoint(p));
                 break;
             default:
                 break;
         }
     }
 
-    // Shift, Ctrl and Alt have a left and a right key but one code: held while either is.
-    static void KeyUp(InputState& input, SDL_Keycode key) {
-        const int code = VirtualKeyOf(key);
-        const SDL_Keymod mods = SDL_GetModState();
-        if ((code == 16 && (mods & KMOD_SHIFT)) || (code == 17 && (mods & KMOD_CTRL)) ||
-            (code == 18 && (mods & KMOD_ALT))) {
+    // Shift, Ctrl and Alt have a left and a right key but one code: held while either is. The
+    // event's own modifiers are those after it, whatever came since.
+    static void KeyUp(InputState& input, const SDL_Keysym& key) {
+        const int code = VirtualKeyOf(key.sym);
+        const Uint16 mods = key.mod;
+        if ((code == KEY_SHIFT && (mods & KMOD_SHIFT)) || (code == KEY_CONTROL && (mods & KMOD_CTRL)) ||
+            (code == KEY_ALT && (mods & KMOD_ALT))) {
             return;
         }
-        input.ReleaseKey(code);
+        input.QueueKey(code, false);
     }
 
     SDL_Window* window_ = nullptr;
@@ -212,8 +203,6 @@ private:
     int width_ = 0, height_ = 0;
     bool videoReady_ = false;
     bool pointerVisible_ = true;
-    unsigned frames_ = 0, pumpedFrame_ = ~0u;
-    Uint32 pumpedAt_ = 0;
 };
 
 }  // namespace

@@ -99,6 +99,7 @@ int GraphicsDepth() { return Display().depth; }
 
 void zglSwapBuffers() {
     if (Display().open) ActiveBackend().Present(Display().buffer);
+    EndInputFrame();
 }
 
 void zglSetSwapInterval(int interval) { ActiveBackend().SetSwapInterval(interval); }

@@ -1,6 +1,7 @@
 #pragma once
 // Control of the headless backend: display modes, scripted input, the clock, played sounds.
-// Events are queued and applied when the program next reads input, i.e. during the next frame.
+// Events are queued like a real window's and delivered frame by frame the same way: a press and
+// its release queued together reach the program in two frames.
 #include <functional>
 #include <vector>
 

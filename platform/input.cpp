@@ -2,44 +2,30 @@
 
 #include "platform/backend.hpp"
 #include "platform/input_state.hpp"
+#include "platform/timing.hpp"
 
 namespace kvx {
+namespace {
 
-void InputState::PressButton(int button) {
-    if (button < 1 || button > 3) return;
-    if (!buttonDown[size_t(button)]) ++buttonHits[size_t(button)];
-    buttonDown[size_t(button)] = true;
-}
+bool ValidButton(int button) { return button >= 1 && button < kButtonCount; }
+bool ValidKey(int key) { return key > 0 && key < kKeyCount; }
 
-void InputState::ReleaseButton(int button) {
-    if (button >= 1 && button <= 3) buttonDown[size_t(button)] = false;
-}
-
-void InputState::PressKey(int key) {
-    if (key <= 0 || key > 255) return;
-    ++keyHits[size_t(key)];
-    keyDown[size_t(key)] = true;
-}
-
-void InputState::ReleaseKey(int key) {
-    if (key > 0 && key <= 255) keyDown[size_t(key)] = false;
-}
-
-void InputState::Type(int code) {
-    if (code > 0 && code <= 255) chars.push_back(code);
-}
-
-void InputState::ReleaseAll() {
-    buttonDown.fill(false);
-    keyDown.fill(false);
-}
+}  // namespace
 
 InputState& Input() {
     static InputState state;
     return state;
 }
 
-void PumpInput() { ActiveBackend().PumpEvents(Input()); }
+void PumpInput() {
+    InputState& input = Input();
+    if (input.delivered) return;
+    ActiveBackend().PumpEvents(input);
+    input.DeliverFrame(MilliSecs());
+    input.delivered = true;
+}
+
+void EndInputFrame() { Input().delivered = false; }
 
 int MouseX() {
     PumpInput();
@@ -58,12 +44,12 @@ int MouseZ() {
 
 bool MouseDown(int button) {
     PumpInput();
-    return button >= 1 && button <= 3 && Input().buttonDown[size_t(button)];
+    return ValidButton(button) && Input().buttonDown[size_t(button)];
 }
 
 int MouseHit(int button) {
     PumpInput();
-    if (button < 1 || button > 3) return 0;
+    if (!ValidButton(button)) return 0;
     int hits = Input().buttonHits[size_t(button)];
     Input().buttonHits[size_t(button)] = 0;
     return hits;
@@ -73,7 +59,7 @@ void MoveMouse(int x, int y) { ActiveBackend().WarpPointer(Input(), x, y); }
 
 int KeyHit(int key) {
     PumpInput();
-    if (key <= 0 || key > 255) return 0;
+    if (!ValidKey(key)) return 0;
     int hits = Input().keyHits[size_t(key)];
     Input().keyHits[size_t(key)] = 0;
     return hits;
@@ -81,7 +67,12 @@ int KeyHit(int key) {
 
 bool KeyDown(int key) {
     PumpInput();
-    return key > 0 && key <= 255 && Input().keyDown[size_t(key)];
+    return ValidKey(key) && Input().keyDown[size_t(key)];
+}
+
+bool KeyTyped(int key) {
+    PumpInput();
+    return ValidKey(key) && (Input().keyHits[size_t(key)] > 0 || Input().keyRepeated[size_t(key)]);
 }
 
 int GetChar() {
@@ -93,9 +84,15 @@ int GetChar() {
     return code;
 }
 
+void FlushChars() {
+    PumpInput();
+    Input().chars.clear();
+}
+
 void FlushKeys() {
     PumpInput();
     Input().keyHits.fill(0);
+    Input().keyRepeated.fill(false);
     Input().chars.clear();
 }
 

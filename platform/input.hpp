@@ -1,5 +1,7 @@
 #pragma once
-// Mouse and keyboard, polled. Keys are Windows virtual-key codes.
+// Mouse and keyboard, polled once per frame. Keys are Windows virtual-key codes. A frame sees at
+// most one change of the buttons and one of each key (see input_delivery.cpp); hits and typed
+// characters last for the frame that received them.
 namespace kvx {
 
 enum KeyCode : int {
@@ -14,11 +16,14 @@ int MouseX();
 int MouseY();
 int MouseZ();
 bool MouseDown(int button);  // 1 left, 2 right, 3 middle
-int MouseHit(int button);    // presses since the last call for that button
+int MouseHit(int button);    // presses in this frame not yet taken by an earlier call
 void MoveMouse(int x, int y);
-int KeyHit(int key);
+int KeyHit(int key);  // presses in this frame not yet taken by an earlier call
 bool KeyDown(int key);
-int GetChar();  // next typed character code (0..255), 0 when none
+// Pressed in this frame, or held long enough to repeat in it; asking does not take the press.
+bool KeyTyped(int key);
+int GetChar();  // next character typed in this frame (0..255), 0 when none
+void FlushChars();  // forgets the characters of this frame
 void FlushKeys();
 void FlushMouse();
 

@@ -8,16 +8,7 @@ build="${1:-$root/build}"
 shots="${2:-$root/shots}"
 mkdir -p "$shots"
 
-# The studio saves into its working directory; give it one of its own, with the fonts and
-# pictures it reads from there.
-work="$(mktemp -d)"
-studio_pid=""
-cleanup() {
-  [ -n "$studio_pid" ] && kill "$studio_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-ln -s "$root/arial.ttf" "$root/zarvo.fon" "$root/KVX_Demos" "$work/"
+source "$root/scripts/xvfb-studio.sh"
 
 # A press held over several frames, as a hand would.
 click() {
@@ -35,10 +26,7 @@ drag() {
   xdotool mouseup 1; sleep 0.2
 }
 
-(cd "$work" && exec "$build/studio/korvex-studio") 2>"$work/studio.log" &
-studio_pid=$!
-timeout 20 xdotool search --sync --name '^Korvex' >/dev/null
-sleep 1
+start_studio
 
 # The tool window sits at the right edge: tabs at y 40, page buttons from y 88 in steps of 25.
 tab_file=867; tab_create=926; tab_modify=986; tabs_y=40; page_x=926
@@ -79,9 +67,5 @@ if ! cmp -s "$expected" "$saved"; then
 fi
 
 click $page_x 338                   # "Exit"
-timeout 20 tail --pid="$studio_pid" -f /dev/null || { echo "FAIL: the studio did not end after Exit"; exit 1; }
-status=0
-wait "$studio_pid" || status=$?
-studio_pid=""
-[ "$status" -eq 0 ] || { echo "FAIL: Exit ended the studio with status $status"; exit 1; }
+expect_studio_exit "Exit"
 echo "xvfb: placed a window and a button, saved e2e_design.kvx ($(wc -l <"$saved") lines as placed), Exit gave status 0"

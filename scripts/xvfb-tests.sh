@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Real-window checks: the studio under Xvfb shows a frame that is not blank and ends with
-# status 0 when its window is closed by the window manager; then a design made end to end.
+# status 0 when its window is closed by the window manager; then a design made end to end, and
+# quick clicks and full-speed typing.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
@@ -40,3 +41,4 @@ fi
 echo "xvfb: studio window opened ($colours colours on screen) and closed with status 0"
 
 bash "$root/scripts/xvfb-design-e2e.sh" "$build" "$shots"
+bash "$root/scripts/xvfb-input-check.sh" "$build" "$shots"

@@ -64,9 +64,8 @@ void Resize(DesignedGadget& r) {
     ShowNumber(e.TyBox, r.Ty);
 }
 
-// One arrow per step: a step restarts the timer, so the keys tested after it wait for the next.
+// An arrow moves the gadget once when pressed, and again at the key repeat pace while held.
 void Nudge(DesignedGadget& r) {
-    StudioState& s = State();
     const PropertyEditor& e = Studio().Editor;
     struct Arrow {
         int Key;
@@ -79,10 +78,9 @@ void Nudge(DesignedGadget& r) {
                             {KEY_LEFT, &DesignedGadget::Px, -1, e.PxBox},
                             {KEY_RIGHT, &DesignedGadget::Px, +1, e.PxBox}};
     for (const Arrow& arrow : arrows) {
-        if (!KeyDown(arrow.Key) || !s.RepeatTimer.Check()) continue;
+        if (!KeyTyped(arrow.Key)) continue;
         r.*arrow.Field += arrow.Delta;
         ShowNumber(arrow.Box, r.*arrow.Field);
-        s.RepeatTimer = KVX_Timer::Create(kRepeatMs);
     }
 }
 

@@ -22,7 +22,10 @@ bool SizedInCharacters(const DesignedGadget& record) {
 }
 
 void ShowNumber(const KVX_ValueRef& box, int32_t number) {
-    if (box && box->ValueInput) box->ValueInput->Text = std::to_string(number);
+    if (!box || !box->ValueInput) return;
+    // The box's number too, so that reading it back in the same frame gives what is shown.
+    box->Value = float(number);
+    box->ValueInput->Text = std::to_string(number);
 }
 
 int32_t BoxNumber(const KVX_ValueRef& box) { return box ? int32_t(box->Value) : 0; }

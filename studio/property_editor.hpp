@@ -13,7 +13,7 @@ bool SizedInCharacters(const DesignedGadget& record);
 // Shows the record and enables the size boxes the kind lets the user change.
 void LoadPropertyEditor(const DesignedGadget& record);
 
-// Writes the number into a value box's field; the box reads it in its next update.
+// Shows the number in a value box, which holds it from now on.
 void ShowNumber(const KVX_ValueRef& box, int32_t number);
 int32_t BoxNumber(const KVX_ValueRef& box);  // the box's value, toward zero
 

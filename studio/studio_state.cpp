@@ -7,9 +7,6 @@ StudioState& State() {
     return state;
 }
 
-void ResetStudioState() {
-    State() = StudioState{};
-    State().RepeatTimer = KVX_Timer::Create(kRepeatMs);
-}
+void ResetStudioState() { State() = StudioState{}; }
 
 }  // namespace kvx::studio

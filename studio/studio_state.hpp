@@ -3,12 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "core/timer.hpp"
 #include "platform/image.hpp"
 
 namespace kvx::studio {
-
-inline constexpr int kRepeatMs = 80;
 
 struct Band {
     int32_t X = 0, Y = 0, W = 0, H = 0;
@@ -20,13 +17,12 @@ struct StudioState {
     Band PlacementBand;
     std::string SelectedHandle;
     uint8_t Dragging = 0;  // 1 while the left button is held over a designed gadget
-    KVX_Timer RepeatTimer;  // paces the arrow-key nudges
     ImagePtr GridImage;
 };
 
 StudioState& State();
 
-// Forgets everything of a previous run; the repeat timer starts anew.
+// Forgets everything of a previous run.
 void ResetStudioState();
 
 }  // namespace kvx::studio

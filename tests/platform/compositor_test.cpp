@@ -303,47 +303,6 @@ TEST(ResourceTest, IncbinNamesLoadOnlyOnceRegistered) {
     EXPECT_EQ(LoadImage(std::move(fresh), kMaskedImage)->frames[0].pixmap.get(), address);
 }
 
-class InputTest : public HeadlessTest {};
-
-TEST_F(InputTest, HitsAreCountedOnceAndHeldStatesFollowTheScript) {
-    headless::MoveMouse(12, 34);
-    headless::PressMouse(1);
-    headless::ReleaseMouse(1);
-    EXPECT_EQ(MouseHit(1), 1);
-    EXPECT_EQ(MouseHit(1), 0);
-    EXPECT_FALSE(MouseDown(1));
-    EXPECT_EQ(MouseX(), 12);
-    EXPECT_EQ(MouseY(), 34);
-    headless::PressMouse(2);
-    EXPECT_TRUE(MouseDown(2));
-    headless::Wheel(3);
-    headless::Wheel(-1);
-    EXPECT_EQ(MouseZ(), 2);
-    headless::PressKey(KEY_ENTER);
-    EXPECT_TRUE(KeyDown(KEY_ENTER));
-    EXPECT_EQ(KeyHit(KEY_ENTER), 1);
-    EXPECT_EQ(KeyHit(KEY_ENTER), 0);
-    headless::TypeChar('a');
-    headless::TypeChar(0xE9);
-    headless::TypeChar(0x20AC);  // not 8-bit: dropped
-    EXPECT_EQ(GetChar(), 'a');
-    EXPECT_EQ(GetChar(), 0xE9);
-    EXPECT_EQ(GetChar(), 0);
-    EXPECT_FALSE(AppTerminate());
-    headless::RequestClose();
-    EXPECT_TRUE(AppTerminate());
-}
-
-TEST_F(InputTest, TheClockMovesOnlyWhenTheTestSays) {
-    EXPECT_EQ(MilliSecs(), 0);
-    headless::AdvanceClock(25);
-    EXPECT_EQ(MilliSecs(), 25);
-    headless::SetClockStepPerFrame(10);
-    zglSwapBuffers();
-    EXPECT_EQ(MilliSecs(), 35);
-    EXPECT_EQ(headless::FramesPresented(), 1);
-}
-
 }  // namespace
 }  // namespace kvx
 

@@ -1,5 +1,6 @@
 // The studio's Modify page driven through its own tool window: selection, the editor, nudges and drags.
 #include "studio/designed_gadget.hpp"
+#include "platform/input_state.hpp"
 #include "studio/studio_state.hpp"
 #include "support/studio_fixture.hpp"
 
@@ -45,28 +46,31 @@ TEST_F(StudioModifyTest, PressLoadsTheEditorAndHeldArrowsNudgeOneKeyAtATime) {
     EXPECT_EQ(button->Py, 80);
     MoveTo(600, 600);
 
+    // Each press moves once at once; a key held past the repeat delay moves again at its pace.
     headless::PressKey(KEY_DOWN);
     headless::PressKey(KEY_RIGHT);
-    for (int step = 0; step < 5; ++step) {
-        headless::AdvanceClock(studio::kRepeatMs + 1);
-        Frame();
-        headless::AdvanceClock(studio::kRepeatMs / 2);
-        Frame();
-    }
+    Frame();
+    EXPECT_EQ(button->Py, 81);
+    EXPECT_EQ(button->Px, 51) << "two arrows pressed together both act";
+    EXPECT_EQ(Number(e.PyBox), 81);
+    headless::AdvanceClock(kKeyRepeatDelayMs - 1);
+    Frames(3);
+    EXPECT_EQ(button->Py, 81) << "no repeat before the delay";
+    headless::AdvanceClock(1);
+    Frame();
+    headless::AdvanceClock(kKeyRepeatIntervalMs);
+    Frame();
     headless::ReleaseKey(KEY_DOWN);
     headless::ReleaseKey(KEY_RIGHT);
     Frame();
-    EXPECT_EQ(button->Py, 85) << "Down is tested first and restarts the timer";
-    EXPECT_EQ(button->Px, 50) << "so Right always finds it running";
-    EXPECT_EQ(button->Gadget->Y, 85) << "the live gadget follows";
-    EXPECT_EQ(Number(e.PyBox), 85);
+    EXPECT_EQ(button->Py, 83);
+    EXPECT_EQ(button->Px, 53);
+    EXPECT_EQ(button->Gadget->Y, 83) << "the live gadget follows";
 
     headless::PressKey(KEY_LEFT);
-    headless::AdvanceClock(studio::kRepeatMs + 1);
-    Frame();
     headless::ReleaseKey(KEY_LEFT);
     Frames(2);
-    EXPECT_EQ(button->Px, 49);
+    EXPECT_EQ(button->Px, 52) << "a tap within one frame still moves once";
 }
 
 TEST_F(StudioModifyTest, SizeBoxesFollowTheKindOfTheSelection) {

@@ -91,15 +91,14 @@ public:
             for (char c : text) headless::TypeChar(static_cast<unsigned char>(c));
         });
     }
-    // Each press waits out the field's key pace, then the key is let go.
+    // Quick taps, each pressed and let go within one frame (which the program sees over two).
     DialogScript& Backspace(int times) {
-        constexpr int kKeyPaceMs = 90;
         for (int i = 0; i < times; ++i) {
             Then([] {
                 headless::PressKey(KEY_BACKSPACE);
-                headless::AdvanceClock(kKeyPaceMs + 1);
+                headless::ReleaseKey(KEY_BACKSPACE);
             });
-            Then([] { headless::ReleaseKey(KEY_BACKSPACE); });
+            Wait();
         }
         return *this;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// Keyboard steps for gadgets that read keys at a fixed pace: each step lets the pace run out first.
+// Keyboard steps, a frame each, as a person types them.
 #include <string>
 
 #include "support/toolkit_fixture.hpp"
@@ -8,12 +8,9 @@ namespace kvx::testing {
 
 class KeyboardTest : public ToolkitTest {
 protected:
-    static constexpr int kKeyPaceMs = 90;
-
-    // One frame in which a paced reader takes the key, then the key is let go.
+    // The key pressed in one frame and let go in the next.
     static void Tap(int key) {
         headless::PressKey(key);
-        headless::AdvanceClock(kKeyPaceMs + 1);
         Frame();
         headless::ReleaseKey(key);
         Frame();
@@ -21,7 +18,6 @@ protected:
     static void Type(const std::string& text) {
         for (char c : text) {
             headless::TypeChar(static_cast<unsigned char>(c));
-            headless::AdvanceClock(kKeyPaceMs + 1);
             Frame();
         }
     }

@@ -87,10 +87,12 @@ TEST_F(ButtonTest, DisabledButtonsAndBlockedInputIgnoreTheMouse) {
     EXPECT_EQ(button->State, 0);
     MenuOpen = 0;
     KVX_WindowRef other = KVX_Window::Create("Other", 600, 500, 200, 100, 0, 0, 0);
+    KVX_ActivationAllowed = 0;
     Click(Left() + 10, Top() + 10);
-    EXPECT_EQ(button->Clicked(), 0) << "the first click only activates the inactive window";
+    EXPECT_EQ(button->Clicked(), 0) << "under a modal dialog an inactive window stays inactive";
+    KVX_ActivationAllowed = 1;
     Click(Left() + 10, Top() + 10);
-    EXPECT_EQ(button->Clicked(), 1);
+    EXPECT_EQ(button->Clicked(), 1) << "the click that activates the window also clicks";
 }
 
 TEST_F(ButtonTest, TheBodyIsNotDrawnInTheFrameAClickCompletes) {
@@ -125,6 +127,34 @@ TEST_F(ButtonTest, TooltipsFadeInAfterTheHoverDelay) {
     MoveTo(800, 700);
     MoveTo(Left() + 10, Top() + 10);
     EXPECT_EQ(KVX_TooltipAlpha, 0.f) << "arriving again restarts the delay";
+}
+
+// The rows of the press table in button_base.cpp that a press made elsewhere reaches.
+TEST_F(ButtonTest, APressMadeElsewhereNeverClicksAndEveryReleaseEndsThePress) {
+    Click(Left() + 10, Top() + 10);
+    ASSERT_EQ(button->Clicked(), 1);
+    headless::MoveMouse(Left() + 200, Top() + 100);
+    headless::PressMouse(1);
+    Frame();
+    MoveTo(Left() + 10, Top() + 10);
+    EXPECT_EQ(button->State, 1) << "held from elsewhere over the button: the hover look only";
+    headless::ReleaseMouse(1);
+    Frame();
+    EXPECT_EQ(button->Clicked(), 0) << "the last click's capture is long gone";
+
+    // A release the button never sees (it was hidden while held) still ends the press, so that
+    // windows can be dragged by their title again.
+    headless::PressMouse(1);
+    Frame();
+    ASSERT_EQ(KVX_PressReleased, 0);
+    button->Hidden = 1;
+    headless::ReleaseMouse(1);
+    Frame();
+    EXPECT_EQ(KVX_PressReleased, 1);
+    EXPECT_EQ(KVX_PressedGadget, 0);
+    button->Hidden = 0;
+    Drag(window->X + 150, window->Y + 5, window->X + 170, window->Y + 25);
+    EXPECT_EQ(window->X, 120) << "the window drags";
 }
 
 TEST_F(ButtonTest, CustomButtonsBuildBevelsIntoTheirPictures) {

@@ -5,6 +5,8 @@
 #include "dialogs/color_requester.hpp"
 #include "dialogs/screen_mode_requester.hpp"
 #include "gadgets/listbox.hpp"
+#include "gadgets/menu.hpp"
+#include "gadgets/tabpanel.hpp"
 #include "gadgets/push_button.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
@@ -107,6 +109,32 @@ TEST_F(ChoosersTest, ScreenModeChooserListsOfferedModesAndAlwaysReopensTheDispla
     EXPECT_EQ(GraphicsWidth(), 640);
     EXPECT_EQ(GraphicsDepth(), 0);
     KVX_InitGUI(2);  // for the fixture's clean-up
+}
+
+TEST_F(ChoosersTest, TheScreenModeChooserKeepsTheApplicationsMenus) {
+    const KVX_MenuRef file = KVX_Menu::Create("File");
+    file->AddEntry("Quit", "");
+    int frames = 0, listed = 0, selected = 0;
+    ClickInFrontWindow("Cancel", frames, listed, selected);
+    EXPECT_EQ(KVX_ScreenModeRequester("Mode", "", 0, 0, 1, 0, 0), 3);
+    headless::SetFrameHook(nullptr);
+    EXPECT_EQ(AllMenus, std::vector<KVX_MenuRef>{file});
+    EXPECT_EQ(MenuBarExists, 1);
+    EXPECT_EQ(ImageWidth(ImageFromHandle(MenuBarImage)), GraphicsWidth()) << "the bar fits the new display";
+    KVX_InitGUI(2);
+}
+
+TEST_F(ChoosersTest, StartingTheToolkitOverLeaksNoPictureOrSound) {
+    KVX_ClearGui();
+    const int live = LiveHandleCount();
+    for (int i = 0; i < 3; ++i) {
+        KVX_InitGUI(2);
+        KVX_Tabpanel::Create(nullptr, "A|B", 10, 10, 200, 100);
+        Frame();
+        KVX_ClearGui();
+    }
+    EXPECT_EQ(LiveHandleCount(), live) << "cursor strips and tab panels' click sounds are released";
+    KVX_InitGUI(2);
 }
 
 }  // namespace

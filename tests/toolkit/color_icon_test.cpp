@@ -15,7 +15,7 @@ protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         KVX_CursorKind = 0;  // keep the pointer's picture off the probed pixels
-        KVX_ColorIcon::PressedIcon = 0;
+        KVX_PressedGadget = 0;
         KVX_PressReleased = 1;
         red_ = KVX_ColorIcon::Create(nullptr, 100, 100, 60, 40, KVX_Color::Create(200, 0, 0));
         green_ = KVX_ColorIcon::Create(nullptr, 300, 100, 60, 40, KVX_Color::Create(0, 200, 0));
@@ -101,7 +101,7 @@ TEST_F(ColorIconTest, PressOnOneIconAndReleaseOnAnotherClicksNeither) {
     EXPECT_EQ(red_->Clicked(), 0);
     EXPECT_EQ(green_->Clicked(), 0);
     EXPECT_EQ(Inside(red_), 0xC80000u);
-    EXPECT_EQ(KVX_ColorIcon::PressedIcon, green_->Handle);
+    EXPECT_EQ(KVX_PressedGadget, 0) << "the press ends with its release";
 }
 
 TEST_F(ColorIconTest, PressMovedOffAndReleasedElsewhereGivesNoClickButEndsThePress) {
@@ -125,7 +125,7 @@ TEST_F(ColorIconTest, DisabledIconsBlockedInputAndDisabledParentsIgnoreTheMouse)
     auto pressIgnored = [&](const char* why) {
         PressOn(red_);
         EXPECT_EQ(red_->State, 0) << why;
-        EXPECT_EQ(KVX_ColorIcon::PressedIcon, 0) << why;
+        EXPECT_EQ(KVX_PressedGadget, 0) << why;
         const unsigned inside = Inside(red_);
         ReleaseAt(CenterX(red_), CenterY(red_));
         EXPECT_EQ(red_->Clicked(), 0) << why;

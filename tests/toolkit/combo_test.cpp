@@ -187,6 +187,18 @@ TEST_F(ComboTest, OnlyOneDropDownIsOpenAndItBlocksTheGadgetsBehindIt) {
     EXPECT_EQ(button->Clicked(), 1) << "once closed, the button works again";
 }
 
+TEST_F(ComboTest, AnOpenListClosesWhenItsWindowIsHidden) {
+    AddItems(combo, {"Red", "Green"});
+    KVX_PushButtonRef other = KVX_PushButton::Create(nullptr, "Other", 700, 600, 80);
+    Click(FieldX(combo), FieldY(combo));
+    ASSERT_EQ(ComboOpen, 1);
+    window->Hidden = 1;
+    Frame();
+    EXPECT_EQ(ComboOpen, 0);
+    Click(other->AbsX + 10, other->AbsY + 5);
+    EXPECT_EQ(other->Clicked(), 1) << "the mouse is not held by a list nobody sees";
+}
+
 TEST_F(ComboTest, FreeingForgetsTheComboAndAnOpenDropDown) {
     AddItems(combo, {"Red", "Green"});
     KVX_ComboRef loose = KVX_Combo::Create(nullptr, 0, 0, 100);

@@ -1,8 +1,10 @@
 // Input box: focus and caret placement, paced keys, the length and character filters, scrolling.
+#include "core/focus.hpp"
 #include "core/mouse.hpp"
 #include "core/runtime.hpp"
 #include "gadgets/input.hpp"
 #include "gadgets/window.hpp"
+#include "platform/input_state.hpp"
 #include "support/keyboard_fixture.hpp"
 
 namespace kvx {
@@ -48,25 +50,78 @@ TEST_F(InputTest, SizeLengthAndCharacterFilters) {
     Type("abcdefghijklmnopqrstuvwxy");
     EXPECT_EQ(field->Text, "\x10" "abcdefghijklmnopqrs");
 
-    // Characters typed faster than the key pace are all kept; a held key repeats once per pace.
+    // Characters come in the order typed, however many a frame holds.
     KVX_InputRef other = Field("abcdef", 10, 80);
     ClickColumn(other, 6);
-    headless::TypeChar('a');
-    headless::TypeChar('b');
+    for (char c : std::string("0123456789")) headless::TypeChar(c);
     Frame();
-    headless::TypeChar('c');
+    EXPECT_EQ(other->Text, "abcdef0123456789");
+}
+
+TEST_F(InputTest, EachKeyPressActsOnceAtOnceAndRepeatsOnlyWhenHeld) {
+    KVX_InputRef field = Field("abcdefgh", 10);
+    ClickColumn(field, 8);
+    // Quick taps, each pressed and released within one frame, at full typing speed.
+    for (int i = 0; i < 3; ++i) {
+        headless::PressKey(KEY_BACKSPACE);
+        headless::ReleaseKey(KEY_BACKSPACE);
+    }
+    Frames(6);
+    EXPECT_EQ(field->Text, "abcde") << "three taps, three characters";
+    // A longer press, short of the repeat delay, still deletes one.
+    headless::PressKey(KEY_BACKSPACE);
     Frame();
-    EXPECT_EQ(other->Text, "abcdefabc");
-    headless::AdvanceClock(91);
+    headless::AdvanceClock(kKeyRepeatDelayMs - 1);
+    Frames(2);
+    headless::ReleaseKey(KEY_BACKSPACE);
     Frame();
+    EXPECT_EQ(field->Text, "abcd");
+    // Held past the delay: one more at the delay, then one per interval.
     headless::PressKey(KEY_LEFT);
-    headless::AdvanceClock(91);
-    Frames(3);
-    EXPECT_EQ(other->CaretIndex, 8);
-    headless::AdvanceClock(91);
     Frame();
-    EXPECT_EQ(other->CaretIndex, 7);
+    headless::AdvanceClock(kKeyRepeatDelayMs);
+    Frame();
+    headless::AdvanceClock(kKeyRepeatIntervalMs);
+    Frame();
     headless::ReleaseKey(KEY_LEFT);
+    Frame();
+    EXPECT_EQ(field->CaretIndex, 1);
+    // An editing key typed after text in the same frame acts after it.
+    headless::TypeChar('x');
+    headless::PressKey(KEY_BACKSPACE);
+    headless::ReleaseKey(KEY_BACKSPACE);
+    Frames(3);
+    EXPECT_EQ(field->Text, "abcd");
+    EXPECT_EQ(field->CaretIndex, 1);
+}
+
+TEST_F(InputTest, TextTypedWithoutAFocusedFieldIsDroppedAndHiddenFieldsLoseTheFocus) {
+    KVX_InputRef field = Field("", 10);
+    MoveTo(700, 700);
+    Type("stray");
+    ClickColumn(field, 0);
+    Type("ok");
+    EXPECT_EQ(field->Text, "ok") << "nothing typed before the focus was taken";
+
+    field->Hidden = 1;
+    Frame();
+    field->Hidden = 0;
+    Type("!");
+    EXPECT_EQ(field->State, 0) << "a field hidden while focused gives the focus up";
+    EXPECT_EQ(field->Text, "ok");
+
+    ClickColumn(field, 2);
+    window->Hidden = 1;
+    Frame();
+    window->Hidden = 0;
+    Frame();
+    EXPECT_EQ(field->State, 0) << "so does one in a hidden window";
+    ClickColumn(field, 2);
+    KVX_WindowRef front = KVX_Window::Create("Front", 600, 500, 200, 100, 0, 0, 0);
+    Type("?");
+    EXPECT_EQ(field->Text, "ok") << "or one whose window is deactivated";
+    EXPECT_FALSE(KVX_FocusTaken());
+    front->Free();
 }
 
 TEST_F(InputTest, TypingPastTheWidthScrollsAndHomeEndMoveTheView) {

@@ -36,7 +36,7 @@ TEST(SkinBeforeInitTest, SkinPathsLoadOnlyAfterInitialisation) {
 
 class RuntimeTest : public ToolkitTest {};
 
-TEST_F(RuntimeTest, ClickingWhereTwoWindowsOverlapActivatesTheTopmostOnTheNextFrame) {
+TEST_F(RuntimeTest, ClickingWhereTwoWindowsOverlapActivatesTheTopmostInThatFrame) {
     KVX_WindowRef below = KVX_Window::Create("Below", 100, 100, 300, 200, 0, 0, 0);
     KVX_WindowRef above = KVX_Window::Create("Above", 200, 150, 300, 200, 0, 0, 0);
     KVX_WindowRef third = KVX_Window::Create("Third", 600, 400, 200, 200, 0, 0, 0);
@@ -47,16 +47,16 @@ TEST_F(RuntimeTest, ClickingWhereTwoWindowsOverlapActivatesTheTopmostOnTheNextFr
     headless::PressMouse(1);
     Frame();
     EXPECT_EQ(KVX_ClickedWindow, above->Handle) << "the window updated last wins";
+    EXPECT_EQ(KVX_GadgetList.back(), above);
     headless::ReleaseMouse(1);
     Frame();
-    EXPECT_EQ(KVX_GadgetList.back(), above);
     EXPECT_EQ(above->Disabled, 0);
     EXPECT_EQ(third->Disabled, 1);
     EXPECT_EQ(below->Disabled, 1);
     EXPECT_EQ(KVX_GadgetList.front(), KVX_DesktopWindow);
 }
 
-TEST_F(RuntimeTest, ActivationWaitsWhileNotAllowedAndTheDesktopNeverMoves) {
+TEST_F(RuntimeTest, APressActivatesAtOnceButNotUnderADialogAndTheDesktopNeverMoves) {
     KVX_WindowRef first = KVX_Window::Create("First", 100, 100, 300, 200, 0, 0, 0);
     KVX_WindowRef second = KVX_Window::Create("Second", 500, 100, 300, 200, 0, 0, 0);
     KVX_ActivationAllowed = 0;
@@ -66,8 +66,21 @@ TEST_F(RuntimeTest, ActivationWaitsWhileNotAllowedAndTheDesktopNeverMoves) {
     EXPECT_EQ(first->Disabled, 1) << "no activation while a modal dialog runs";
     KVX_ActivationAllowed = 1;
     Frame();
-    EXPECT_EQ(first->Disabled, 0) << "activates on the first frame after, without a new click";
+    EXPECT_EQ(first->Disabled, 1) << "a click made under the dialog is spent";
+    headless::MoveMouse(150, 150);
+    headless::PressMouse(1);
+    Frame();
+    EXPECT_EQ(first->Disabled, 0) << "active in the frame of the press";
     EXPECT_EQ(KVX_GadgetList.back(), first);
+    Release();
+
+    // A window opened in answer to a click stays the active one.
+    KVX_WindowRef opened = KVX_Window::Create("Opened", 300, 300, 200, 100, 0, 0, 0);
+    Frames(2);
+    EXPECT_EQ(opened->Disabled, 0);
+    EXPECT_EQ(first->Disabled, 1);
+    EXPECT_EQ(KVX_GadgetList.back(), opened);
+    opened->Free();
 
     // Empty screen: the desktop takes the click, every titled window turns inactive.
     Click(10, 700);

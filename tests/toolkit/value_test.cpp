@@ -80,6 +80,31 @@ TEST_F(ValueTest, TheWheelStepsOnlyAnEnabledBoxUnderThePointer) {
     EXPECT_EQ(box->ValueInput->Disabled, 1) << "the field takes the box's state";
 }
 
+TEST_F(ValueTest, WheelAndArrowsActOnlyInTheActiveWindowAndTypedHexIsNoNumber) {
+    KVX_ValueRef box = Box(5.f, 1.f, 0.f, 10.f, 1);
+    KVX_WindowRef front = KVX_Window::Create("Front", 600, 500, 200, 100, 0, 0, 0);
+    headless::SetClock(1000);  // past the arrows' first repeat
+    MoveTo(box->AbsX + 5, box->AbsY + 5);
+    headless::Wheel(1);
+    Frames(2);
+    Click(box->UpButton->AbsX + 3, box->UpButton->AbsY + 2);
+    EXPECT_FLOAT_EQ(box->Value, 6.f) << "the wheel did nothing; the click activated the window and stepped";
+    KVX_DeactivateWindows();  // as a modal dialog does
+    headless::Wheel(1);
+    Frames(2);
+    headless::MoveMouse(box->UpButton->AbsX + 3, box->UpButton->AbsY + 2);
+    headless::PressMouse(1);
+    Frames(3);
+    headless::ReleaseMouse(1);
+    Frame();
+    EXPECT_FLOAT_EQ(box->Value, 6.f) << "neither the wheel nor the arrows in an inactive window";
+    front->Free();
+
+    EXPECT_FLOAT_EQ(ReadDecimal("0x8"), 0.f);
+    EXPECT_FLOAT_EQ(ReadDecimal(" -0X1F"), 0.f);
+    EXPECT_FLOAT_EQ(ReadDecimal(" +12.5kg"), 12.5f);
+}
+
 TEST_F(ValueTest, HeldArrowsStepEvery150Milliseconds) {
     KVX_ValueRef box = Box(5.f, 1.f, 0.f, 100.f, 1);
     Frame();

@@ -1,0 +1,28 @@
+# Sourced by the real-window checks: the studio in a working directory of its own, with the
+# fonts and pictures it reads from there, ended with the script. Expects $root and $build.
+# The studio saves into its working directory, so each check gets a fresh one.
+work="$(mktemp -d)"
+studio_pid=""
+cleanup() {
+  [ -n "$studio_pid" ] && kill "$studio_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+ln -s "$root/arial.ttf" "$root/zarvo.fon" "$root/KVX_Demos" "$work/"
+
+# Starts the studio with the given arguments and waits for its window.
+start_studio() {
+  (cd "$work" && exec "$build/studio/korvex-studio" "$@") 2>"$work/studio.log" &
+  studio_pid=$!
+  timeout 20 xdotool search --sync --name '^Korvex' >/dev/null
+  sleep 1
+}
+
+# Waits for the studio to end by itself and checks its status: "$1" names what ended it.
+expect_studio_exit() {
+  timeout 20 tail --pid="$studio_pid" -f /dev/null || { echo "FAIL: the studio did not end after $1"; exit 1; }
+  local status=0
+  wait "$studio_pid" || status=$?
+  studio_pid=""
+  [ "$status" -eq 0 ] || { echo "FAIL: $1 ended the studio with status $status"; exit 1; }
+}
