@@ -1,8 +1,7 @@
 #include "studio/designed_gadget.hpp"
 
-#include <algorithm>
-
 #include "gadgets/window.hpp"
+#include "studio/kind_table.hpp"
 
 namespace kvx::studio {
 
@@ -12,21 +11,27 @@ DesignState& Design() {
 }
 
 int32_t& DesignState::CounterOf(const std::string& kind) {
-    const auto it = std::find(kKindWords.begin(), kKindWords.end(), kind);
-    return HandleCounters[size_t(it == kKindWords.end() ? 0 : it - kKindWords.begin())];
+    const KindDescription* entry = FindKind(kind);
+    return HandleCounters[entry ? KindIndex(*entry) : 0];
+}
+
+const KindDescription& DesignedGadget::Info() const {
+    // A record is only ever made for a kind of the table; the first entry stands in otherwise.
+    const KindDescription* entry = FindKind(Kind);
+    return entry ? *entry : *Kinds().front();
 }
 
 std::string WindowHandleOf(const KVX_Gadget* liveGadget) {
     if (!liveGadget) return "";
     for (const DesignedGadgetRef& record : Design().DesignList) {
-        if (record->Kind == "Window" && record->Gadget.get() == liveGadget) return record->Handle;
+        if (record->Info().IsWindow && record->Gadget.get() == liveGadget) return record->Handle;
     }
     return "";
 }
 
 std::shared_ptr<KVX_Window> LiveWindowOf(const std::string& handle) {
     for (const DesignedGadgetRef& record : Design().DesignList) {
-        if (record->Kind == "Window" && record->Handle == handle) {
+        if (record->Info().IsWindow && record->Handle == handle) {
             return std::static_pointer_cast<KVX_Window>(record->Gadget);
         }
     }

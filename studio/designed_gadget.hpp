@@ -8,6 +8,7 @@
 
 #include "core/color.hpp"
 #include "core/gadget.hpp"
+#include "studio/kind_table.hpp"
 
 namespace kvx {
 class KVX_Window;
@@ -32,7 +33,10 @@ struct DesignedGadget {
     KVX_GadgetRef Gadget;
     std::string Handle;
     std::string Parent;  // handle of the parent window at creation; "False" after a save when none
-    std::string Kind;    // one of the kind words
+    std::string Kind;    // the kind word, as the file and the palette name it
+
+    // The kind's entry in the kind table.
+    const KindDescription& Info() const;
     uint8_t Global = 1;
     uint8_t Vertical = 0;
     int32_t NumChar = 0;
@@ -47,17 +51,13 @@ struct DesignedGadget {
 };
 using DesignedGadgetRef = std::shared_ptr<DesignedGadget>;
 
-// The sixteen kind words, in the palette's order; "Tabpanel" and "Menu" cannot be placed.
-inline const std::array<const char*, 16> kKindWords = {
-    "Window",      "Tabpanel",    "Frame",    "Checkbox", "Button",   "CustomButton", "ColorIcon", "Scrollbar",
-    "Progressbar", "Listbox",     "Combobox", "Inputbox", "Value",    "Labeltext",    "Imagebox",  "Menu"};
-
 struct DesignState {
     std::vector<DesignedGadgetRef> DesignList;
-    std::array<int32_t, 16> HandleCounters{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    std::array<int32_t, kKindCount> HandleCounters{};  // the next number of each kind, by KindIndex
     int32_t ButtonSkinHeight = 0;
 
-    int32_t& CounterOf(const std::string& kind);  // kind must be one of kKindWords
+    DesignState() { ResetCounters(); }
+    int32_t& CounterOf(const std::string& kind);  // kind must be a kind word
     void ResetCounters() { HandleCounters.fill(1); }
 };
 

@@ -7,8 +7,8 @@
 #include "core/mouse.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
-#include "studio/forced_size.hpp"
-#include "studio/hover_test.hpp"
+#include "studio/hit_area.hpp"
+#include "studio/kind_table.hpp"
 #include "studio/property_editor.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_window.hpp"
@@ -43,7 +43,7 @@ void Move(DesignedGadget& r) {
 
 void Resize(DesignedGadget& r) {
     int ox = r.Px, oy = r.Py;
-    if (r.Kind != "Window") {
+    if (!r.Info().IsWindow) {
         if (const KVX_Window* parent = r.ParentWindow.get()) {
             ox += parent->X;
             oy += parent->Y + parent->TitleHeight;
@@ -51,7 +51,7 @@ void Resize(DesignedGadget& r) {
     }
     r.Tx = KVX_Mouse.X - ox;
     r.Ty = KVX_Mouse.Y - oy;
-    ApplyForcedSize(r.Kind, r.Tx, r.Ty);
+    ApplyFixedSize(r.Info(), r.Tx, r.Ty);
     SetColor(0, 255, 255);
     DrawFrameRect(ox, oy, r.Tx, r.Ty, false);
     const PropertyEditor& e = Studio().Editor;
@@ -101,9 +101,10 @@ void FollowRecord(const DesignedGadget& r) {
     live->X = r.Px;
     live->Y = r.Py;
     live->Width = r.Tx;
-    if (r.Kind == "Listbox") return;
+    const KindDescription& kind = r.Info();
+    if (kind.HeightInLines) return;
     live->Height = r.Ty;
-    if (r.Kind == "Window") live->Height -= static_cast<const KVX_Window*>(live)->TitleHeight;
+    if (kind.IsWindow) live->Height -= static_cast<const KVX_Window*>(live)->TitleHeight;
 }
 
 void Edit(DesignedGadget& r) {

@@ -8,7 +8,7 @@
 #include "core/mouse.hpp"
 #include "core/runtime.hpp"
 #include "platform/platform.hpp"
-#include "studio/forced_size.hpp"
+#include "studio/kind_table.hpp"
 #include "studio/placed_record.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_window.hpp"
@@ -29,7 +29,7 @@ void StretchBand() {
     band.W = std::max(band.W, 0);
     s.Placing = band.H > 0 ? 1 : 0;
     band.H = std::max(band.H, 0);
-    ApplyForcedSize(s.PendingKind, band.W, band.H);
+    if (const KindDescription* kind = FindKind(s.PendingKind)) ApplyFixedSize(*kind, band.W, band.H);
 }
 
 void DrawCrosshair() {
@@ -76,10 +76,12 @@ void PlacementStep() {
     if (KVX_Mouse.LeftDown && s.Placing) DrawBandAndSizeTip();
     if (s.Placing && !s.PendingKind.empty()) FadeToolWindow();
     if (s.Placing && KVX_Mouse.LeftReleased) {
-        DesignedGadgetRef record = MakePlacedRecord(s.PendingKind, s.PlacementBand);
+        // Dropped on the tool window, a gadget belongs to no design window.
+        KVX_WindowRef under = KVX_ActiveWindowAt(false);
+        if (under == Studio().StudioWindow) under = nullptr;
+        PlaceInDesign(s.PendingKind, s.PlacementBand, under);
         s.PendingKind.clear();
         s.Placing = 0;
-        if (record) Design().DesignList.push_back(std::move(record));
     }
 }
 

@@ -2,24 +2,22 @@
 
 #include <string>
 
+#include "studio/kind_table.hpp"
 #include "studio/studio_window.hpp"
 
 namespace kvx::studio {
 namespace {
 
-void EnableSizeBoxes(const std::string& kind) {
+void EnableSizeBoxes(const KindDescription& kind) {
     const PropertyEditor& e = Studio().Editor;
-    const bool fixedHeight = kind == "Button" || kind == "Combobox" || kind == "Inputbox" || kind == "Value";
-    const bool fixedSize = kind == "Checkbox" || kind == "Labeltext";
-    e.TxBox->Disabled = fixedSize ? 1 : 0;
-    e.TyBox->Disabled = fixedSize || fixedHeight ? 1 : 0;
+    const FixedSize fixed = kind.Fixed ? kind.Fixed() : FixedSize{};
+    e.TxBox->Disabled = fixed.Width ? 1 : 0;
+    e.TyBox->Disabled = fixed.Height ? 1 : 0;
 }
 
 }  // namespace
 
-bool SizedInCharacters(const DesignedGadget& record) {
-    return record.Kind == "Inputbox" || record.Kind == "Value";
-}
+bool SizedInCharacters(const DesignedGadget& record) { return record.Info().SizedInCharacters; }
 
 void ShowNumber(const KVX_ValueRef& box, int32_t number) {
     if (!box || !box->ValueInput) return;
@@ -39,7 +37,7 @@ void LoadPropertyEditor(const DesignedGadget& r) {
     ShowNumber(e.TxBox, SizedInCharacters(r) ? r.NumChar : r.Tx);
     ShowNumber(e.TyBox, r.Ty);
     e.CaptionBox->Text = r.Caption;
-    EnableSizeBoxes(r.Kind);
+    EnableSizeBoxes(r.Info());
 }
 
 }  // namespace kvx::studio

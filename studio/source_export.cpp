@@ -1,12 +1,12 @@
 #include "studio/source_export.hpp"
 
 #include <initializer_list>
-#include <string_view>
 #include <unordered_map>
 
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
 #include "studio/designed_gadget.hpp"
+#include "studio/kind_table.hpp"
 #include "studio/safe_file.hpp"
 #include "studio/value_encoding.hpp"
 
@@ -57,42 +57,13 @@ void WriteTail(const StreamPtr& out) {
              "End"});
 }
 
-// The comma-separated arguments of one creation call.
-class Arguments {
-public:
-    Arguments& Add(const std::string& text) {
-        if (!first_) text_ += ",";
-        text_ += text;
-        first_ = false;
-        return *this;
-    }
-    Arguments& Add(int64_t value) { return Add(std::to_string(value)); }
-    Arguments& Quoted(const std::string& text) { return Add("\"" + text + "\""); }
-    Arguments& Flag(uint8_t value) { return Add(BooleanText(value == 1)); }
-    // Whole numbers when the record is integer-only, else "%#.9g".
-    Arguments& Number(float value, uint8_t integerOnly) {
-        return integerOnly == 1 ? Add(TruncateToInteger(value)) : Add(RealText(value));
-    }
-    const std::string& Text() const { return text_; }
-
-private:
-    std::string text_;
-    bool first_ = true;
-};
-
-struct Creation {
-    std::string_view TypeName;
-    Arguments Args;
-    std::string Ending = ")";
-};
-
 // The handle of the designed window each live window belongs to, as WindowHandleOf finds it, kept
 // as an index so that a large design exports in linear time.
 class ParentNames {
 public:
     ParentNames() {
         for (const DesignedGadgetRef& record : Design().DesignList) {
-            if (record->Kind == "Window") names_.try_emplace(record->Gadget.get(), record->Handle);
+            if (record->Info().IsWindow) names_.try_emplace(record->Gadget.get(), record->Handle);
         }
     }
     // Empty without a parent window.
@@ -105,59 +76,12 @@ private:
     std::unordered_map<const KVX_Gadget*, std::string> names_;
 };
 
-Creation CreationOf(const DesignedGadget& r, const ParentNames& parents) {
-    Arguments a;
-    const std::string& kind = r.Kind;
-    if (kind == "Window") {
-        a.Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
-        return {"KVX_Window", a, ",True,True,True)"};
-    }
-    a.Add(parents.Of(r));
-    if (kind == "Frame") return {"KVX_Frame", a.Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty)};
-    if (kind == "Checkbox") return {"KVX_Checkbox", a.Quoted(r.Caption).Add(r.Px).Add(r.Py), ",True)"};
-    if (kind == "Button") return {"KVX_PushButton", a.Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx)};
-    if (kind == "CustomButton") {
-        a.Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
-        return {"KVX_CustomButton", a.Quoted(r.ImageOver).Quoted(r.ImageNormal).Quoted(r.ImagePress).Flag(r.Border)};
-    }
-    if (kind == "ColorIcon") {
-        return {"KVX_ColorIcon", a.Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty), ",My_" + r.Handle + ")"};
-    }
-    if (kind == "Scrollbar") {
-        a.Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
-        a.Number(r.Value, r.IntegerOnly).Number(r.Minimum, r.IntegerOnly).Number(r.Maximum, r.IntegerOnly);
-        return {"KVX_Scrollbar", a.Number(r.Step, r.IntegerOnly).Flag(r.Vertical).Flag(r.IntegerOnly)};
-    }
-    if (kind == "Progressbar") {
-        a.Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
-        return {"KVX_Progress", a.Add(TruncateToInteger(r.Value)).Add(TruncateToInteger(r.Maximum))};
-    }
-    if (kind == "Listbox") return {"KVX_Listbox", a.Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty)};
-    if (kind == "Combobox") return {"KVX_Combo", a.Add(r.Px).Add(r.Py).Add(r.Tx)};
-    if (kind == "Inputbox") return {"KVX_Input", a.Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.NumChar).Add(r.MaxChar)};
-    if (kind == "Value") {
-        a.Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.NumChar);
-        a.Number(r.Value, r.IntegerOnly).Number(r.Step, r.IntegerOnly);
-        return {"KVX_Value", a.Number(r.Minimum, r.IntegerOnly).Number(r.Maximum, r.IntegerOnly).Flag(r.IntegerOnly)};
-    }
-    if (kind == "Labeltext") {
-        return {"KVX_Label", a.Quoted(r.Caption).Add(r.Px).Add(r.Py).Flag(r.Align), ",KVX_BlackColor)"};
-    }
-    if (kind == "Imagebox") {
-        return {"KVX_Image", a.Quoted(r.Image).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty).Add(r.ImageBorder)};
-    }
-    return {};
-}
-
 void WriteGadget(const StreamPtr& out, const DesignedGadget& r, const ParentNames& parents) {
-    const Creation creation = CreationOf(r, parents);
-    if (creation.TypeName.empty()) return;
-    const std::string scope = r.Global == 1 ? "Global " : "Local ";
-    WriteLine(out, scope + r.Handle + ":" + std::string(creation.TypeName));
-    if (r.Kind == "ColorIcon") {
-        WriteLine(out, scope + "My_" + r.Handle + ":KVX_Color");
-        WriteLine(out, "My_" + r.Handle + "=KVX_Color.Create(Rnd(0,255),Rnd(0,255),Rnd(0,255))");
-    }
+    const KindDescription& kind = r.Info();
+    if (!kind.Export) return;
+    const Creation creation = kind.Export(r, parents.Of(r));
+    WriteLine(out, ScopeWord(r.Global) + r.Handle + ":" + std::string(creation.TypeName));
+    for (const std::string& line : creation.Prelude) WriteLine(out, line);
     WriteLine(out, r.Handle + "=" + std::string(creation.TypeName) + ".Create(" + creation.Args.Text() +
                        creation.Ending);
 }

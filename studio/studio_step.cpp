@@ -6,6 +6,7 @@
 #include "studio/designed_gadget.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/grid_image.hpp"
+#include "studio/kind_table.hpp"
 #include "studio/modify_step.hpp"
 #include "studio/new_interface.hpp"
 #include "studio/placement.hpp"
@@ -32,10 +33,9 @@ void FilePageStep() {
 }
 
 void ArmClickedKind() {
-    for (const char* kind : kKindWords) {
-        const KVX_PushButtonRef button = CreateButtonOf(kind);
-        if (button && button->Clicked()) {
-            State().PendingKind = kind;
+    for (const KindButton& entry : Studio().CreateButtons) {
+        if (entry.Button && entry.Button->Clicked()) {
+            State().PendingKind = entry.KindWord;
             return;
         }
     }
@@ -54,7 +54,8 @@ void CreatePageStep() {
     if (s.PendingKind.empty()) return;
     PlacementStep();
     // Placing may have just disarmed: the grid belongs to an armed kind only.
-    if (!s.PendingKind.empty() && s.PendingKind != "Window") DrawPlacementGrid();
+    const KindDescription* armed = FindKind(s.PendingKind);
+    if (armed && !armed->IsWindow) DrawPlacementGrid();
     if (escape) CancelPlacement();
 }
 

@@ -3,11 +3,13 @@
 #include "gadgets/frame.hpp"
 #include "platform/platform.hpp"
 #include "studio/designed_gadget.hpp"
+#include "studio/kind_table.hpp"
 
 namespace kvx::studio {
 namespace {
 
 constexpr int kButtonX = 20, kButtonWidth = 140;
+constexpr int kPaletteTop = 20, kPaletteStep = 25;
 
 KVX_PushButtonRef PageButton(const std::string& caption, int y) {
     return KVX_PushButton::Create(Studio().StudioWindow, caption, kButtonX, y, kButtonWidth);
@@ -40,23 +42,12 @@ void BuildFilePage() {
 }
 
 void BuildCreatePage() {
-    struct Entry {
-        const char* Caption;
-        const char* KindWord;
-    };
-    static const Entry entries[16] = {
-        {"Window", "Window"},           {"Tabpanel", "Tabpanel"},       {"Frame", "Frame"},
-        {"Checkbox", "Checkbox"},       {"Button", "Button"},           {"Custom Button", "CustomButton"},
-        {"Scrollbar", "Scrollbar"},     {"Progressbar", "Progressbar"}, {"Listbox", "Listbox"},
-        {"Combobox", "Combobox"},       {"Inputbox", "Inputbox"},       {"Value", "Value"},
-        {"Labeltext", "Labeltext"},     {"Imagebox", "Imagebox"},       {"Menu - Popup", "Menu"},
-        {"ColorIcon", "ColorIcon"},
-    };
     StudioUi& ui = Studio();
     Attach(KVX_Frame::Create(ui.StudioWindow, "Gadget", 10, 5, 160, 490), "Create");
-    for (int i = 0; i < 16; ++i) {
-        ui.CreateButtons[size_t(i)] = {entries[i].KindWord, PageButton(entries[i].Caption, 20 + 25 * i)};
-        Attach(ui.CreateButtons[size_t(i)].Button, "Create");
+    for (size_t i = 0; i < Kinds().size(); ++i) {
+        const KindDescription& kind = *Kinds()[i];
+        ui.CreateButtons[i] = {kind.Word, PageButton(kind.PaletteCaption, kPaletteTop + kPaletteStep * int(i))};
+        Attach(ui.CreateButtons[i].Button, "Create");
     }
 }
 

@@ -9,6 +9,7 @@
 #include "gadgets/tabpanel.hpp"
 #include "gadgets/value.hpp"
 #include "gadgets/window.hpp"
+#include "studio/kind_table.hpp"
 
 namespace kvx::studio {
 
@@ -35,7 +36,7 @@ struct StudioUi {
     KVX_WindowRef StudioWindow;
     KVX_TabpanelRef StudioTabs;
     FilePage File;
-    std::array<KindButton, 16> CreateButtons;  // in the palette's order, top to bottom
+    std::array<KindButton, kKindCount> CreateButtons;  // in the palette's order, top to bottom
     PropertyEditor Editor;
 };
 

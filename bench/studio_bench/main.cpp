@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <string>
 
-#include "core/mouse.hpp"
 #include "platform/display.hpp"
 #include "platform/headless.hpp"
 #include "studio/designed_gadget.hpp"
@@ -19,7 +18,7 @@ using namespace kvx;
 constexpr int kWindows = 20, kGadgetsPerWindow = 10;
 constexpr int kFrames = 400;
 
-// Places records as the Create page would, with the mouse over the window just made.
+// Places records as the Create page would, each gadget in the window just made.
 void BuildLargeDesign() {
     static const char* kinds[] = {"Frame",   "Checkbox", "Button",   "CustomButton", "ColorIcon",
                                   "Scrollbar", "Progressbar", "Listbox", "Combobox", "Inputbox",
@@ -27,13 +26,11 @@ void BuildLargeDesign() {
     constexpr int kKinds = sizeof(kinds) / sizeof(kinds[0]);
     for (int w = 0; w < kWindows; ++w) {
         const int x = 10 + (w % 5) * 160, y = 10 + (w / 5) * 180;
-        studio::Design().DesignList.push_back(studio::MakePlacedRecord("Window", {x, y, 200, 250}));
+        const auto window = studio::PlaceInDesign("Window", {x, y, 200, 250}, nullptr);
+        const auto live = std::static_pointer_cast<KVX_Window>(window->Gadget);
         for (int g = 0; g < kGadgetsPerWindow; ++g) {
             const studio::Band band{x + 10 + (g % 2) * 95, y + 30 + (g / 2) * 42, 80, 36};
-            KVX_Mouse.X = band.X + 1;
-            KVX_Mouse.Y = band.Y + 1;
-            studio::Design().DesignList.push_back(
-                studio::MakePlacedRecord(kinds[(w * kGadgetsPerWindow + g) % kKinds], band));
+            studio::PlaceInDesign(kinds[(w * kGadgetsPerWindow + g) % kKinds], band, live);
         }
     }
 }

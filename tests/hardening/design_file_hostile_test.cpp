@@ -18,8 +18,8 @@ using studio::Design;
 using studio::DesignedGadgetRef;
 using testing::ClearDesign;
 using testing::PlaceDesigned;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using testing::FileBytes;
+using testing::PutFileBytes;
 
 using Clock = std::chrono::steady_clock;
 // Time limits are for a plain build; the sanitizers make the same work several times slower.
@@ -85,7 +85,7 @@ protected:
         const std::string path = PathIn("every_kind.kvx");
         EXPECT_TRUE(studio::SaveDesignTo(path));
         ClearDesign();
-        return ReadBytes(path);
+        return FileBytes(path);
     }
 
     // Loads the bytes, checks that what was made stays within the reader's bounds and that each
@@ -95,7 +95,7 @@ protected:
         static const std::string path = std::filesystem::is_directory("/dev/shm")
                                             ? "/dev/shm/kvx_damaged_" + std::to_string(getpid()) + ".kvx"
                                             : PathIn("damaged.kvx");
-        WriteBytes(path, bytes);
+        PutFileBytes(path, bytes);
         studio::LoadDesignFrom(path);
         const size_t count = Design().DesignList.size();
         for (const DesignedGadgetRef& r : Design().DesignList) {
@@ -180,7 +180,7 @@ TEST_F(DesignHostileTest, LongLinesHugeNumbersAndAHundredThousandSections) {
     ASSERT_EQ(LoadChecked(longLine), 1u);
     // A megabyte of digits as a number saturates instead of wrapping.
     studio::LoadDesignFrom([&] {
-        WriteBytes(PathIn("digits.kvx"), "[FRAME]\nPx=" + std::string(1 << 20, '9') + "\nPy=-" +
+        PutFileBytes(PathIn("digits.kvx"), "[FRAME]\nPx=" + std::string(1 << 20, '9') + "\nPy=-" +
                                               std::string(1 << 20, '9') + "\nTx=4294967297\nTy=-4294967297\n");
         return PathIn("digits.kvx");
     }());

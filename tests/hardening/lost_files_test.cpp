@@ -87,14 +87,14 @@ TEST_F(LostDesignTest, ASaveCutOffAtAnyPointKeepsTheOldDesignOrWritesTheWholeNew
     testing::PlaceDesigned("Button", 20, 40, 80, 0, window);
     const std::string target = PathIn("ui.kvx");
     ASSERT_TRUE(studio::SaveDesignTo(target));
-    const std::string oldBytes = testing::ReadBytes(target);
+    const std::string oldBytes = testing::FileBytes(target);
 
     for (int i = 0; i < 400; ++i) {
         testing::PlaceDesigned(i % 2 ? "Labeltext" : "Checkbox", 20 + i % 500, 60 + i % 400, 0, 0, window);
     }
     const std::string reference = (folder_.parent_path() / ("kvx_reference_" + std::to_string(getpid()) + ".kvx")).string();
     ASSERT_TRUE(studio::SaveDesignTo(reference));
-    const std::string newBytes = testing::ReadBytes(reference);
+    const std::string newBytes = testing::FileBytes(reference);
     fs::remove(reference);
     ASSERT_GT(newBytes.size(), size_t(30) << 10);
 

@@ -80,16 +80,16 @@ class StudioWithDamagedFilesTest : public StudioElsewhereTest {
 protected:
     void Populate() override {
         const fs::path sources = home_;
-        testing::WriteBytes("arial.ttf", "not a font, only the name of one\n");
-        const std::string fon = testing::ReadBytes((sources / "zarvo.fon").string());
+        testing::PutFileBytes("arial.ttf", "not a font, only the name of one\n");
+        const std::string fon = testing::FileBytes((sources / "zarvo.fon").string());
         ASSERT_GT(fon.size(), 600u);
-        testing::WriteBytes("zarvo.fon", fon.substr(0, 600));
+        testing::PutFileBytes("zarvo.fon", fon.substr(0, 600));
         fs::create_directory("KVX_Demos");
-        testing::WriteBytes("KVX_Demos/KorvexStudio-1024.png", "\x89PNG\r\n\x1a\n and then nothing");
-        const std::string picture = testing::ReadBytes((sources / "KVX_Demos/Image_01.png").string());
+        testing::PutFileBytes("KVX_Demos/KorvexStudio-1024.png", "\x89PNG\r\n\x1a\n and then nothing");
+        const std::string picture = testing::FileBytes((sources / "KVX_Demos/Image_01.png").string());
         ASSERT_GT(picture.size(), 200u);
-        testing::WriteBytes("KVX_Demos/Image_01.png", picture.substr(0, picture.size() / 2));
-        testing::WriteBytes("KVX_Demos/Icon_04_un.png", std::string(5000, '\xFF'));
+        testing::PutFileBytes("KVX_Demos/Image_01.png", picture.substr(0, picture.size() / 2));
+        testing::PutFileBytes("KVX_Demos/Icon_04_un.png", std::string(5000, '\xFF'));
     }
 };
 

@@ -26,7 +26,7 @@ const std::string kFontDir = KVX_TEST_FONT_DIR;
 const std::string kZarvo = kFontDir + "/zarvo.fon";
 const std::string kArial = kFontDir + "/arial.ttf";
 
-std::vector<uint8_t> ReadBytes(const std::string& path) {
+std::vector<uint8_t> FileBytesOf(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
@@ -160,7 +160,7 @@ TEST(ImageFontLoading, GivesNullWithoutUsableFontData) {
     EXPECT_EQ(LoadImageFontFromMemory({}, 13), nullptr);
 
     // A .fon cut short after its headers is refused, not read past its end.
-    std::vector<uint8_t> truncated = ReadBytes(kZarvo);
+    std::vector<uint8_t> truncated = FileBytesOf(kZarvo);
     ASSERT_GT(truncated.size(), 600u);
     truncated.resize(600);
     EXPECT_EQ(LoadImageFontFromMemory(truncated, 13), nullptr);
@@ -186,7 +186,7 @@ TEST(ImageFontLoading, DropsGlyphsFarLargerThanTheLine) {
 }
 
 TEST(ImageFontLoading, ReadsARegisteredIncbinFontLikeItsFile) {
-    static const std::vector<uint8_t> bytes = ReadBytes(kArial);
+    static const std::vector<uint8_t> bytes = FileBytesOf(kArial);
     ASSERT_FALSE(bytes.empty());
     RegisterIncbin("font_test_arial.ttf", bytes.data(), bytes.size());
     const FontPtr embedded = LoadImageFont("incbin::font_test_arial.ttf", 13, 5);

@@ -9,6 +9,10 @@
 #include <cstdlib>
 #include <random>
 
+#include "gadgets/image_box.hpp"
+#include "gadgets/label.hpp"
+#include "gadgets/scrollbar.hpp"
+#include "gadgets/value.hpp"
 #include "studio/design_reader.hpp"
 #include "studio/design_writer.hpp"
 #include "studio/file_ending.hpp"
@@ -21,8 +25,8 @@ using studio::Design;
 using studio::DesignedGadgetRef;
 using testing::CrLfLines;
 using testing::PlaceDesigned;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using testing::FileBytes;
+using testing::PutFileBytes;
 
 const std::vector<std::string> kBanner = {";-------------------------------------------------",
                                           ";KVX Studio File - Dremond (C) - version 0.6a",
@@ -54,7 +58,7 @@ protected:
         for (const auto& section : sections) lines = Concat(lines, section);
         const std::string bytes = Joined(lines, "\r\n");
         const std::string path = PathIn("hand.kvx");
-        WriteBytes(path, bytes);
+        PutFileBytes(path, bytes);
         return path;
     }
     const DesignedGadgetRef& Record(size_t i) { return Design().DesignList.at(i); }
@@ -63,7 +67,7 @@ protected:
 TEST_F(DesignFileTest, EmptyDesignAndWindowWithButtonSaveExactlyTheirLines) {
     const std::string path = PathIn("ui.kvx");
     ASSERT_TRUE(studio::SaveDesignTo(path));
-    EXPECT_EQ(ReadBytes(path), kBanner[0] + "\r\n" + kBanner[1] + "\r\n" + kBanner[2] + "\r\n");
+    EXPECT_EQ(FileBytes(path), kBanner[0] + "\r\n" + kBanner[1] + "\r\n" + kBanner[2] + "\r\n");
 
     auto window = PlaceDesigned("Window", 100, 100, 300, 200);
     const int title = std::static_pointer_cast<KVX_Window>(window->Gadget)->TitleHeight;
@@ -74,7 +78,7 @@ TEST_F(DesignFileTest, EmptyDesignAndWindowWithButtonSaveExactlyTheirLines) {
                   "Tx=300", "Ty=200", "Caption=Window1", "LockButton=True", "MinimizeButton=True",
                   "CloseButton=True", ";=======================", "[BUTTON]", "Global=True", "Handle=Button1",
                   "Parent=Window1", "Px=10", "Py=40", "Tx=80", "Caption=Button1"});
-    const std::string bytes = ReadBytes(path);
+    const std::string bytes = FileBytes(path);
     EXPECT_EQ(CrLfLines(bytes), expected);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1) << "every line ends in CR LF";
@@ -85,7 +89,7 @@ TEST_F(DesignFileTest, GadgetOutsideAnyWindowSavesParentFalseAndKeepsIt) {
     local->Global = 0;
     ASSERT_EQ(local->Parent, "");
     ASSERT_TRUE(studio::SaveDesignTo(PathIn("ui.kvx")));
-    const std::vector<std::string> lines = CrLfLines(ReadBytes(PathIn("ui.kvx")));
+    const std::vector<std::string> lines = CrLfLines(FileBytes(PathIn("ui.kvx")));
     const std::vector<std::string> section(lines.begin() + 3, lines.end());
     EXPECT_EQ(section, (std::vector<std::string>{";=======================", "[CHECKBOX]", "Global=False",
                                                  "Handle=Checkbox1", "Parent=False", "Px=0", "Py=0",
@@ -106,7 +110,7 @@ TEST_F(DesignFileTest, ScrollBarAndValueBoxSaveTheMiddleOfTheLiveRange) {
     std::static_pointer_cast<KVX_Value>(below->Gadget)->Minimum = -5;
     std::static_pointer_cast<KVX_Value>(below->Gadget)->Maximum = 0;
     ASSERT_TRUE(studio::SaveDesignTo(PathIn("ui.kvx")));
-    const std::vector<std::string> lines = CrLfLines(ReadBytes(PathIn("ui.kvx")));
+    const std::vector<std::string> lines = CrLfLines(FileBytes(PathIn("ui.kvx")));
     const std::vector<std::string> reals(lines.begin() + 3 + 2 + 8, lines.begin() + 3 + 2 + 14);
     EXPECT_EQ(reals, (std::vector<std::string>{"Integer=False", "Value=0.500000000", "Minimum=0.00000000",
                                                "Maximum=1.00000000", "Increment=0.250000000", "Vertical=False"}));
@@ -138,7 +142,7 @@ TEST_F(DesignFileTest, LoadingAppendsRaisesCountersAndResolvesParentsByHandle) {
     PlaceDesigned("Button", 5, 5, 80, 10);
     window->Handle = "Main";  // edited after placing: the buttons keep "Window1"
     ASSERT_TRUE(studio::SaveDesignTo(PathIn("ui.kvx")));
-    EXPECT_NE(ReadBytes(PathIn("ui.kvx")).find("Parent=Window1\r\n"), std::string::npos);
+    EXPECT_NE(FileBytes(PathIn("ui.kvx")).find("Parent=Window1\r\n"), std::string::npos);
 
     testing::ClearDesign();
     studio::LoadDesignFrom(PathIn("ui.kvx"));
@@ -257,7 +261,7 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
     ASSERT_EQ(Record(9)->Ty, 4) << "a band five lines high makes four lines";
 
     ASSERT_TRUE(studio::SaveDesignTo(PathIn("first.kvx")));
-    const std::string first = ReadBytes(PathIn("first.kvx"));
+    const std::string first = FileBytes(PathIn("first.kvx"));
     for (const char* header : {"[WINDOW]", "[FRAME]", "[CHECKBOX]", "[BUTTON]", "[CUSTOMBUTTON]", "[COLORICON]",
                                       "[SCROLLBAR]", "[PROGRESSBAR]", "[LISTBOX]", "[COMBOBOX]", "[INPUTBOX]",
                                       "[VALUE]", "[LABELTEXT]", "[IMAGEBOX]"}) {
@@ -267,7 +271,7 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
     studio::LoadDesignFrom(PathIn("first.kvx"));
     ASSERT_EQ(Design().DesignList.size(), 17u);
     ASSERT_TRUE(studio::SaveDesignTo(PathIn("second.kvx")));
-    EXPECT_EQ(ReadBytes(PathIn("second.kvx")), first);
+    EXPECT_EQ(FileBytes(PathIn("second.kvx")), first);
     EXPECT_EQ(Design().CounterOf("Scrollbar"), 3);
 
     // What the file does not hold: a label's own size, an icon's colour, a bar's current value,
@@ -286,7 +290,7 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
 
 TEST_F(DesignFileTest, AFailedSaveLeavesThePreviousFileAsItWas) {
     const std::string path = PathIn("ui.kvx");
-    WriteBytes(path, "the previous design\r\n");
+    PutFileBytes(path, "the previous design\r\n");
     auto window = PlaceDesigned("Window", 100, 100, 300, 200);
     for (int i = 0; i < 40; ++i) PlaceDesigned("Button", 110, 150 + i, 80, 0, window);
 
@@ -302,7 +306,7 @@ TEST_F(DesignFileTest, AFailedSaveLeavesThePreviousFileAsItWas) {
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status)) << "the oversized write must fail, not kill the process";
     EXPECT_EQ(WEXITSTATUS(status), 1) << "the save reports the failure";
-    EXPECT_EQ(ReadBytes(path), "the previous design\r\n");
+    EXPECT_EQ(FileBytes(path), "the previous design\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1) << "no temporary file is left";
 
     // A target that cannot be replaced, and a folder that does not exist.
@@ -314,7 +318,7 @@ TEST_F(DesignFileTest, AFailedSaveLeavesThePreviousFileAsItWas) {
     // A save that works replaces the file and keeps its access rights.
     std::filesystem::permissions(path, std::filesystem::perms(0640));
     ASSERT_TRUE(studio::SaveDesignTo(path));
-    EXPECT_EQ(CrLfLines(ReadBytes(path)).size(), 3u + 12 + 40 * 9);
+    EXPECT_EQ(CrLfLines(FileBytes(path)).size(), 3u + 12 + 40 * 9);
     EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);
 }
@@ -348,7 +352,7 @@ TEST_F(DesignFileTest, DamagedAndHostileFilesLoadWithinBounds) {
     testing::ClearDesign();
 
     // A section cut short swallows what follows, the next header included.
-    WriteBytes(PathIn("cut.kvx"), "[BUTTON]\r\nHandle=Cut\r\n[BUTTON]\r\nHandle=Lost\r\n");
+    PutFileBytes(PathIn("cut.kvx"), "[BUTTON]\r\nHandle=Cut\r\n[BUTTON]\r\nHandle=Lost\r\n");
     studio::LoadDesignFrom(PathIn("cut.kvx"));
     ASSERT_EQ(Design().DesignList.size(), 1u);
     EXPECT_EQ(Record(0)->Handle, "Lost");
@@ -356,13 +360,13 @@ TEST_F(DesignFileTest, DamagedAndHostileFilesLoadWithinBounds) {
 
     // NUL ends a line; CR alone ends none, so a file of CR line ends is one unknown line.
     const char nul[] = "[COMBOBOX]\0Handle=ab\0cd\nTx=70\n\n\n\n\n";
-    WriteBytes(PathIn("nul.kvx"), std::string(nul, sizeof nul - 1));
+    PutFileBytes(PathIn("nul.kvx"), std::string(nul, sizeof nul - 1));
     studio::LoadDesignFrom(PathIn("nul.kvx"));
     ASSERT_EQ(Design().DesignList.size(), 1u);
     EXPECT_EQ(Record(0)->Handle, "ab");
     EXPECT_EQ(Record(0)->Tx, 70);
     testing::ClearDesign();
-    WriteBytes(PathIn("cr.kvx"), "[BUTTON]\rHandle=X\rTx=5\r\r\r\r\r\r");
+    PutFileBytes(PathIn("cr.kvx"), "[BUTTON]\rHandle=X\rTx=5\r\r\r\r\r\r");
     studio::LoadDesignFrom(PathIn("cr.kvx"));
     EXPECT_TRUE(Design().DesignList.empty());
 
@@ -371,7 +375,7 @@ TEST_F(DesignFileTest, DamagedAndHostileFilesLoadWithinBounds) {
     std::string big = Joined(Section("[FRAME]", {"Caption=" + longCaption, "Tx=50", "Ty=20"}, 8), "\n");
     for (int i = 0; i < 100000; ++i) big += "[MENU]\nHandle=M\n";
     big += Joined(Section("[LABELTEXT]", {"Handle=End"}, 7), "\n");
-    WriteBytes(PathIn("big.kvx"), big);
+    PutFileBytes(PathIn("big.kvx"), big);
     studio::LoadDesignFrom(PathIn("big.kvx"));
     ASSERT_EQ(Design().DesignList.size(), 2u);
     EXPECT_EQ(Record(0)->Caption, longCaption);
@@ -391,7 +395,7 @@ TEST_F(DesignFileTest, DamagedAndHostileFilesLoadWithinBounds) {
         for (int i = 0; i < 300; ++i) garbage += char(random() & 0xFF);
         if (block % 3 == 0) garbage += "\nTx=" + std::to_string(int32_t(random())) + "\nNumChar=" + std::to_string(int32_t(random()));
     }
-    WriteBytes(PathIn("garbage.kvx"), garbage);
+    PutFileBytes(PathIn("garbage.kvx"), garbage);
     studio::LoadDesignFrom(PathIn("garbage.kvx"));
     EXPECT_GT(Design().DesignList.size(), 0u);
     EXPECT_LE(Design().DesignList.size(), size_t(headers));
@@ -434,7 +438,7 @@ TEST_F(DesignFileTest, DISABLED_SaveAndLoadTwoThousandGadgets) {
     const double loadMs = std::chrono::duration<double, std::milli>(Clock::now() - loadStart).count();
     ASSERT_EQ(Design().DesignList.size(), 2000u);
     std::printf("2000 gadgets: save %.1f ms, load %.1f ms (%lld bytes)\n", saveMs, loadMs,
-                static_cast<long long>(ReadBytes(PathIn("big.kvx")).size()));
+                static_cast<long long>(FileBytes(PathIn("big.kvx")).size()));
 }
 
 }  // namespace

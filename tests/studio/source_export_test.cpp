@@ -11,7 +11,7 @@ namespace {
 using studio::Design;
 using testing::CrLfLines;
 using testing::PlaceDesigned;
-using testing::ReadBytes;
+using testing::FileBytes;
 
 constexpr size_t kHeadLines = 31;
 constexpr size_t kTailLines = 39;
@@ -21,7 +21,7 @@ protected:
     // The lines written for the gadgets, between the head and the tail.
     std::vector<std::string> GadgetLines() {
         EXPECT_TRUE(studio::ExportSourceTo(PathIn("ui.bmx")));
-        const std::vector<std::string> lines = CrLfLines(ReadBytes(PathIn("ui.bmx")));
+        const std::vector<std::string> lines = CrLfLines(FileBytes(PathIn("ui.bmx")));
         if (lines.size() < kHeadLines + kTailLines) return {};
         return {lines.begin() + kHeadLines, lines.end() - kTailLines};
     }
@@ -36,7 +36,7 @@ protected:
 
 TEST_F(SourceExportTest, EmptyDesignWritesTheHeadThenTheTail) {
     ASSERT_TRUE(studio::ExportSourceTo(PathIn("ui.bmx")));
-    const std::string bytes = ReadBytes(PathIn("ui.bmx"));
+    const std::string bytes = FileBytes(PathIn("ui.bmx"));
     const std::vector<std::string> lines = CrLfLines(bytes);
     ASSERT_EQ(lines.size(), kHeadLines + kTailLines);
     EXPECT_EQ(bytes.substr(bytes.size() - 5), "End\r\n");
@@ -58,7 +58,7 @@ TEST_F(SourceExportTest, EmptyDesignWritesTheHeadThenTheTail) {
     EndGraphics();
     Graphics(640, 480, 0, 60);
     ASSERT_TRUE(studio::ExportSourceTo(PathIn("small.bmx")));
-    EXPECT_EQ(CrLfLines(ReadBytes(PathIn("small.bmx")))[18], "Graphics 640,480,32,75 '/!\\ FrameRate");
+    EXPECT_EQ(CrLfLines(FileBytes(PathIn("small.bmx")))[18], "Graphics 640,480,32,75 '/!\\ FrameRate");
 }
 
 TEST_F(SourceExportTest, WindowAndButtonGiveTheirDeclarationAndCreationLines) {
@@ -155,12 +155,12 @@ TEST_F(SourceExportTest, EndingRuleAndFailedExports) {
     EXPECT_EQ(studio::WithEnding("ui", ".bmx"), "ui.bmx");
     EXPECT_EQ(studio::WithEnding("ui.BMX", ".bmx"), "ui.BMX.bmx");
 
-    testing::WriteBytes(PathIn("ui.bmx"), "previous");
+    testing::PutFileBytes(PathIn("ui.bmx"), "previous");
     std::filesystem::create_directory(PathIn("taken.bmx"));
     PlaceDesigned("Button", 0, 0, 50, 0);
     EXPECT_FALSE(studio::ExportSourceTo(PathIn("taken.bmx")));
     EXPECT_FALSE(studio::ExportSourceTo(PathIn("missing/ui.bmx")));
-    EXPECT_EQ(ReadBytes(PathIn("ui.bmx")), "previous");
+    EXPECT_EQ(FileBytes(PathIn("ui.bmx")), "previous");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);
 }
 

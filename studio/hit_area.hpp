@@ -1,11 +1,11 @@
 #pragma once
-// Whether the mouse is over a designed gadget, with its highlight.
+// Where the designer's pointer takes a designed gadget, and the highlight of the one under it.
 #include "studio/designed_gadget.hpp"
 
 namespace kvx::studio {
 
-// The screen area a record answers to: a window's title bar, a frame's top band, a list box with
-// its header line, any other gadget's box.
+// The screen area a record answers to: a window's title bar, else the gadget's box of its
+// kind's hit height (a frame's top band, a list box's lines with its header line).
 struct HitArea {
     int X = 0, Y = 0, W = 0, H = 0;
 };

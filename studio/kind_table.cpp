@@ -1,0 +1,43 @@
+#include "studio/kind_table.hpp"
+
+#include <algorithm>
+#include <array>
+
+#include "studio/kinds/kinds.hpp"
+
+namespace kvx::studio {
+namespace {
+
+// On the palette, but nothing can be placed or read for them yet.
+const KindDescription kTabpanelKind{.Word = "Tabpanel", .PaletteCaption = "Tabpanel"};
+const KindDescription kMenuKind{.Word = "Menu", .PaletteCaption = "Menu - Popup"};
+
+const std::array<const KindDescription*, kKindCount> kPalette = {
+    &kWindowKind,      &kTabpanelKind, &kFrameKind,   &kCheckboxKind,  &kButtonKind,    &kCustomButtonKind,
+    &kScrollbarKind,   &kProgressbarKind, &kListboxKind, &kComboboxKind, &kInputboxKind, &kValueKind,
+    &kLabeltextKind,   &kImageboxKind, &kMenuKind,    &kColorIconKind,
+};
+
+}  // namespace
+
+std::span<const KindDescription* const> Kinds() { return kPalette; }
+
+const KindDescription* FindKind(std::string_view word) {
+    for (const KindDescription* kind : kPalette) {
+        if (word == kind->Word) return kind;
+    }
+    return nullptr;
+}
+
+size_t KindIndex(const KindDescription& kind) {
+    return size_t(std::find(kPalette.begin(), kPalette.end(), &kind) - kPalette.begin());
+}
+
+void ApplyFixedSize(const KindDescription& kind, int32_t& w, int32_t& h) {
+    if (!kind.Fixed) return;
+    const FixedSize fixed = kind.Fixed();
+    if (fixed.Width) w = *fixed.Width;
+    if (fixed.Height) h = *fixed.Height;
+}
+
+}  // namespace kvx::studio

@@ -1,0 +1,66 @@
+#pragma once
+// What the studio knows about each kind it designs, one entry per kind (studio/kinds/): its word
+// in files and on the palette, the sizes the toolkit fixes, the keys of its file section, how
+// its live gadget is made when placed and when loaded, and how it is exported. The reader, the
+// writer, the exporter, placement and the editor all work from these entries.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/gadget.hpp"
+#include "studio/export_call.hpp"
+
+namespace kvx::studio {
+
+struct DesignedGadget;
+struct Band;
+
+// One "Key=value" line of a kind's file section.
+struct KeyFormat {
+    const char* Name;
+    std::string (*Write)(DesignedGadget& record);
+    void (*Read)(DesignedGadget& record, std::string_view value);  // null: the value changes nothing
+};
+
+// The sizes the toolkit gives a kind whatever band or drag asked; unset ones are the user's.
+struct FixedSize {
+    std::optional<int32_t> Width, Height;
+};
+
+struct KindDescription {
+    const char* Word;            // "CustomButton"; its section header is "[CUSTOMBUTTON]"
+    const char* PaletteCaption;  // the Create page's button: "Custom Button"
+    // Keys in file order, one line each; empty for kinds that have no section.
+    std::span<const KeyFormat> Keys = {};
+    FixedSize (*Fixed)() = nullptr;  // null: every size is the user's
+    // The live gadget for a record placed with a band; it also sets the record's kind fields.
+    // Null for kinds that cannot be placed.
+    KVX_GadgetRef (*Place)(DesignedGadget& record, const Band& band) = nullptr;
+    // The live gadget for a record read from a file.
+    KVX_GadgetRef (*Load)(DesignedGadget& record) = nullptr;
+    // The creation call of the exported program; `parent` names the parent window ("" for none).
+    Creation (*Export)(const DesignedGadget& record, const std::string& parent) = nullptr;
+    // The height the designer's pointer answers to, when not the record's Ty.
+    int32_t (*HitHeight)(const DesignedGadget& record) = nullptr;
+    bool IsWindow = false;           // a top-level window: no parent, absolute position
+    bool CaptionIsHandle = false;    // a new record is captioned with its handle
+    bool SizedInCharacters = false;  // the width box shows NumChar
+    bool HeightInLines = false;      // Ty counts lines of KVX_LineHeight
+    int32_t BandInsetY = 0;          // the live gadget sits this far above the band's top
+};
+
+inline constexpr size_t kKindCount = 16;
+
+// Every kind, in the palette's order.
+std::span<const KindDescription* const> Kinds();
+// The entry of a kind word; null for an unknown word.
+const KindDescription* FindKind(std::string_view word);
+// The entry's place in Kinds().
+size_t KindIndex(const KindDescription& kind);
+
+// The sizes the kind fixes, applied to w and h.
+void ApplyFixedSize(const KindDescription& kind, int32_t& w, int32_t& h);
+
+}  // namespace kvx::studio

@@ -1,0 +1,39 @@
+// Frames: a captioned border; the pointer takes them by their top band only.
+#include "gadgets/frame.hpp"
+#include "studio/kinds/kind_parts.hpp"
+#include "studio/kinds/kinds.hpp"
+
+namespace kvx::studio {
+namespace {
+
+constexpr int32_t kGripHeight = 15;
+// The frame's caption band sits above its box: the band's top is the caption's.
+constexpr int32_t kCaptionInset = 5;
+
+constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey};
+
+KVX_GadgetRef MakeFrame(DesignedGadget& r) {
+    return KVX_Frame::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx, r.Ty);
+}
+
+Creation Export(const DesignedGadget& r, const std::string& parent) {
+    Arguments a;
+    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
+    return {"KVX_Frame", a};
+}
+
+}  // namespace
+
+const KindDescription kFrameKind{
+    .Word = "Frame",
+    .PaletteCaption = "Frame",
+    .Keys = kKeys,
+    .Place = [](DesignedGadget& r, const Band&) { return MakeFrame(r); },
+    .Load = MakeFrame,
+    .Export = Export,
+    .HitHeight = [](const DesignedGadget&) { return kGripHeight; },
+    .CaptionIsHandle = true,
+    .BandInsetY = kCaptionInset,
+};
+
+}  // namespace kvx::studio

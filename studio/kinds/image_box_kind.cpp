@@ -1,0 +1,44 @@
+// Image boxes: a picture of the user's, placed with the demo picture in a sunken border.
+#include "gadgets/image_box.hpp"
+#include "studio/kinds/kind_parts.hpp"
+#include "studio/kinds/kinds.hpp"
+
+namespace kvx::studio {
+namespace {
+
+constexpr int32_t kSunkenBorder = 2;
+
+constexpr KeyFormat kKeys[] = {
+    kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey,
+    {"Image", [](DesignedGadget& r) { return r.Image; }, [](DesignedGadget& r, std::string_view v) { r.Image = v; }},
+    {"Border", [](DesignedGadget& r) { return std::to_string(r.ImageBorder); },
+     [](DesignedGadget& r, std::string_view v) { r.ImageBorder = ReadInteger(v); }},
+};
+
+KVX_GadgetRef MakeImage(DesignedGadget& r) {
+    return KVX_Image::Create(LiveParentOf(r), r.Image, r.Px, r.Py, r.Tx, r.Ty, r.ImageBorder);
+}
+
+Creation Export(const DesignedGadget& r, const std::string& parent) {
+    Arguments a;
+    a.Add(parent).Quoted(r.Image).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty).Add(r.ImageBorder);
+    return {"KVX_Image", a};
+}
+
+}  // namespace
+
+const KindDescription kImageboxKind{
+    .Word = "Imagebox",
+    .PaletteCaption = "Imagebox",
+    .Keys = kKeys,
+    .Place =
+        [](DesignedGadget& r, const Band&) {
+            r.ImageBorder = kSunkenBorder;
+            r.Image = "./KVX_Demos/Image_01.png";
+            return MakeImage(r);
+        },
+    .Load = MakeImage,
+    .Export = Export,
+};
+
+}  // namespace kvx::studio

@@ -1,0 +1,100 @@
+// Input and value boxes: one line high and sized in characters of the bitmap font.
+#include "core/runtime.hpp"
+#include "gadgets/input.hpp"
+#include "gadgets/value.hpp"
+#include "studio/kinds/kind_parts.hpp"
+#include "studio/kinds/kinds.hpp"
+
+namespace kvx::studio {
+namespace {
+
+constexpr int32_t kMaxCharsPlaced = 255;
+// A loaded field's width: its characters and the field's border.
+constexpr int32_t kFieldBorder = 5;
+
+FixedSize OneLine() { return FixedSize{std::nullopt, KVX_LineHeight + 1}; }
+
+std::string WriteNumChar(DesignedGadget& r) { return std::to_string(r.NumChar); }
+void ReadNumChar(DesignedGadget& r, std::string_view v) { r.NumChar = ReadInteger(v); }
+void SizeByCharacters(DesignedGadget& r) { r.Tx = r.NumChar * CharWidth() + kFieldBorder; }
+
+constexpr KeyFormat kInputKeys[] = {
+    kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, {"NumChar", WriteNumChar, ReadNumChar},
+    {"MaxChar", [](DesignedGadget& r) { return std::to_string(r.MaxChar); },
+     [](DesignedGadget& r, std::string_view v) { r.MaxChar = ReadInteger(v); }},
+    kCaptionKey,
+};
+
+KVX_GadgetRef MakeInput(DesignedGadget& r) {
+    return KVX_Input::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.NumChar, r.MaxChar);
+}
+
+Creation ExportInput(const DesignedGadget& r, const std::string& parent) {
+    Arguments a;
+    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.NumChar).Add(r.MaxChar);
+    return {"KVX_Input", a};
+}
+
+using Range = RangeKeys<KVX_Value, KVX_KindValue>;
+
+constexpr KeyFormat kValueKeys[] = {
+    kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, {"NumChar", WriteNumChar, ReadNumChar}, kCaptionKey,
+    Range::Integer, Range::Value, Range::Minimum, Range::Maximum, Range::Increment,
+};
+
+KVX_GadgetRef PlaceValue(DesignedGadget& r, const Band& band) {
+    r.IntegerOnly = 1;
+    r.NumChar = band.W / CharWidth();
+    return KVX_Value::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.NumChar, 128, 1, 0, 255, 1);
+}
+
+KVX_GadgetRef LoadValue(DesignedGadget& r) {
+    SizeByCharacters(r);
+    return KVX_Value::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.NumChar, r.Value, r.Step, r.Minimum, r.Maximum,
+                             r.IntegerOnly);
+}
+
+Creation ExportValue(const DesignedGadget& r, const std::string& parent) {
+    Arguments a;
+    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.NumChar);
+    a.Number(r.Value, r.IntegerOnly).Number(r.Step, r.IntegerOnly);
+    a.Number(r.Minimum, r.IntegerOnly).Number(r.Maximum, r.IntegerOnly).Flag(r.IntegerOnly);
+    return {"KVX_Value", a};
+}
+
+}  // namespace
+
+const KindDescription kInputboxKind{
+    .Word = "Inputbox",
+    .PaletteCaption = "Inputbox",
+    .Keys = kInputKeys,
+    .Fixed = OneLine,
+    .Place =
+        [](DesignedGadget& r, const Band& band) {
+            r.NumChar = band.W / CharWidth();
+            r.MaxChar = kMaxCharsPlaced;
+            return MakeInput(r);
+        },
+    .Load =
+        [](DesignedGadget& r) {
+            SizeByCharacters(r);
+            return MakeInput(r);
+        },
+    .Export = ExportInput,
+    .CaptionIsHandle = true,
+    .SizedInCharacters = true,
+};
+
+const KindDescription kValueKind{
+    .Word = "Value",
+    .PaletteCaption = "Value",
+    .Keys = kValueKeys,
+    .Fixed = OneLine,
+    .Place = PlaceValue,
+    .Load = LoadValue,
+    .Export = ExportValue,
+    .CaptionIsHandle = true,
+    .SizedInCharacters = true,
+};
+
+}  // namespace kvx::studio
