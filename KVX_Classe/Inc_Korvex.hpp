@@ -2,6 +2,7 @@
 // Korvex: the one include an application needs to use the toolkit.
 #include "core/color.hpp"
 #include "core/drawing.hpp"
+#include "core/focus.hpp"
 #include "core/fps.hpp"
 #include "core/mouse.hpp"
 #include "core/runtime.hpp"
@@ -18,6 +19,7 @@
 #include "gadgets/combo.hpp"
 #include "gadgets/custom_button.hpp"
 #include "gadgets/frame.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/image_box.hpp"
 #include "gadgets/input.hpp"
 #include "gadgets/label.hpp"

@@ -3,8 +3,6 @@
 #include "core/drawing.hpp"
 #include "core/focus.hpp"
 #include "core/runtime.hpp"
-#include "gadgets/tabpanel.hpp"
-#include "gadgets/window.hpp"
 #include "platform/handles.hpp"
 
 namespace kvx {
@@ -57,17 +55,13 @@ void KVX_AddChild(const KVX_GadgetRef& parent, const KVX_GadgetRef& child) {
 
 namespace {
 
-bool IsMinimisedWindow(const KVX_Gadget* gadget) {
-    return gadget && gadget->Kind() == KVX_KindWindow && static_cast<const KVX_Window*>(gadget)->Minimised;
-}
-
 void ApplyTabState(KVX_Gadget& child, const KVX_Gadget* parent) {
-    const KVX_Tabpanel* panel = child.TabPanel.get();
+    const KVX_TabHolder* panel = child.TabPanel.get();
     if (!panel) return;
     if (panel->Hidden) {
         child.Hidden = 1;
     } else {
-        child.Hidden = (panel->SelectedTab == child.TabIndex && !IsMinimisedWindow(parent)) ? 0 : 1;
+        child.Hidden = (panel->SelectedTab == child.TabIndex && !(parent && parent->Folded())) ? 0 : 1;
     }
     if (child.Kind() != KVX_KindTabpanel) child.Disabled = panel->Disabled ? 1 : 0;
 }

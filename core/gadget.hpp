@@ -13,7 +13,7 @@ namespace kvx {
 
 class KVX_Gadget;
 class KVX_Label;
-class KVX_Tabpanel;
+class KVX_TabHolder;
 using KVX_GadgetRef = std::shared_ptr<KVX_Gadget>;
 using KVX_GadgetChildren = std::vector<KVX_GadgetRef>;
 
@@ -62,7 +62,7 @@ public:
     std::weak_ptr<KVX_Gadget> Parent;  // the parent's children list holds us, not the reverse
     int32_t AbsX = 0, AbsY = 0;
     int32_t Style = 0;
-    std::shared_ptr<KVX_Tabpanel> TabPanel;
+    std::shared_ptr<KVX_TabHolder> TabPanel;
     std::string TabTitle;
     int32_t TabIndex = 0;
     KVX_GadgetChildren Children;
@@ -72,6 +72,8 @@ public:
     virtual uint8_t Kind() const = 0;
     virtual void Update(KVX_Gadget* parent) = 0;
     virtual void Free();
+    // A gadget folded to its title (a minimised window) shows none of its tabs' gadgets.
+    virtual bool Folded() const { return false; }
 
     KVX_GadgetRef ParentGadget() const { return Parent.lock(); }
 
@@ -85,6 +87,12 @@ protected:
     static bool ParentAcceptsInput(const KVX_Gadget* parent);
     // The steps every kind ends its Update with: store the position, the child pass, propagation.
     void FinishUpdate(int absX, int absY);
+};
+
+// What the child pass needs of the tab panel a gadget is attached to (gadgets/tabpanel.hpp).
+class KVX_TabHolder : public KVX_Gadget {
+public:
+    int32_t SelectedTab = 1;  // 1-based
 };
 
 void KVX_AddChild(const KVX_GadgetRef& parent, const KVX_GadgetRef& child);

@@ -7,15 +7,11 @@
 #include "core/fps.hpp"
 #include "core/mouse.hpp"
 #include "core/skin.hpp"
-#include "gadgets/menu.hpp"
-#include "gadgets/window.hpp"
 #include "platform/platform.hpp"
 
 namespace kvx {
 
-std::vector<KVX_WindowRef> KVX_GadgetList;
-KVX_WindowRef KVX_DesktopWindow;
-int32_t KVX_CursorKind = 10;
+int32_t KVX_CursorKind = KVX_CursorNormal;
 FontPtr KVX_BitmapFont;
 FontPtr KVX_GuiFont;
 int32_t KVX_LineHeight = 0;
@@ -35,8 +31,6 @@ namespace {
 int32_t g_background = 0;
 int32_t g_refreshDepth = 0;
 uint32_t g_refreshSerial = 0;
-KVX_RefreshPass g_dropDownPass = nullptr;
-KVX_RefreshPass g_menuPass = nullptr;
 
 void ReleaseCursors() {
     for (KVX_Cursor& cursor : KVX_Cursors) ReleaseHandleField(cursor.Image);
@@ -52,25 +46,29 @@ void EndPressOnRelease() {
 
 }  // namespace
 
-void KVX_SetDropDownPass(KVX_RefreshPass pass) { g_dropDownPass = pass; }
-void KVX_SetMenuPass(KVX_RefreshPass pass) { g_menuPass = pass; }
-
-KVX_GadgetRef KVX_ParentOrDesktop(const KVX_GadgetRef& parent) {
-    return parent ? parent : KVX_GadgetRef(KVX_DesktopWindow);
-}
-
-void KVX_InitGUI(int cursorSet) {
+void KVX_InitRuntime(int cursorSet) {
     HideMouse();
     RegisterSkinImages();
     CreateSchemeColors();
     RegisterSkinSounds();
     ReleaseCursors();
-    for (int i = 0; i < 3; ++i) KVX_Cursors[i] = KVX_Cursor::Create(10 * (i + 1), cursorSet);
+    for (int kind : {KVX_CursorNormal, KVX_CursorHelp, KVX_CursorBusy}) {
+        KVX_Cursors[kind / KVX_CursorNormal - 1] = KVX_Cursor::Create(kind, cursorSet);
+    }
     KVX_BitmapFont = LoadImageFont("zarvo.fon", 13, 4);
     KVX_GuiFont = LoadImageFont("arial.ttf", 13, 5);
     SetImageFont(KVX_GuiFont);
     KVX_LineHeight = TextHeight("Korvex") * 2;
-    KVX_DesktopWindow = KVX_Window::Create("", 0, 0, GraphicsWidth(), GraphicsHeight(), 0, 0, 0, 10);
+}
+
+void KVX_ClearRuntime() {
+    KVX_FreeBackground();
+    ReleaseCursors();
+    KVX_ResetFocus();
+    KVX_PressedGadget = 0;
+    KVX_PressReleased = 1;
+    KVX_BitmapFont = nullptr;
+    KVX_GuiFont = nullptr;
 }
 
 void KVX_Background(const std::string& path) {
@@ -86,20 +84,14 @@ void KVX_FreeBackground() { ReleaseHandleField(g_background); }
 bool KVX_InsideRefresh() { return g_refreshDepth > 0; }
 uint32_t KVX_RefreshSerial() { return g_refreshSerial; }
 
-void KVX_RefreshGui() {
+void KVX_BeginRefresh() {
     ++g_refreshDepth;
     ++g_refreshSerial;
     if (g_background) DrawImageHandle(g_background, 0, 0, KVX_WhiteColor, 0);
     KVX_Mouse.Update();
-    KVX_ActivateWindowUnderPress();
-    // A window activated in this pass moves to the end and is reached (and drawn) again there.
-    for (size_t i = 0; i < KVX_GadgetList.size();) {
-        KVX_WindowRef window = KVX_GadgetList[i];
-        window->Update(nullptr);
-        if (i < KVX_GadgetList.size() && KVX_GadgetList[i] == window) ++i;
-    }
-    if (g_dropDownPass) g_dropDownPass();
-    if (g_menuPass) g_menuPass();
+}
+
+void KVX_EndRefresh() {
     EndPressOnRelease();
     KVX_EndFocusFrame();
     KVX_DrawCursor(KVX_CursorKind);
@@ -108,46 +100,10 @@ void KVX_RefreshGui() {
     --g_refreshDepth;
 }
 
-void KVX_ClearGui() {
-    KVX_FreeBackground();
-    while (!KVX_GadgetList.empty()) {
-        KVX_WindowRef window = KVX_GadgetList.front();
-        window->Free();
-        // Free removes the window from the list; make sure of it so this loop ends.
-        std::erase(KVX_GadgetList, window);
-    }
-    KVX_DesktopWindow = nullptr;
-    // The menu bar belongs to the display it was made for.
-    KVX_ResetMenus();
-    ReleaseCursors();
-    KVX_ResetFocus();
-    KVX_PressedGadget = 0;
-    KVX_PressReleased = 1;
-    KVX_BitmapFont = nullptr;
-    KVX_GuiFont = nullptr;
-}
-
-void KVX_DeactivateWindows() {
-    for (const KVX_WindowRef& window : KVX_GadgetList) {
-        window->Disabled = 1;
-        window->State = 0;
-    }
-}
-
-KVX_WindowRef KVX_ActiveWindowAt(bool titleOnly) {
-    for (const KVX_WindowRef& w : KVX_GadgetList) {
-        if (w->Style == 10 || w->Disabled || w->Hidden) continue;
-        const bool over = titleOnly ? KVX_Mouse.MouseIn(w->X, w->Y, w->Width, w->TitleHeight, false)
-                                    : KVX_Mouse.MouseIn(w->X, w->Y + w->TitleHeight, w->Width, w->Height, false);
-        if (over) return w;
-    }
-    return nullptr;
-}
-
 void KVX_DrawCursor(int kind) {
     SetBlend(3);
-    if (kind == 10 || kind == 20 || kind == 30) {
-        KVX_Cursor& cursor = KVX_Cursors[kind / 10 - 1];
+    if (kind == KVX_CursorNormal || kind == KVX_CursorHelp || kind == KVX_CursorBusy) {
+        KVX_Cursor& cursor = KVX_Cursors[kind / KVX_CursorNormal - 1];
         if (cursor.FrameTimer.Check()) {
             cursor.Frame = cursor.CellCount > 0 ? (cursor.Frame + 1) % cursor.CellCount : 0;
             cursor.FrameTimer = KVX_Timer::Create(cursor.Delay);

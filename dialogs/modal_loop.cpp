@@ -1,6 +1,6 @@
 #include "dialogs/modal_loop.hpp"
 
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/combo.hpp"
 #include "gadgets/menu.hpp"
 #include "platform/platform.hpp"

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
 #include "dialogs/choice_buttons.hpp"
 #include "dialogs/modal_loop.hpp"

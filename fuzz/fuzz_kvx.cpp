@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "fuzz/fuzz_support.hpp"
 #include "platform/display.hpp"
 #include "platform/headless.hpp"

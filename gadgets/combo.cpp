@@ -45,8 +45,6 @@ KVX_ComboRef KVX_Combo::Create(const KVX_GadgetRef& parent, int x, int y, int wi
     combo->RowHighImage = LoadPiece("Combo_Bar_se.png", w + h, KVX_LineHeight, 0);
     KVX_AddChild(parent, combo);
     AllCombos.push_back(combo);
-    // Registering the pass again is harmless; it only has to happen before the first refresh.
-    KVX_SetDropDownPass(DrawComboDropDown);
     return combo;
 }
 

@@ -1,7 +1,7 @@
 #include "gadgets/custom_button.hpp"
 
 #include "core/drawing.hpp"
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
 #include "gadgets/label.hpp"
 #include "platform/platform.hpp"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/drawing.hpp"
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "platform/draw.hpp"
 
 namespace kvx {

@@ -5,7 +5,7 @@
 
 #include "core/drawing.hpp"
 #include "core/mouse.hpp"
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
 #include "gadgets/item_text.hpp"
 #include "gadgets/value_shared.hpp"

@@ -153,8 +153,6 @@ KVX_MenuRef KVX_Menu::Create(const std::string& title) {
     MenuBarNextX += menu->TitleWidth;
     MenuBarExists = 1;
     AllMenus.push_back(menu);
-    // Registering the pass again is harmless; it only has to happen before the first refresh.
-    KVX_SetMenuPass(DrawMenus);
     return menu;
 }
 

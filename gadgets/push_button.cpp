@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/drawing.hpp"
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
 #include "gadgets/label.hpp"
 #include "platform/platform.hpp"

@@ -4,7 +4,7 @@
 
 #include "core/drawing.hpp"
 #include "core/mouse.hpp"
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
 #include "gadgets/label.hpp"
 #include "gadgets/value_shared.hpp"

@@ -15,7 +15,7 @@ struct KVX_Tab {
     int32_t Index = 0;  // 1-based
 };
 
-class KVX_Tabpanel : public KVX_Gadget {
+class KVX_Tabpanel : public KVX_TabHolder {
 public:
     int32_t BodyImage = 0;
     int32_t BorderImage = 0;
@@ -24,7 +24,6 @@ public:
     int32_t TabHeight = 0;
     float TabMiddleWidth = 0.f;
     int32_t TabCount = 0;
-    int32_t SelectedTab = 1;
     int32_t TabEdgeWidth = 0;
     std::string SelectedTitle;
     std::vector<KVX_Tab> Tabs;

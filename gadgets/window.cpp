@@ -5,13 +5,12 @@
 #include "core/drawing.hpp"
 #include "core/mouse.hpp"
 #include "core/skin.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/label.hpp"
 #include "platform/platform.hpp"
 
 namespace kvx {
 namespace {
-
-constexpr int kDesktopStyle = 10;
 
 int LoadTitlePiece(const std::string& file, int width, int height) {
     return HandleFromImage(LoadImage(ResizePixmap(SharedPixmap(SkinPath(file)), width, height), -1));
@@ -40,7 +39,7 @@ KVX_WindowRef KVX_Window::Create(const std::string& caption, int x, int y, int w
     window->Y = y;
     window->Width = width;
     window->Height = height - window->TitleHeight;
-    if (style != kDesktopStyle) {
+    if (style != KVX_DesktopStyle) {
         const int th = window->TitleHeight;
         window->TitleLeft = LoadTitlePiece("Window_title_left_se.png", 15, th);
         window->CapWidth = ImageWidth(ImageFromHandle(window->TitleLeft));
@@ -105,7 +104,7 @@ void KVX_Window::DetectClick() {
 }
 
 void KVX_Window::Drag() {
-    if (Dragging == 1 && Style != kDesktopStyle && !MenuOpen) {
+    if (Dragging == 1 && Style != KVX_DesktopStyle && !MenuOpen) {
         X = KVX_Mouse.X - DragDX;
         Y = KVX_Mouse.Y - DragDY;
         KVX_WindowDragging = 1;
@@ -116,7 +115,7 @@ void KVX_Window::Drag() {
     }
     // Below a menu bar titled windows stay at y >= 20; the pointer is held back only while it
     // drags the window, and the desktop never moves.
-    if (MenuBarExists == 1 && Y < 20 && Style != kDesktopStyle) {
+    if (MenuBarExists == 1 && Y < 20 && Style != KVX_DesktopStyle) {
         Y = 20;
         if (Dragging == 1) MoveMouse(KVX_Mouse.X, 20);
     }
@@ -135,7 +134,7 @@ void KVX_Window::Draw() {
     for (const KVX_CustomButtonRef& button : {CloseButton, MinimiseButton, LockButton}) {
         if (button) button->Alpha = Alpha;
     }
-    if (Style == kDesktopStyle) return;
+    if (Style == KVX_DesktopStyle) return;
     SetAlpha(Alpha / 4);
     if (!Minimised) DrawImageHandle(BodyImage, X + 4, Y + TitleHeight + 4, KVX_BlackColor, 0);
     DrawImageHandle(TitleLeftOff, X + 4, Y + 4, KVX_BlackColor, 0);
@@ -186,7 +185,7 @@ void KVX_Window::ToggleLock() { Locked = 1 - Locked; }
 
 void KVX_Window::Activate() {
     KVX_DeactivateWindows();
-    if (Style != kDesktopStyle) {
+    if (Style != KVX_DesktopStyle) {
         const KVX_WindowRef self = std::static_pointer_cast<KVX_Window>(shared_from_this());
         std::erase(KVX_GadgetList, self);
         KVX_GadgetList.push_back(self);

@@ -1,12 +1,20 @@
 #pragma once
 // Top-level windows: a draggable skinned title bar with close, minimise and lock buttons, a body
-// with a drop shadow, and the gadgets inside. Style 10 is the invisible full-screen desktop.
+// with a drop shadow, and the gadgets inside. The desktop is the invisible full-screen window.
 #include "core/gadget.hpp"
 #include "core/runtime.hpp"
 #include "gadgets/custom_button.hpp"
 
 namespace kvx {
 
+class KVX_Window;
+using KVX_WindowRef = std::shared_ptr<KVX_Window>;
+
+// Window styles, as Style holds them.
+inline constexpr int32_t KVX_DesktopStyle = 10;
+inline constexpr int32_t KVX_TitledStyle = 20;
+
+// State is 0 in a frame the window took a press, else 1.
 class KVX_Window : public KVX_Gadget {
 public:
     uint8_t ClickedInBody = 0;
@@ -23,8 +31,9 @@ public:
 
     uint8_t Kind() const override { return KVX_KindWindow; }
     static KVX_WindowRef Create(const std::string& caption, int x, int y, int width, int height, int lockButton,
-                                int minimiseButton, int closeButton, int style = 20);
+                                int minimiseButton, int closeButton, int style = KVX_TitledStyle);
     void Update(KVX_Gadget* unused) override;
+    bool Folded() const override { return Minimised != 0; }
     // Whether the point is on the window as drawn: title bar, and body unless minimised.
     bool Covers(int x, int y) const;
     void ToggleMinimise();

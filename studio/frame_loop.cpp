@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/fps.hpp"
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
 #include "platform/platform.hpp"
 #include "studio/designed_gadget.hpp"

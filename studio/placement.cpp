@@ -6,7 +6,7 @@
 
 #include "core/drawing.hpp"
 #include "core/mouse.hpp"
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
 #include "studio/kind_table.hpp"
 #include "studio/placed_record.hpp"

@@ -1,6 +1,6 @@
 #include "studio/studio_step.hpp"
 
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/designed_gadget.hpp"

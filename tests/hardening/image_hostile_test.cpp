@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/custom_button.hpp"
 #include "gadgets/image_box.hpp"
 #include "gadgets/window.hpp"

@@ -3,7 +3,7 @@
 #include <chrono>
 
 #include "core/mouse.hpp"
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "dialogs/message_box.hpp"
 #include "gadgets/checkbox.hpp"
 #include "gadgets/input.hpp"

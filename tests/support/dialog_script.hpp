@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/label.hpp"
 #include "gadgets/listbox.hpp"
 #include "gadgets/window.hpp"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/push_button.hpp"
 #include "gadgets/window.hpp"
 #include "platform/headless.hpp"

@@ -1,7 +1,7 @@
 #pragma once
 // A headless 1024 x 768 display with the toolkit initialised, and frame-by-frame input helpers.
 #include "core/mouse.hpp"
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
 #include "support/frame_driver.hpp"
 #include "support/headless_fixture.hpp"

@@ -1,7 +1,7 @@
 // Colour chooser: cancelling keeps the starting colour; closing the window ends it at once.
 #include <algorithm>
 
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "dialogs/color_requester.hpp"
 #include "dialogs/screen_mode_requester.hpp"
 #include "gadgets/listbox.hpp"

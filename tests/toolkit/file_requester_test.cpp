@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
 #include "dialogs/file_requester.hpp"
 #include "dialogs/path_requester.hpp"

@@ -2,7 +2,7 @@
 // answer, and the drive list read from a mount table.
 #include <algorithm>
 
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "dialogs/drive_list.hpp"
 #include "dialogs/message_box.hpp"
 #include "gadgets/image_box.hpp"

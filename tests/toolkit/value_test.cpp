@@ -1,7 +1,7 @@
 // Value box: steps clamped to the range, the value text, re-reading the field after editing,
 // the wheel and the arrows' shared repeat.
 #include "core/mouse.hpp"
-#include "core/runtime.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/value.hpp"
 #include "gadgets/value_shared.hpp"
 #include "gadgets/window.hpp"
