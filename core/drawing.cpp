@@ -10,19 +10,19 @@ void DrawImageHandle(int image, int x, int y, const KVX_ColorRef& color, int fra
     ImagePtr picture = ImageFromHandle(image);
     if (!picture) return;
     if (color) color->Set();
-    SetBlend(3);
+    SetBlend(kAlphaBlend);
     DrawImage(picture, float(x), float(y), frame);
     SetColor(255, 255, 255);
-    SetBlend(1);
+    SetBlend(kMaskBlend);
 }
 
 void DrawColoredText(const std::string& text, int x, int y, const KVX_ColorRef& color, const FontPtr& font) {
     if (color) color->Set();
     SetImageFont(font);
-    SetBlend(3);
+    SetBlend(kAlphaBlend);
     DrawText(text, float(x), float(y));
     SetColor(255, 255, 255);
-    SetBlend(1);
+    SetBlend(kMaskBlend);
 }
 
 void DrawBevelRect(int x, int y, int w, int h, const KVX_ColorRef& fill, const KVX_ColorRef& edgeA,
@@ -55,7 +55,7 @@ void DrawFrameRect(int x, int y, int w, int h, bool solid) {
 void ResetDrawState() {
     SetViewport(0, 0, GraphicsWidth(), GraphicsHeight());
     SetColor(255, 255, 255);
-    SetBlend(1);
+    SetBlend(kMaskBlend);
     SetAlpha(1.0f);
 }
 

@@ -48,7 +48,7 @@ public:
     int32_t Width = 0, Height = 0;
     uint8_t Disabled = 0;
     uint8_t Hidden = 0;
-    uint8_t State = 0;
+    uint8_t State = 0;  // what it means is each kind's own, written above its class
     uint8_t Closed = 0;
     float Step = 0.f;
     float Value = 0.f;

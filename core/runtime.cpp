@@ -101,7 +101,7 @@ void KVX_EndRefresh() {
 }
 
 void KVX_DrawCursor(int kind) {
-    SetBlend(3);
+    SetBlend(kAlphaBlend);
     if (kind == KVX_CursorNormal || kind == KVX_CursorHelp || kind == KVX_CursorBusy) {
         KVX_Cursor& cursor = KVX_Cursors[kind / KVX_CursorNormal - 1];
         if (cursor.FrameTimer.Check()) {
@@ -113,7 +113,7 @@ void KVX_DrawCursor(int kind) {
         SetAlpha(0.9f);
         DrawImageHandle(cursor.Image, KVX_Mouse.X, KVX_Mouse.Y, KVX_WhiteColor, cursor.Frame);
     }
-    SetBlend(1);
+    SetBlend(kMaskBlend);
     SetAlpha(1.0f);
 }
 
@@ -123,7 +123,7 @@ void KVX_DrawTooltip(const std::string& text, float step) {
     int x = KVX_Mouse.X + 20, y = KVX_Mouse.Y + 20;
     const int width = TextWidth(text) + 10, height = KVX_LineHeight + 1;
     KVX_TooltipAlpha = std::min(KVX_TooltipAlpha + step, 1.0f);
-    SetBlend(3);
+    SetBlend(kAlphaBlend);
     SetAlpha(KVX_TooltipAlpha);
     if (x + width > GraphicsWidth()) x = GraphicsWidth() - width;
     if (y + height > GraphicsHeight()) y = GraphicsHeight() - height;

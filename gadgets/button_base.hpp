@@ -4,6 +4,7 @@
 
 namespace kvx {
 
+// State: 0 normal, 1 hovered, 2 pressed, 3 in the frame a click completes (until Clicked reads it).
 class KVX_ButtonBase : public KVX_Gadget {
 public:
     virtual int32_t Clicked();  // 1 once per completed click

@@ -41,7 +41,7 @@ KVX_CheckboxRef KVX_Checkbox::Create(const KVX_GadgetRef& parent, const std::str
 void KVX_Checkbox::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha(kDisabledAlphaDivisor));
         if (Caption) Caption->Text = Text;
         SetImageFont(KVX_GuiFont);

@@ -28,7 +28,7 @@ KVX_ColorIconRef KVX_ColorIcon::Create(const KVX_GadgetRef& parent, int x, int y
 void KVX_ColorIcon::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         HandleMouse(parent, ax, ay);
         // Pressed swaps the edges; the frame a click completes shows nothing.

@@ -51,7 +51,7 @@ KVX_ComboRef KVX_Combo::Create(const KVX_GadgetRef& parent, int x, int y, int wi
 void KVX_Combo::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         if (parent->Disabled == 0) HandleMouse(ax, ay);
         ShownInRefresh = KVX_RefreshSerial();
@@ -175,7 +175,7 @@ void DrawComboDropDown() {
     }
     const int x = KVX_Combo::DropX, y = KVX_Combo::DropY, w = KVX_Combo::DropW, h = KVX_Combo::DropH;
     const int L = KVX_LineHeight;
-    SetBlend(3);
+    SetBlend(kAlphaBlend);
     SetAlpha(combo->Alpha / 2);
     DrawBevelRect(x + 3, y + 2, w + 2, h, KVX_BlackColor, nullptr, nullptr, 0);
     SetAlpha(combo->Alpha);
@@ -183,7 +183,7 @@ void DrawComboDropDown() {
     // Index-based: the state calls below rewrite the items while this walks them.
     for (size_t i = 0; i < KVX_Combo::AllComboItems.size(); ++i) {
         if (KVX_Combo::AllComboItems[i].Owner != combo.get()) continue;
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetViewport(0, 0, GraphicsWidth(), GraphicsHeight());
         if (KVX_Mouse.MouseIn(x, y, w, h, false)) {
             const int row = L > 0 ? (KVX_Mouse.Y - (y - L)) / L : 0;

@@ -18,6 +18,7 @@ struct KVX_ComboItem {
     uint8_t ItemState = 0;  // 0 normal, 1 hovered, 2 selected
 };
 
+// State: 1 while its drop-down is open, else 0.
 class KVX_Combo : public KVX_Gadget {
 public:
     int32_t ItemCount = 0;

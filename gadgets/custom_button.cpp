@@ -35,7 +35,7 @@ KVX_CustomButtonRef KVX_CustomButton::Create(const KVX_GadgetRef& parent, const 
 void KVX_CustomButton::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         HandleMouse(parent, ax, ay);
         switch (State) {

@@ -49,7 +49,7 @@ KVX_FrameRef KVX_Frame::Create(const KVX_GadgetRef& parent, const std::string& c
 void KVX_Frame::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         DrawColoredText(Text, ax + 15, ay - KVX_LineHeight / 4, KVX_SchemeColors.FrameText, KVX_GuiFont);
         DrawImageHandle(FrameImage, ax, ay, KVX_WhiteColor, 0);

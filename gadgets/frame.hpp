@@ -8,6 +8,7 @@ namespace kvx {
 class KVX_Frame;
 using KVX_FrameRef = std::shared_ptr<KVX_Frame>;
 
+// State: unused.
 class KVX_Frame : public KVX_Gadget {
 public:
     int32_t FrameImage = 0;

@@ -31,7 +31,7 @@ KVX_ImageRef KVX_Image::Create(const KVX_GadgetRef& parent, const std::string& p
 void KVX_Image::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         DrawImageHandle(ImageHandle, ax, ay, KVX_WhiteColor, 0);
     }

@@ -7,6 +7,7 @@ namespace kvx {
 class KVX_Image;
 using KVX_ImageRef = std::shared_ptr<KVX_Image>;
 
+// State: unused.
 class KVX_Image : public KVX_Gadget {
 public:
     int32_t ImageHandle = 0;

@@ -67,7 +67,7 @@ KVX_InputRef KVX_Input::Create(const KVX_GadgetRef& parent, const std::string& t
 void KVX_Input::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         SetViewport(ax, ay, Width, Height);
         // A drop-down or menu open over the field holds its keys, not its focus.

@@ -25,7 +25,7 @@ KVX_LabelRef KVX_Label::Create(const KVX_GadgetRef& parent, const std::string& t
 void KVX_Label::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         DrawMultiline(MaxChars != 0 ? Text.substr(0, size_t(std::max(MaxChars, 0))) : Text, ax, ay, Align, 0, Color);
     }

@@ -7,6 +7,7 @@ namespace kvx {
 class KVX_Label;
 using KVX_LabelRef = std::shared_ptr<KVX_Label>;
 
+// State: unused.
 class KVX_Label : public KVX_Gadget {
 public:
     uint8_t Align = 0;     // 1 starts at x, 2 centres on x, 3 ends at x; anything else draws nothing

@@ -72,7 +72,7 @@ KVX_ListboxRef KVX_Listbox::Create(const KVX_GadgetRef& parent, int x, int y, in
 void KVX_Listbox::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         DrawImageHandle(BodyImage, ax, ay, KVX_WhiteColor, 0);
         DrawItems(ax, ay, parent->Disabled == 0 ? 1 : 0);
@@ -230,7 +230,7 @@ bool KVX_Listbox::RepeatDue(const KVX_CustomButtonRef& button, bool wheel) {
 void KVX_Listbox::DrawItem(const KVX_ListItem& item, int ax, int ay, int yoff) {
     const KVX_Scheme& s = KVX_SchemeColors;
     const int L = KVX_LineHeight;
-    SetBlend(3);
+    SetBlend(kAlphaBlend);
     SetAlpha(DrawAlpha());
     if (item.Selected) DrawBevelRect(ax, ay + yoff + 1, Width, L - 2, s.ListSelection, nullptr, nullptr, 0);
     const int tx = ax + 2 - int(HScroll->Value), ty = ay + yoff + 2;

@@ -22,6 +22,7 @@ struct KVX_ListItem {
     uint8_t Selected = 0;
 };
 
+// State: unused.
 class KVX_Listbox : public KVX_Gadget {
 public:
     KVX_ScrollbarRef HScroll;  // sideways, in pixels

@@ -247,7 +247,7 @@ int32_t MouseOverOpenMenu(const KVX_Menu& menu) {
 void DrawMenus() {
     if (MenuBarExists != 1) return;
     int hovered = 0;
-    SetBlend(3);
+    SetBlend(kAlphaBlend);
     SetAlpha(1.0f);
     DrawImageHandle(MenuBarImage, 0, 0, KVX_WhiteColor);
     for (const KVX_MenuRef& m : AllMenus) {

@@ -23,6 +23,7 @@ struct KVX_MenuItem {
     bool IsSeparator() const { return EntryText == "[]"; }
 };
 
+// State: 1 while the menu's panel is open, else 0.
 class KVX_Menu : public KVX_Gadget {
 public:
     int32_t PanelWidth = 0;

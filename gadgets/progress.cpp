@@ -48,7 +48,7 @@ KVX_ProgressRef KVX_Progress::Create(const KVX_GadgetRef& parent, const std::str
 void KVX_Progress::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         DrawImageHandle(BodyImage, ax, ay, KVX_WhiteColor, 0);
         SetViewport(ax + 1, ay, Width - 2, Height);

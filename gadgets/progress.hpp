@@ -7,6 +7,7 @@ namespace kvx {
 class KVX_Progress;
 using KVX_ProgressRef = std::shared_ptr<KVX_Progress>;
 
+// State: unused.
 class KVX_Progress : public KVX_Gadget {
 public:
     int32_t BodyImage = 0;  // the filled look, full size

@@ -51,7 +51,7 @@ KVX_PushButtonRef KVX_PushButton::Create(const KVX_GadgetRef& parent, const std:
 void KVX_PushButton::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         HandleMouse(parent, ax, ay);
         auto drawLook = [&](int left, int middle, int right) {

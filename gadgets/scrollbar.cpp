@@ -69,7 +69,7 @@ void KVX_Scrollbar::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     const int length = Vertical ? Height : Width;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         if (ThumbValid == 0.f) {
             ThumbPos = PositionFromValue(Value, float(length));

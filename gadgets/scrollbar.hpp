@@ -8,6 +8,7 @@ namespace kvx {
 class KVX_Scrollbar;
 using KVX_ScrollbarRef = std::shared_ptr<KVX_Scrollbar>;
 
+// State: 1 while the thumb is held by the mouse, else 0.
 class KVX_Scrollbar : public KVX_Gadget {
 public:
     int32_t ThumbSize = 0;    // length of the thumb in pixels

@@ -69,7 +69,7 @@ KVX_TabpanelRef KVX_Tabpanel::Create(const KVX_GadgetRef& parent, const std::str
 void KVX_Tabpanel::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         DrawImageHandle(BodyImage, ax, ay + TabHeight + 5, KVX_WhiteColor, 0);
         DrawImageHandle(BorderImage, ax, ay + TabHeight, KVX_WhiteColor, 0);
@@ -88,7 +88,7 @@ void KVX_Tabpanel::Update(KVX_Gadget* parent) {
 void KVX_Tabpanel::DrawTab(const KVX_Gadget* parent, const KVX_Tab& tab, int n, float xoff, int ax, int ay) {
     const int tabWidth = int(TabMiddleWidth + 2 * TabEdgeWidth);
     const int left = int(ax + xoff);
-    SetBlend(3);
+    SetBlend(kAlphaBlend);
     SetImageFont(KVX_GuiFont);
     if (parent->Disabled == 0) {
         if (KVX_Mouse.MouseIn(left, ay, tabWidth, TabHeight, true) && !Disabled) {

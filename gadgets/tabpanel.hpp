@@ -15,6 +15,7 @@ struct KVX_Tab {
     int32_t Index = 0;  // 1-based
 };
 
+// State: unused.
 class KVX_Tabpanel : public KVX_TabHolder {
 public:
     int32_t BodyImage = 0;

@@ -45,7 +45,7 @@ KVX_ValueRef KVX_Value::Create(const KVX_GadgetRef& parent, const std::string& t
 void KVX_Value::Update(KVX_Gadget* parent) {
     const int ax = parent->AbsX + X, ay = parent->AbsY + Y;
     if (!Hidden) {
-        SetBlend(3);
+        SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
         if (KVX_Mouse.MouseIn(ax, ay, Width, Height, false) && !Disabled && ParentAcceptsInput(parent)) {
             StepByWheel(*this);

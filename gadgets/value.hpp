@@ -11,6 +11,7 @@ namespace kvx {
 class KVX_Value;
 using KVX_ValueRef = std::shared_ptr<KVX_Value>;
 
+// State: unused.
 class KVX_Value : public KVX_Gadget {
 public:
     KVX_InputRef ValueInput;

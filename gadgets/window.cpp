@@ -129,7 +129,7 @@ void KVX_Window::Drag() {
 }
 
 void KVX_Window::Draw() {
-    SetBlend(3);
+    SetBlend(kAlphaBlend);
     if (Caption) Caption->Alpha = Alpha;
     for (const KVX_CustomButtonRef& button : {CloseButton, MinimiseButton, LockButton}) {
         if (button) button->Alpha = Alpha;

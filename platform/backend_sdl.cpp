@@ -11,11 +11,6 @@
 namespace kvx {
 namespace {
 
-// How frames reach the screen. Copying into the window surface is the fastest path on
-// software X servers; a machine with a real GPU may prefer the accelerated renderer.
-enum class PresentPath { WindowSurface, Renderer };
-constexpr PresentPath kPresentPath = PresentPath::WindowSurface;
-
 int DepthOf(Uint32 format) {
     if (SDL_BYTESPERPIXEL(format) == 4) return 32;
     if (SDL_BITSPERPIXEL(format) == 24) return 24;
@@ -56,40 +51,19 @@ public:
             SDL_DisplayMode want{SDL_PIXELFORMAT_UNKNOWN, width, height, hz, nullptr}, got;
             if (SDL_GetClosestDisplayMode(0, &want, &got)) SDL_SetWindowDisplayMode(window_, &got);
         }
-        width_ = width;
-        height_ = height;
-        if (kPresentPath == PresentPath::Renderer) {
-            renderer_ = SDL_CreateRenderer(window_, -1, 0);
-            texture_ = renderer_ ? SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                                     width, height)
-                                 : nullptr;
-            if (!texture_) {
-                Close();
-                return false;
-            }
-        }
         SDL_ShowCursor(pointerVisible_ ? SDL_ENABLE : SDL_DISABLE);
         SDL_StartTextInput();
         return true;
     }
 
     void Close() override {
-        if (texture_) SDL_DestroyTexture(texture_);
-        if (renderer_) SDL_DestroyRenderer(renderer_);
         if (window_) SDL_DestroyWindow(window_);
-        texture_ = nullptr;
-        renderer_ = nullptr;
         window_ = nullptr;
     }
 
+    // Frames are copied into the window surface, the fastest path on software X servers.
     void Present(const BackBuffer& buffer) override {
         if (!window_) return;
-        if (kPresentPath == PresentPath::Renderer) {
-            SDL_UpdateTexture(texture_, nullptr, buffer.pixels.data(), buffer.width * 4);
-            SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-            SDL_RenderPresent(renderer_);
-            return;
-        }
         SDL_Surface* surface = SDL_GetWindowSurface(window_);
         if (!surface) return;
         const int w = std::min(surface->w, buffer.width), h = std::min(surface->h, buffer.height);
@@ -107,10 +81,8 @@ public:
         SDL_UpdateWindowSurface(window_);
     }
 
-    void SetSwapInterval(int interval) override {
-        // The window-surface path never waits for the retrace, which is what interval 0 asks.
-        if (renderer_) SDL_RenderSetVSync(renderer_, interval != 0);
-    }
+    // The window surface never waits for the retrace, whatever interval is asked.
+    void SetSwapInterval(int) override {}
 
     void PumpEvents(InputState& input) override {
         if (!videoReady_) return;
@@ -134,7 +106,7 @@ public:
 private:
     bool InitVideo() {
         if (videoReady_) return true;
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, kPresentPath == PresentPath::Renderer ? "1" : "0");
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
         videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
         return videoReady_;
@@ -198,9 +170,6 @@ private:
     }
 
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
-    int width_ = 0, height_ = 0;
     bool videoReady_ = false;
     bool pointerVisible_ = true;
 };

@@ -159,22 +159,22 @@ inline uint32_t OtherModePixel(int blend, uint32_t s, uint32_t p, uint32_t q, co
     const uint32_t sr = (s >> 16) & 255, sg = (s >> 8) & 255, sb = s & 255;
     write = true;
     switch (blend) {
-        case 1:  // alpha test at 0.5, opaque write
+        case kMaskBlend:  // alpha test at 0.5, opaque write
             if ((s >> 24) * w.ka < 255u * 32768u) {
                 write = false;
                 return q;
             }
             [[fallthrough]];
-        case 2:
+        case kSolidBlend:
             return (Div255(sr * w.tr) << 16) | (Div255(sg * w.tg) << 8) | Div255(sb * w.tb);
-        case 4: {
+        case kLightBlend: {
             auto add = [](uint32_t dc, uint32_t pc, uint32_t k) {
                 return std::min<uint32_t>(255, dc + ((pc * k + 32768) >> 16));
             };
             return (add((q >> 16) & 255, (p >> 16) & 255, w.ksr) << 16) |
                    (add((q >> 8) & 255, (p >> 8) & 255, w.ksg) << 8) | add(q & 255, p & 255, w.ksb);
         }
-        case 5: {
+        case kShadeBlend: {
             auto mul = [](uint32_t dc, uint32_t sc, uint32_t t) { return (sc * t * dc + 32512) / 65025; };
             return (mul((q >> 16) & 255, sr, w.tr) << 16) | (mul((q >> 8) & 255, sg, w.tg) << 8) |
                    mul(q & 255, sb, w.tb);
@@ -186,7 +186,7 @@ inline uint32_t OtherModePixel(int blend, uint32_t s, uint32_t p, uint32_t q, co
 }
 
 // Modes that ignore transparency (solid, shade) must touch every pixel of a row, not just its span.
-bool WritesTransparentPixels(int blend) { return blend == 2 || blend == 5; }
+bool WritesTransparentPixels(int blend) { return blend == kSolidBlend || blend == kShadeBlend; }
 
 KVX_INLINE void FillRectBody(const Target& target, const Clip& clip, int x, int y, int w, int h, const Paint& paint) {
     const int x0 = std::max(x, clip.x0), x1 = std::min(x + w, clip.x1);
@@ -194,7 +194,7 @@ KVX_INLINE void FillRectBody(const Target& target, const Clip& clip, int x, int 
     if (x0 >= x1 || y0 >= y1) return;
     const Weights wt = WeightsOf(paint);
     const int n = x1 - x0;
-    if (paint.blend == 3) {
+    if (paint.blend == kAlphaBlend) {
         const uint32_t wa = DestWeight(255, wt.kb);
         if (wa == 0) {
             const uint32_t colour = (wt.tr << 16) | (wt.tg << 8) | wt.tb;
@@ -245,7 +245,7 @@ KVX_INLINE void DrawFrameBody(const Target& target, const Clip& clip, const Imag
         uint32_t* d = target.pixels + size_t(yy) * target.width + (x + sx0);
         const uint32_t* straight = frame.pixmap->pixels.data() + size_t(sy) * w + sx0;
         const int n = sx1 - sx0;
-        if (paint.blend == 3) {
+        if (paint.blend == kAlphaBlend) {
             AlphaRow(d, straight, n, info.opaque, wt);
             continue;
         }
@@ -276,13 +276,13 @@ KVX_INLINE void DrawCoverageBody(const Target& target, const Clip& clip, const u
     const auto alphaBlend = CoverageBlend(wt);
     const int n = x1 - x0, blend = paint.blend;
     const uint8_t* end = coverage + size_t(w) * size_t(h);
-    const bool shortRows = blend == 3 && n < 8 && clip.x1 - x0 >= 8 && end - coverage >= 8;
+    const bool shortRows = blend == kAlphaBlend && n < 8 && clip.x1 - x0 >= 8 && end - coverage >= 8;
     for (int yy = y0; yy < y1; ++yy) {
         uint32_t* d = target.pixels + size_t(yy) * target.width + x0;
         const uint8_t* m = coverage + size_t(yy - y) * w + (x0 - x);
         if (shortRows) {
             ShortCoverageRow(d, m, n, end, alphaBlend);
-        } else if (blend == 3) {
+        } else if (blend == kAlphaBlend) {
             Row(d, m, n, alphaBlend);
         } else {
             for (int i = 0; i < n; ++i) {

@@ -8,6 +8,14 @@
 
 #include "platform/image.hpp"
 
+namespace kvx {
+
+// Blend modes: mask (alpha test at 0.5, opaque write), solid, alpha, light (add), shade
+// (multiply). The numbers are those of the public SetBlend call.
+enum BlendMode : int { kMaskBlend = 1, kSolidBlend = 2, kAlphaBlend = 3, kLightBlend = 4, kShadeBlend = 5 };
+
+}  // namespace kvx
+
 namespace kvx::compositor {
 
 struct Target {
@@ -25,7 +33,7 @@ struct Clip {
 struct Paint {
     int r = 255, g = 255, b = 255;
     float alpha = 1.f;
-    int blend = 1;
+    int blend = kMaskBlend;
 };
 
 // The kernels use AVX2 where the processor has it and plain x86-64 code otherwise. Tests and the

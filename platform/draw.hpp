@@ -2,13 +2,11 @@
 // Drawing state and primitives, all on the back buffer through our own compositor.
 #include <string>
 
+#include "compositor.hpp"
 #include "font.hpp"
 #include "image.hpp"
 
 namespace kvx {
-
-// Blend modes: 1 mask (alpha test at 0.5, opaque write), 2 solid, 3 alpha, 4 light, 5 shade.
-enum BlendMode : int { kMaskBlend = 1, kSolidBlend = 2, kAlphaBlend = 3, kLightBlend = 4, kShadeBlend = 5 };
 
 void SetColor(int r, int g, int b);
 void GetColor(int& r, int& g, int& b);

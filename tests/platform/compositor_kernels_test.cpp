@@ -25,7 +25,7 @@ std::vector<uint32_t> Screen() {
 void RandomBackground(std::mt19937& rng) {
     auto pixmap = std::make_shared<Pixmap>(kW, kH);
     for (uint32_t& p : pixmap->pixels) p = rng() | 0xFF000000u;
-    SetBlend(2);
+    SetBlend(kSolidBlend);
     SetColor(255, 255, 255);
     SetAlpha(1);
     DrawImage(LoadImage(pixmap, 0), 0, 0);
@@ -70,7 +70,7 @@ const PaintCase kPaints[] = {{255, 255, 255, 1.f},  {255, 255, 255, 0.6f}, {0, 0
                              {255, 255, 255, 0.01f}, {90, 90, 255, 0.f}};
 
 void UsePaint(const PaintCase& p) {
-    SetBlend(3);
+    SetBlend(kAlphaBlend);
     SetColor(p.r, p.g, p.b);
     SetAlpha(p.alpha);
 }

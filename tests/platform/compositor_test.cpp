@@ -29,7 +29,7 @@ void FillBackground(std::mt19937& rng, std::vector<uint32_t>& saved) {
     saved.resize(size_t(GraphicsWidth()) * GraphicsHeight());
     auto img = std::make_shared<Pixmap>(GraphicsWidth(), GraphicsHeight());
     for (uint32_t& p : img->pixels) p = rng() | 0xFF000000u;
-    SetBlend(2);
+    SetBlend(kSolidBlend);
     SetColor(255, 255, 255);
     DrawImage(LoadImage(img, 0), 0, 0);
     for (int y = 0; y < GraphicsHeight(); ++y)
@@ -102,7 +102,7 @@ TEST_F(CompositorTest, RectanglesAndTextUseTheCurrentColourAlphaAndBlend) {
 TEST_F(CompositorTest, KnownPixelsOfTheAlphaAndMaskModes) {
     SetClsColor(0, 0, 0);
     Cls();
-    SetBlend(3);
+    SetBlend(kAlphaBlend);
     SetAlpha(0.5f);
     SetColor(255, 255, 255);
     DrawRect(0, 0, 1, 1);
@@ -118,7 +118,7 @@ TEST_F(CompositorTest, KnownPixelsOfTheAlphaAndMaskModes) {
     EXPECT_EQ(Pixel(0, 0), 0xBFBFBFu);
 
     // Mode 1 is an alpha test, not a blend: half-transparent pixels are written opaque.
-    SetBlend(1);
+    SetBlend(kMaskBlend);
     SetColor(255, 255, 255);
     SetAlpha(1.f);
     auto half = std::make_shared<Pixmap>(2, 1);
@@ -188,7 +188,7 @@ TEST_F(CompositorTest, MaskedImagesLoseTheirBlackPixels) {
     pixmap->at(2, 0) = 0xFFFF0000u;
     SetClsColor(0, 0, 255);
     Cls();
-    SetBlend(1);
+    SetBlend(kMaskBlend);
     DrawImage(LoadImage(pixmap, kMaskedImage), 0, 0);
     EXPECT_EQ(Pixel(0, 0), 0x0000FFu);
     EXPECT_EQ(Pixel(1, 0), 0x010101u);
@@ -205,7 +205,7 @@ TEST_F(CompositorTest, TheViewportClipsEveryKindOfDrawing) {
     SetClsColor(9, 9, 9);
     Cls();
     SetColor(255, 0, 0);
-    SetBlend(3);
+    SetBlend(kAlphaBlend);
     DrawRect(0, 0, 64, 48);
     DrawLine(0, 12, 63, 12);
     DrawLine(12, 0, 12, 47);

@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -417,28 +416,6 @@ TEST_F(DesignFileTest, NamesWithoutTheEndingAreSavedWithItButNotLoaded) {
     EXPECT_FALSE(studio::HasEnding("a", ".kvx"));
     EXPECT_FALSE(studio::HasEnding("kvx", ".kvx"));
     EXPECT_FALSE(studio::HasEnding("a.Kvx", ".kvx"));
-}
-
-// A benchmark, not a check: run with --gtest_also_run_disabled_tests.
-TEST_F(DesignFileTest, DISABLED_SaveAndLoadTwoThousandGadgets) {
-    const char* const kinds[] = {"Frame", "Checkbox", "Button", "CustomButton", "ColorIcon", "Scrollbar",
-                                 "Progressbar", "Listbox", "Combobox", "Inputbox", "Value", "Labeltext", "Imagebox"};
-    for (int w = 0; w < 20; ++w) {
-        auto window = PlaceDesigned("Window", 10 + w * 40, 10 + w * 20, 300, 300);
-        for (int i = 0; i < 99; ++i) PlaceDesigned(kinds[i % 13], 20 + w * 40, 40 + w * 20 + i, 60, 60, window);
-    }
-    ASSERT_EQ(Design().DesignList.size(), 2000u);
-    using Clock = std::chrono::steady_clock;
-    const auto saveStart = Clock::now();
-    ASSERT_TRUE(studio::SaveDesignTo(PathIn("big.kvx")));
-    const double saveMs = std::chrono::duration<double, std::milli>(Clock::now() - saveStart).count();
-    testing::ClearDesign();
-    const auto loadStart = Clock::now();
-    studio::LoadDesignFrom(PathIn("big.kvx"));
-    const double loadMs = std::chrono::duration<double, std::milli>(Clock::now() - loadStart).count();
-    ASSERT_EQ(Design().DesignList.size(), 2000u);
-    std::printf("2000 gadgets: save %.1f ms, load %.1f ms (%lld bytes)\n", saveMs, loadMs,
-                static_cast<long long>(FileBytes(PathIn("big.kvx")).size()));
 }
 
 }  // namespace
