@@ -8,9 +8,7 @@ namespace {
 
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kCaptionKey};
 
-KVX_GadgetRef MakeButton(DesignedGadget& r) {
-    return KVX_PushButton::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx);
-}
+KVX_GadgetRef MakeButton(DesignedGadget& r) { return KVX_PushButton::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx); }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
     Arguments a;
@@ -20,15 +18,9 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 }  // namespace
 
-const KindDescription kButtonKind{
-    .Word = "Button",
-    .PaletteCaption = "Button",
-    .Keys = kKeys,
-    .Fixed = [] { return FixedSize{std::nullopt, Design().ButtonSkinHeight}; },
-    .Place = [](DesignedGadget& r, const Band&) { return MakeButton(r); },
-    .Load = MakeButton,
-    .Export = Export,
-    .CaptionIsHandle = true,
-};
+const KindDescription kButtonKind{.Word = "Button", .PaletteCaption = "Button", .Keys = kKeys,
+                                  .Fixed = [] { return FixedSize{std::nullopt, Design().ButtonSkinHeight}; },
+                                  .Place = [](DesignedGadget& r, const Band&) { return MakeButton(r); },
+                                  .Load = MakeButton, .Export = Export, .CaptionIsHandle = true};
 
 }  // namespace kvx::studio

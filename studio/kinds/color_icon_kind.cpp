@@ -14,6 +14,11 @@ KVX_GadgetRef MakeColorIcon(DesignedGadget& r) {
     return KVX_ColorIcon::Create(LiveParentOf(r), r.Px, r.Py, r.Tx, r.Ty, r.CustomColor);
 }
 
+KVX_GadgetRef Place(DesignedGadget& r, const Band&) {
+    r.CustomColor = RandomColor();
+    return MakeColorIcon(r);
+}
+
 Creation Export(const DesignedGadget& r, const std::string& parent) {
     Arguments a;
     a.Add(parent).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
@@ -24,17 +29,7 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 }  // namespace
 
-const KindDescription kColorIconKind{
-    .Word = "ColorIcon",
-    .PaletteCaption = "ColorIcon",
-    .Keys = kKeys,
-    .Place =
-        [](DesignedGadget& r, const Band&) {
-            r.CustomColor = RandomColor();
-            return MakeColorIcon(r);
-        },
-    .Load = MakeColorIcon,
-    .Export = Export,
-};
+const KindDescription kColorIconKind{.Word = "ColorIcon", .PaletteCaption = "ColorIcon", .Keys = kKeys, .Place = Place,
+                                     .Load = MakeColorIcon, .Export = Export};
 
 }  // namespace kvx::studio

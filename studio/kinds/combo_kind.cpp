@@ -21,14 +21,9 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 }  // namespace
 
-const KindDescription kComboboxKind{
-    .Word = "Combobox",
-    .PaletteCaption = "Combobox",
-    .Keys = kKeys,
-    .Fixed = [] { return FixedSize{std::nullopt, kComboHeight}; },
-    .Place = [](DesignedGadget& r, const Band&) { return MakeCombo(r); },
-    .Load = MakeCombo,
-    .Export = Export,
-};
+const KindDescription kComboboxKind{.Word = "Combobox", .PaletteCaption = "Combobox", .Keys = kKeys,
+                                    .Fixed = [] { return FixedSize{std::nullopt, kComboHeight}; },
+                                    .Place = [](DesignedGadget& r, const Band&) { return MakeCombo(r); },
+                                    .Load = MakeCombo, .Export = Export};
 
 }  // namespace kvx::studio

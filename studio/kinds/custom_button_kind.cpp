@@ -6,16 +6,11 @@
 namespace kvx::studio {
 namespace {
 
-constexpr KeyFormat kKeys[] = {
-    kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
-    {"Border", [](DesignedGadget& r) { return std::string(BooleanText(r.Border == 1)); },
-     [](DesignedGadget& r, std::string_view v) { r.Border = ReadBoolean(v); }},
-    {"ImageOver", [](DesignedGadget& r) { return r.ImageOver; }, [](DesignedGadget& r, std::string_view v) { r.ImageOver = v; }},
-    {"ImageNormal", [](DesignedGadget& r) { return r.ImageNormal; },
-     [](DesignedGadget& r, std::string_view v) { r.ImageNormal = v; }},
-    {"ImagePress", [](DesignedGadget& r) { return r.ImagePress; },
-     [](DesignedGadget& r, std::string_view v) { r.ImagePress = v; }},
-};
+constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
+                               FlagKey<&DesignedGadget::Border>("Border"),
+                               TextKey<&DesignedGadget::ImageOver>("ImageOver"),
+                               TextKey<&DesignedGadget::ImageNormal>("ImageNormal"),
+                               TextKey<&DesignedGadget::ImagePress>("ImagePress")};
 
 KVX_GadgetRef MakeCustomButton(DesignedGadget& r) {
     return KVX_CustomButton::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx, r.Ty, r.ImageOver, r.ImageNormal,
@@ -31,22 +26,15 @@ KVX_GadgetRef Place(DesignedGadget& r, const Band&) {
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
-    Arguments a;
-    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
+    Arguments a = BoxArguments(r, parent);
     a.Quoted(r.ImageOver).Quoted(r.ImageNormal).Quoted(r.ImagePress).Flag(r.Border);
     return {"KVX_CustomButton", a};
 }
 
 }  // namespace
 
-const KindDescription kCustomButtonKind{
-    .Word = "CustomButton",
-    .PaletteCaption = "Custom Button",
-    .Keys = kKeys,
-    .Place = Place,
-    .Load = MakeCustomButton,
-    .Export = Export,
-    .CaptionIsHandle = true,
-};
+const KindDescription kCustomButtonKind{.Word = "CustomButton", .PaletteCaption = "Custom Button", .Keys = kKeys,
+                                        .Place = Place, .Load = MakeCustomButton, .Export = Export,
+                                        .CaptionIsHandle = true};
 
 }  // namespace kvx::studio

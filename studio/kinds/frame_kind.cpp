@@ -12,28 +12,14 @@ constexpr int32_t kCaptionInset = 5;
 
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey};
 
-KVX_GadgetRef MakeFrame(DesignedGadget& r) {
-    return KVX_Frame::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx, r.Ty);
-}
-
-Creation Export(const DesignedGadget& r, const std::string& parent) {
-    Arguments a;
-    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
-    return {"KVX_Frame", a};
-}
+KVX_GadgetRef MakeFrame(DesignedGadget& r) { return KVX_Frame::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx, r.Ty); }
 
 }  // namespace
 
 const KindDescription kFrameKind{
-    .Word = "Frame",
-    .PaletteCaption = "Frame",
-    .Keys = kKeys,
-    .Place = [](DesignedGadget& r, const Band&) { return MakeFrame(r); },
-    .Load = MakeFrame,
-    .Export = Export,
-    .HitHeight = [](const DesignedGadget&) { return kGripHeight; },
-    .CaptionIsHandle = true,
-    .BandInsetY = kCaptionInset,
-};
+    .Word = "Frame", .PaletteCaption = "Frame", .Keys = kKeys,
+    .Place = [](DesignedGadget& r, const Band&) { return MakeFrame(r); }, .Load = MakeFrame,
+    .Export = [](const DesignedGadget& r, const std::string& parent) { return Creation{"KVX_Frame", BoxArguments(r, parent)}; },
+    .HitHeight = [](const DesignedGadget&) { return kGripHeight; }, .CaptionIsHandle = true, .BandInsetY = kCaptionInset};
 
 }  // namespace kvx::studio

@@ -8,15 +8,18 @@ namespace {
 
 constexpr int32_t kSunkenBorder = 2;
 
-constexpr KeyFormat kKeys[] = {
-    kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey,
-    {"Image", [](DesignedGadget& r) { return r.Image; }, [](DesignedGadget& r, std::string_view v) { r.Image = v; }},
-    {"Border", [](DesignedGadget& r) { return std::to_string(r.ImageBorder); },
-     [](DesignedGadget& r, std::string_view v) { r.ImageBorder = ReadInteger(v); }},
-};
+constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey,
+                               TextKey<&DesignedGadget::Image>("Image"),
+                               IntegerKey<&DesignedGadget::ImageBorder>("Border")};
 
 KVX_GadgetRef MakeImage(DesignedGadget& r) {
     return KVX_Image::Create(LiveParentOf(r), r.Image, r.Px, r.Py, r.Tx, r.Ty, r.ImageBorder);
+}
+
+KVX_GadgetRef Place(DesignedGadget& r, const Band&) {
+    r.ImageBorder = kSunkenBorder;
+    r.Image = "./KVX_Demos/Image_01.png";
+    return MakeImage(r);
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
@@ -27,18 +30,7 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 }  // namespace
 
-const KindDescription kImageboxKind{
-    .Word = "Imagebox",
-    .PaletteCaption = "Imagebox",
-    .Keys = kKeys,
-    .Place =
-        [](DesignedGadget& r, const Band&) {
-            r.ImageBorder = kSunkenBorder;
-            r.Image = "./KVX_Demos/Image_01.png";
-            return MakeImage(r);
-        },
-    .Load = MakeImage,
-    .Export = Export,
-};
+const KindDescription kImageboxKind{.Word = "Imagebox", .PaletteCaption = "Imagebox", .Keys = kKeys, .Place = Place,
+                                    .Load = MakeImage, .Export = Export};
 
 }  // namespace kvx::studio

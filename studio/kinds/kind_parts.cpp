@@ -8,26 +8,18 @@
 
 namespace kvx::studio {
 
-std::string WriteGlobal(DesignedGadget& r) { return BooleanText(r.Global == 1); }
-void ReadGlobal(DesignedGadget& r, std::string_view v) { r.Global = ReadBoolean(v); }
-std::string WriteHandle(DesignedGadget& r) { return r.Handle; }
-void ReadHandle(DesignedGadget& r, std::string_view v) { r.Handle = v; }
 std::string WriteParent(DesignedGadget& r) {
     if (r.Parent.empty()) r.Parent = "False";
     return r.Parent;
 }
-void ReadParent(DesignedGadget& r, std::string_view v) { r.Parent = v; }
-std::string WritePx(DesignedGadget& r) { return std::to_string(r.Px); }
-void ReadPx(DesignedGadget& r, std::string_view v) { r.Px = ReadInteger(v); }
-std::string WritePy(DesignedGadget& r) { return std::to_string(r.Py); }
-void ReadPy(DesignedGadget& r, std::string_view v) { r.Py = ReadInteger(v); }
-std::string WriteTx(DesignedGadget& r) { return std::to_string(r.Tx); }
-void ReadTx(DesignedGadget& r, std::string_view v) { r.Tx = ReadInteger(v); }
-std::string WriteTy(DesignedGadget& r) { return std::to_string(r.Ty); }
-void ReadTy(DesignedGadget& r, std::string_view v) { r.Ty = ReadInteger(v); }
-std::string WriteCaption(DesignedGadget& r) { return r.Caption; }
-void ReadCaption(DesignedGadget& r, std::string_view v) { r.Caption = v; }
+
 std::string WriteNothing(DesignedGadget&) { return ""; }
+
+Arguments BoxArguments(const DesignedGadget& r, const std::string& parent) {
+    Arguments a;
+    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
+    return a;
+}
 
 float ReadNumber(std::string_view text) { return float(std::clamp(ReadInteger(text), -kNumberLimit, kNumberLimit)); }
 

@@ -14,34 +14,37 @@
 
 namespace kvx::studio {
 
-std::string WriteGlobal(DesignedGadget& r);
-void ReadGlobal(DesignedGadget& r, std::string_view v);
-std::string WriteHandle(DesignedGadget& r);
-void ReadHandle(DesignedGadget& r, std::string_view v);
-// An empty Parent is saved, and kept in the record, as "False".
-std::string WriteParent(DesignedGadget& r);
-void ReadParent(DesignedGadget& r, std::string_view v);
-std::string WritePx(DesignedGadget& r);
-void ReadPx(DesignedGadget& r, std::string_view v);
-std::string WritePy(DesignedGadget& r);
-void ReadPy(DesignedGadget& r, std::string_view v);
-std::string WriteTx(DesignedGadget& r);
-void ReadTx(DesignedGadget& r, std::string_view v);
-std::string WriteTy(DesignedGadget& r);
-void ReadTy(DesignedGadget& r, std::string_view v);
-std::string WriteCaption(DesignedGadget& r);
-void ReadCaption(DesignedGadget& r, std::string_view v);
+// Keys that save a field of the record as it is and read it back with the file's rules.
+template <int32_t DesignedGadget::*Field>
+constexpr KeyFormat IntegerKey(const char* name) {
+    return {name, [](DesignedGadget& r) { return std::to_string(r.*Field); },
+            [](DesignedGadget& r, std::string_view v) { r.*Field = ReadInteger(v); }};
+}
+template <std::string DesignedGadget::*Field>
+constexpr KeyFormat TextKey(const char* name) {
+    return {name, [](DesignedGadget& r) { return r.*Field; }, [](DesignedGadget& r, std::string_view v) { r.*Field = v; }};
+}
+template <uint8_t DesignedGadget::*Field>
+constexpr KeyFormat FlagKey(const char* name) {
+    return {name, [](DesignedGadget& r) { return std::string(BooleanText(r.*Field == 1)); },
+            [](DesignedGadget& r, std::string_view v) { r.*Field = ReadBoolean(v); }};
+}
 // A key the format lists whose value is left empty.
 std::string WriteNothing(DesignedGadget& r);
+// An empty Parent is saved, and kept in the record, as "False".
+std::string WriteParent(DesignedGadget& r);
 
-inline constexpr KeyFormat kGlobalKey{"Global", WriteGlobal, ReadGlobal};
-inline constexpr KeyFormat kHandleKey{"Handle", WriteHandle, ReadHandle};
-inline constexpr KeyFormat kParentKey{"Parent", WriteParent, ReadParent};
-inline constexpr KeyFormat kPxKey{"Px", WritePx, ReadPx};
-inline constexpr KeyFormat kPyKey{"Py", WritePy, ReadPy};
-inline constexpr KeyFormat kTxKey{"Tx", WriteTx, ReadTx};
-inline constexpr KeyFormat kTyKey{"Ty", WriteTy, ReadTy};
-inline constexpr KeyFormat kCaptionKey{"Caption", WriteCaption, ReadCaption};
+inline constexpr KeyFormat kGlobalKey = FlagKey<&DesignedGadget::Global>("Global");
+inline constexpr KeyFormat kHandleKey = TextKey<&DesignedGadget::Handle>("Handle");
+inline constexpr KeyFormat kParentKey{"Parent", WriteParent, TextKey<&DesignedGadget::Parent>("").Read};
+inline constexpr KeyFormat kPxKey = IntegerKey<&DesignedGadget::Px>("Px");
+inline constexpr KeyFormat kPyKey = IntegerKey<&DesignedGadget::Py>("Py");
+inline constexpr KeyFormat kTxKey = IntegerKey<&DesignedGadget::Tx>("Tx");
+inline constexpr KeyFormat kTyKey = IntegerKey<&DesignedGadget::Ty>("Ty");
+inline constexpr KeyFormat kCaptionKey = TextKey<&DesignedGadget::Caption>("Caption");
+
+// The arguments most creation calls start with: parent, caption, position and size.
+Arguments BoxArguments(const DesignedGadget& r, const std::string& parent);
 
 // A number of a hand-edited file, read as a whole number and kept exact as a float.
 float ReadNumber(std::string_view text);

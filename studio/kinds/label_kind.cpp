@@ -17,11 +17,16 @@ constexpr KeyFormat kKeys[] = {
          const auto live = LiveAs<KVX_Label>(r, KVX_KindLabel);
          return std::string(BooleanText((live ? live->Align : r.Align) == 1));
      },
-     [](DesignedGadget& r, std::string_view v) { r.Align = ReadBoolean(v); }},
+     FlagKey<&DesignedGadget::Align>("").Read},
 };
 
 KVX_GadgetRef MakeLabel(DesignedGadget& r) {
     return KVX_Label::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Align, KVX_BlackColor);
+}
+
+KVX_GadgetRef Place(DesignedGadget& r, const Band&) {
+    r.Align = kAlignedLeft;
+    return MakeLabel(r);
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
@@ -32,19 +37,8 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 }  // namespace
 
-const KindDescription kLabeltextKind{
-    .Word = "Labeltext",
-    .PaletteCaption = "Labeltext",
-    .Keys = kKeys,
-    .Fixed = [] { return FixedSize{KVX_LineHeight + 1, KVX_LineHeight + 1}; },
-    .Place =
-        [](DesignedGadget& r, const Band&) {
-            r.Align = kAlignedLeft;
-            return MakeLabel(r);
-        },
-    .Load = MakeLabel,
-    .Export = Export,
-    .CaptionIsHandle = true,
-};
+const KindDescription kLabeltextKind{.Word = "Labeltext", .PaletteCaption = "Labeltext", .Keys = kKeys,
+                                     .Fixed = [] { return FixedSize{KVX_LineHeight + 1, KVX_LineHeight + 1}; },
+                                     .Place = Place, .Load = MakeLabel, .Export = Export, .CaptionIsHandle = true};
 
 }  // namespace kvx::studio

@@ -8,7 +8,7 @@ namespace kvx::studio {
 namespace {
 
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey,
-                               {"LineNumber", WriteTy, ReadTy}, {"Items", WriteNothing, nullptr}};
+                               IntegerKey<&DesignedGadget::Ty>("LineNumber"), {"Items", WriteNothing, nullptr}};
 
 KVX_GadgetRef MakeListbox(DesignedGadget& r) { return KVX_Listbox::Create(LiveParentOf(r), r.Px, r.Py, r.Tx, r.Ty); }
 
@@ -26,15 +26,9 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 }  // namespace
 
-const KindDescription kListboxKind{
-    .Word = "Listbox",
-    .PaletteCaption = "Listbox",
-    .Keys = kKeys,
-    .Place = Place,
-    .Load = MakeListbox,
-    .Export = Export,
-    .HitHeight = [](const DesignedGadget& r) { return r.Ty * KVX_LineHeight + KVX_LineHeight; },
-    .HeightInLines = true,
-};
+const KindDescription kListboxKind{.Word = "Listbox", .PaletteCaption = "Listbox", .Keys = kKeys, .Place = Place,
+                                   .Load = MakeListbox, .Export = Export,
+                                   .HitHeight = [](const DesignedGadget& r) { return (r.Ty + 1) * KVX_LineHeight; },
+                                   .HeightInLines = true};
 
 }  // namespace kvx::studio

@@ -26,22 +26,14 @@ KVX_GadgetRef Load(DesignedGadget& r) {
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
-    Arguments a;
-    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
+    Arguments a = BoxArguments(r, parent);
     a.Add(TruncateToInteger(r.Value)).Add(TruncateToInteger(r.Maximum));
     return {"KVX_Progress", a};
 }
 
 }  // namespace
 
-const KindDescription kProgressbarKind{
-    .Word = "Progressbar",
-    .PaletteCaption = "Progressbar",
-    .Keys = kKeys,
-    .Place = Place,
-    .Load = Load,
-    .Export = Export,
-    .CaptionIsHandle = true,
-};
+const KindDescription kProgressbarKind{.Word = "Progressbar", .PaletteCaption = "Progressbar", .Keys = kKeys,
+                                       .Place = Place, .Load = Load, .Export = Export, .CaptionIsHandle = true};
 
 }  // namespace kvx::studio

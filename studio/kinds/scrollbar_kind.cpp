@@ -16,7 +16,7 @@ constexpr KeyFormat kKeys[] = {
          const auto live = LiveAs<KVX_Scrollbar>(r, KVX_KindScrollbar);
          return std::string(BooleanText((live ? live->Vertical : r.Vertical) == 1));
      },
-     [](DesignedGadget& r, std::string_view v) { r.Vertical = ReadBoolean(v); }},
+     FlagKey<&DesignedGadget::Vertical>("").Read},
 };
 
 KVX_GadgetRef Place(DesignedGadget& r, const Band& band) {
@@ -31,8 +31,7 @@ KVX_GadgetRef Load(DesignedGadget& r) {
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
-    Arguments a;
-    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
+    Arguments a = BoxArguments(r, parent);
     a.Number(r.Value, r.IntegerOnly).Number(r.Minimum, r.IntegerOnly).Number(r.Maximum, r.IntegerOnly);
     a.Number(r.Step, r.IntegerOnly).Flag(r.Vertical).Flag(r.IntegerOnly);
     return {"KVX_Scrollbar", a};
@@ -40,14 +39,7 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 }  // namespace
 
-const KindDescription kScrollbarKind{
-    .Word = "Scrollbar",
-    .PaletteCaption = "Scrollbar",
-    .Keys = kKeys,
-    .Place = Place,
-    .Load = Load,
-    .Export = Export,
-    .CaptionIsHandle = true,
-};
+const KindDescription kScrollbarKind{.Word = "Scrollbar", .PaletteCaption = "Scrollbar", .Keys = kKeys, .Place = Place,
+                                     .Load = Load, .Export = Export, .CaptionIsHandle = true};
 
 }  // namespace kvx::studio

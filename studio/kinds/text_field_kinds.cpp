@@ -13,20 +13,25 @@ constexpr int32_t kMaxCharsPlaced = 255;
 constexpr int32_t kFieldBorder = 5;
 
 FixedSize OneLine() { return FixedSize{std::nullopt, KVX_LineHeight + 1}; }
-
-std::string WriteNumChar(DesignedGadget& r) { return std::to_string(r.NumChar); }
-void ReadNumChar(DesignedGadget& r, std::string_view v) { r.NumChar = ReadInteger(v); }
 void SizeByCharacters(DesignedGadget& r) { r.Tx = r.NumChar * CharWidth() + kFieldBorder; }
 
-constexpr KeyFormat kInputKeys[] = {
-    kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, {"NumChar", WriteNumChar, ReadNumChar},
-    {"MaxChar", [](DesignedGadget& r) { return std::to_string(r.MaxChar); },
-     [](DesignedGadget& r, std::string_view v) { r.MaxChar = ReadInteger(v); }},
-    kCaptionKey,
-};
+constexpr KeyFormat kNumCharKey = IntegerKey<&DesignedGadget::NumChar>("NumChar");
+constexpr KeyFormat kInputKeys[] = {kGlobalKey, kHandleKey,  kParentKey, kPxKey, kPyKey, kNumCharKey,
+                                    IntegerKey<&DesignedGadget::MaxChar>("MaxChar"), kCaptionKey};
 
 KVX_GadgetRef MakeInput(DesignedGadget& r) {
     return KVX_Input::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.NumChar, r.MaxChar);
+}
+
+KVX_GadgetRef PlaceInput(DesignedGadget& r, const Band& band) {
+    r.NumChar = band.W / CharWidth();
+    r.MaxChar = kMaxCharsPlaced;
+    return MakeInput(r);
+}
+
+KVX_GadgetRef LoadInput(DesignedGadget& r) {
+    SizeByCharacters(r);
+    return MakeInput(r);
 }
 
 Creation ExportInput(const DesignedGadget& r, const std::string& parent) {
@@ -36,11 +41,9 @@ Creation ExportInput(const DesignedGadget& r, const std::string& parent) {
 }
 
 using Range = RangeKeys<KVX_Value, KVX_KindValue>;
-
-constexpr KeyFormat kValueKeys[] = {
-    kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, {"NumChar", WriteNumChar, ReadNumChar}, kCaptionKey,
-    Range::Integer, Range::Value, Range::Minimum, Range::Maximum, Range::Increment,
-};
+constexpr KeyFormat kValueKeys[] = {kGlobalKey,     kHandleKey,   kParentKey,    kPxKey,        kPyKey,
+                                    kNumCharKey,    kCaptionKey,  Range::Integer, Range::Value, Range::Minimum,
+                                    Range::Maximum, Range::Increment};
 
 KVX_GadgetRef PlaceValue(DesignedGadget& r, const Band& band) {
     r.IntegerOnly = 1;
@@ -64,37 +67,12 @@ Creation ExportValue(const DesignedGadget& r, const std::string& parent) {
 
 }  // namespace
 
-const KindDescription kInputboxKind{
-    .Word = "Inputbox",
-    .PaletteCaption = "Inputbox",
-    .Keys = kInputKeys,
-    .Fixed = OneLine,
-    .Place =
-        [](DesignedGadget& r, const Band& band) {
-            r.NumChar = band.W / CharWidth();
-            r.MaxChar = kMaxCharsPlaced;
-            return MakeInput(r);
-        },
-    .Load =
-        [](DesignedGadget& r) {
-            SizeByCharacters(r);
-            return MakeInput(r);
-        },
-    .Export = ExportInput,
-    .CaptionIsHandle = true,
-    .SizedInCharacters = true,
-};
+const KindDescription kInputboxKind{.Word = "Inputbox", .PaletteCaption = "Inputbox", .Keys = kInputKeys,
+                                    .Fixed = OneLine, .Place = PlaceInput, .Load = LoadInput, .Export = ExportInput,
+                                    .CaptionIsHandle = true, .SizedInCharacters = true};
 
-const KindDescription kValueKind{
-    .Word = "Value",
-    .PaletteCaption = "Value",
-    .Keys = kValueKeys,
-    .Fixed = OneLine,
-    .Place = PlaceValue,
-    .Load = LoadValue,
-    .Export = ExportValue,
-    .CaptionIsHandle = true,
-    .SizedInCharacters = true,
-};
+const KindDescription kValueKind{.Word = "Value", .PaletteCaption = "Value", .Keys = kValueKeys, .Fixed = OneLine,
+                                 .Place = PlaceValue, .Load = LoadValue, .Export = ExportValue,
+                                 .CaptionIsHandle = true, .SizedInCharacters = true};
 
 }  // namespace kvx::studio

@@ -21,7 +21,7 @@ constexpr KeyFormat kKeys[] = {
 
 // Whatever the file says of its buttons, a designed window has all three.
 KVX_GadgetRef MakeWindow(DesignedGadget& r) {
-    const KVX_WindowRef window = KVX_Window::Create(r.Handle, r.Px, r.Py, r.Tx, r.Ty, 1, 1, 1, 20);
+    const KVX_WindowRef window = KVX_Window::Create(r.Handle, r.Px, r.Py, r.Tx, r.Ty, 1, 1, 1, KVX_TitledStyle);
     window->Locked = 1;
     return window;
 }
@@ -34,15 +34,8 @@ Creation Export(const DesignedGadget& r, const std::string&) {
 
 }  // namespace
 
-const KindDescription kWindowKind{
-    .Word = "Window",
-    .PaletteCaption = "Window",
-    .Keys = kKeys,
-    .Place = [](DesignedGadget& r, const Band&) { return MakeWindow(r); },
-    .Load = MakeWindow,
-    .Export = Export,
-    .IsWindow = true,
-    .CaptionIsHandle = true,
-};
+const KindDescription kWindowKind{.Word = "Window", .PaletteCaption = "Window", .Keys = kKeys,
+                                  .Place = [](DesignedGadget& r, const Band&) { return MakeWindow(r); },
+                                  .Load = MakeWindow, .Export = Export, .IsWindow = true, .CaptionIsHandle = true};
 
 }  // namespace kvx::studio
