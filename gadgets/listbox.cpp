@@ -14,8 +14,6 @@
 namespace kvx {
 namespace {
 
-constexpr int kMinWidth = 65;
-constexpr int kMinLines = 5;
 constexpr int kBarSize = 15;
 constexpr int kIconSize = 15;
 constexpr int kMinThumb = 10;
@@ -51,8 +49,8 @@ KVX_ListboxRef KVX_Listbox::Create(const KVX_GadgetRef& parent, int x, int y, in
     box->ClickSound = HandleFromSound(LoadSound(kClickSoundPath));
     box->X = x;
     box->Y = y;
-    width = std::max(width, kMinWidth);
-    lines = std::max(lines, kMinLines);
+    width = std::max(width, KVX_ListboxMinWidth);
+    lines = std::max(lines, KVX_ListboxMinLines);
     const int w = width - 16, h = lines * KVX_LineHeight;
     box->Width = w;
     box->Height = h;

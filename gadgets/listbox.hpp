@@ -11,6 +11,10 @@
 
 namespace kvx {
 
+// The smallest list the toolkit makes: narrower or shorter ones are widened and lengthened.
+inline constexpr int32_t KVX_ListboxMinWidth = 65;
+inline constexpr int32_t KVX_ListboxMinLines = 5;
+
 class KVX_Listbox;
 using KVX_ListboxRef = std::shared_ptr<KVX_Listbox>;
 

@@ -27,7 +27,7 @@ KVX_PushButtonRef KVX_PushButton::Create(const KVX_GadgetRef& parent, const std:
     button->ClickSound = HandleFromSound(LoadSound(kClickSoundPath));
     button->X = x;
     button->Y = y;
-    button->Width = std::max(width, 35);
+    button->Width = std::max(width, KVX_PushButtonMinWidth);
     button->OverLeft = LoadCap("Button_left_hi.png");
     const ImagePtr cap = ImageFromHandle(button->OverLeft);
     button->Height = ImageHeight(cap);

@@ -4,6 +4,9 @@
 
 namespace kvx {
 
+// Narrower buttons are widened: their two caps need the room.
+inline constexpr int32_t KVX_PushButtonMinWidth = 35;
+
 class KVX_PushButton;
 using KVX_PushButtonRef = std::shared_ptr<KVX_PushButton>;
 

@@ -17,13 +17,13 @@
 namespace kvx::studio {
 namespace {
 
-// The entry whose section a header line opens, or none. Kinds without keys (tab panels, menus)
-// open nothing: the lines after their header fall through as lines outside any section.
+// The entry whose section a header line opens, or none. Kinds the studio cannot make (tab panels,
+// menus) open nothing: the lines after their header fall through as lines outside any section.
 const KindDescription* KindOfHeader(const std::string& line) {
     static const std::vector<std::pair<std::string, const KindDescription*>> headers = [] {
         std::vector<std::pair<std::string, const KindDescription*>> list;
         for (const KindDescription* kind : Kinds()) {
-            if (!kind->Keys.empty()) list.emplace_back(HeaderLine(kind->Word), kind);
+            if (kind->Create) list.emplace_back(HeaderLine(kind->Word), kind);
         }
         return list;
     }();
@@ -92,7 +92,7 @@ void LoadDesignFrom(const std::string& path) {
         BoundSizes(*record);
         ApplyFixedSize(*kind, record->Tx, record->Ty);
         if (!kind->IsWindow) record->ParentWindow = windows.Find(record->Parent);
-        record->Gadget = kind->Load(*record);
+        record->Gadget = kind->Create(*record);
         area += std::max(int64_t(record->Gadget->Width) * record->Gadget->Height, kGadgetAreaCharge);
         windows.Add(*record);
         ++Design().CounterOf(record->Kind);

@@ -1,8 +1,8 @@
 #pragma once
 // What the studio knows about each kind it designs, one entry per kind (studio/kinds/): its word
-// in files and on the palette, the sizes the toolkit fixes, the keys of its file section, how
-// its live gadget is made when placed and when loaded, and how it is exported. The reader, the
-// writer, the exporter, placement and the editor all work from these entries.
+// in files and on the palette, the sizes the toolkit fixes, the keys of its file section, what a
+// placed one starts with, how its live gadget is made from the record, and how it is exported.
+// The reader, the writer, the exporter, placement and the editor all work from these entries.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -35,11 +35,11 @@ struct KindDescription {
     // Keys in file order, one line each; empty for kinds that have no section.
     std::span<const KeyFormat> Keys = {};
     FixedSize (*Fixed)() = nullptr;  // null: every size is the user's
-    // The live gadget for a record placed with a band; it also sets the record's kind fields.
-    // Null for kinds that cannot be placed.
-    KVX_GadgetRef (*Place)(DesignedGadget& record, const Band& band) = nullptr;
-    // The live gadget for a record read from a file.
-    KVX_GadgetRef (*Load)(DesignedGadget& record) = nullptr;
+    // What a record placed with a band starts with, beyond its size; null for nothing more.
+    void (*Defaults)(DesignedGadget& record, const Band& band) = nullptr;
+    // The live gadget of the record, in the record's parent window, showing what the record
+    // holds. Null for kinds that can be neither placed nor read.
+    KVX_GadgetRef (*Create)(DesignedGadget& record) = nullptr;
     // The creation call of the exported program; `parent` names the parent window ("" for none).
     Creation (*Export)(const DesignedGadget& record, const std::string& parent) = nullptr;
     // The height the designer's pointer answers to, when not the record's Ty.

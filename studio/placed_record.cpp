@@ -22,7 +22,7 @@ void Position(DesignedGadget& r, const KindDescription& kind, const Band& band) 
 
 DesignedGadgetRef PlaceInDesign(const std::string& word, Band band, const KVX_WindowRef& window) {
     const KindDescription* kind = FindKind(word);
-    if (!kind || !kind->Place) return nullptr;
+    if (!kind || !kind->Create) return nullptr;
     ApplyFixedSize(*kind, band.W, band.H);
     auto record = std::make_shared<DesignedGadget>();
     DesignedGadget& r = *record;
@@ -35,7 +35,8 @@ DesignedGadgetRef PlaceInDesign(const std::string& word, Band band, const KVX_Wi
     if (kind->CaptionIsHandle) r.Caption = r.Handle;
     if (!kind->IsWindow) r.ParentWindow = window;
     Position(r, *kind, band);
-    r.Gadget = kind->Place(r, band);
+    if (kind->Defaults) kind->Defaults(r, band);
+    r.Gadget = kind->Create(r);
     if (!kind->IsWindow) r.Parent = WindowHandleOf(r.ParentWindow.get());
     ++counter;
     Design().DesignList.push_back(record);

@@ -1,4 +1,6 @@
 // Push buttons: as high as the skin's button pieces.
+#include <algorithm>
+
 #include "gadgets/push_button.hpp"
 #include "studio/kinds/kind_parts.hpp"
 #include "studio/kinds/kinds.hpp"
@@ -8,7 +10,11 @@ namespace {
 
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kCaptionKey};
 
-KVX_GadgetRef MakeButton(DesignedGadget& r) { return KVX_PushButton::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx); }
+// The record says what is drawn, also of a button the toolkit widens.
+KVX_GadgetRef Create(DesignedGadget& r) {
+    r.Tx = std::max(r.Tx, KVX_PushButtonMinWidth);
+    return KVX_PushButton::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.Tx);
+}
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
     Arguments a;
@@ -20,7 +26,6 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 const KindDescription kButtonKind{.Word = "Button", .PaletteCaption = "Button", .Keys = kKeys,
                                   .Fixed = [] { return FixedSize{std::nullopt, Design().ButtonSkinHeight}; },
-                                  .Place = [](DesignedGadget& r, const Band&) { return MakeButton(r); },
-                                  .Load = MakeButton, .Export = Export, .CaptionIsHandle = true};
+                                  .Create = Create, .Export = Export, .CaptionIsHandle = true};
 
 }  // namespace kvx::studio

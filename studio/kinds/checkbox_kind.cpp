@@ -11,7 +11,7 @@ constexpr int32_t kBoxSize = 16;
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kCaptionKey,
                                {"State", WriteNothing, nullptr}};
 
-KVX_GadgetRef MakeCheckbox(DesignedGadget& r) { return KVX_Checkbox::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, 0); }
+KVX_GadgetRef Create(DesignedGadget& r) { return KVX_Checkbox::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, 0); }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
     Arguments a;
@@ -22,8 +22,7 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 }  // namespace
 
 const KindDescription kCheckboxKind{.Word = "Checkbox", .PaletteCaption = "Checkbox", .Keys = kKeys,
-                                    .Fixed = [] { return FixedSize{kBoxSize, kBoxSize}; },
-                                    .Place = [](DesignedGadget& r, const Band&) { return MakeCheckbox(r); },
-                                    .Load = MakeCheckbox, .Export = Export, .CaptionIsHandle = true};
+                                    .Fixed = [] { return FixedSize{kBoxSize, kBoxSize}; }, .Create = Create,
+                                    .Export = Export, .CaptionIsHandle = true};
 
 }  // namespace kvx::studio

@@ -1,4 +1,7 @@
-// Colour icons: the file keeps no colour, so every load and every export draws a new one.
+// Colour icons: the colour is saved as "R,G,B"; a file without one (as older files are) gets a
+// colour drawn at random, and so does every run of an exported program.
+#include <algorithm>
+
 #include "gadgets/color_icon.hpp"
 #include "studio/kinds/kind_parts.hpp"
 #include "studio/kinds/kinds.hpp"
@@ -6,17 +9,28 @@
 namespace kvx::studio {
 namespace {
 
-constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey,
-                               {"CustomColor", WriteNothing,
-                                [](DesignedGadget& r, std::string_view) { r.CustomColor = RandomColor(); }}};
-
-KVX_GadgetRef MakeColorIcon(DesignedGadget& r) {
-    return KVX_ColorIcon::Create(LiveParentOf(r), r.Px, r.Py, r.Tx, r.Ty, r.CustomColor);
+std::string WriteColor(DesignedGadget& r) {
+    if (!r.CustomColor) return "";
+    const KVX_Color& c = *r.CustomColor;
+    return std::to_string(c.Red) + "," + std::to_string(c.Green) + "," + std::to_string(c.Blue);
 }
 
-KVX_GadgetRef Place(DesignedGadget& r, const Band&) {
-    r.CustomColor = RandomColor();
-    return MakeColorIcon(r);
+void ReadColor(DesignedGadget& r, std::string_view v) {
+    const size_t first = v.find(','), second = first == v.npos ? v.npos : v.find(',', first + 1);
+    if (second == v.npos) {
+        r.CustomColor = RandomColor();
+        return;
+    }
+    auto channel = [](std::string_view text) { return std::clamp(ReadInteger(text), 0, 255); };
+    r.CustomColor = KVX_Color::Create(channel(v.substr(0, first)), channel(v.substr(first + 1, second - first - 1)),
+                                      channel(v.substr(second + 1)));
+}
+
+constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey,
+                               {"CustomColor", WriteColor, ReadColor}};
+
+KVX_GadgetRef Create(DesignedGadget& r) {
+    return KVX_ColorIcon::Create(LiveParentOf(r), r.Px, r.Py, r.Tx, r.Ty, r.CustomColor);
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
@@ -29,7 +43,8 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 }  // namespace
 
-const KindDescription kColorIconKind{.Word = "ColorIcon", .PaletteCaption = "ColorIcon", .Keys = kKeys, .Place = Place,
-                                     .Load = MakeColorIcon, .Export = Export};
+const KindDescription kColorIconKind{.Word = "ColorIcon", .PaletteCaption = "ColorIcon", .Keys = kKeys,
+                                     .Defaults = [](DesignedGadget& r, const Band&) { r.CustomColor = RandomColor(); },
+                                     .Create = Create, .Export = Export};
 
 }  // namespace kvx::studio

@@ -11,7 +11,7 @@ constexpr int32_t kComboHeight = 20;
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey,
                                {"Items", WriteNothing, nullptr}};
 
-KVX_GadgetRef MakeCombo(DesignedGadget& r) { return KVX_Combo::Create(LiveParentOf(r), r.Px, r.Py, r.Tx); }
+KVX_GadgetRef Create(DesignedGadget& r) { return KVX_Combo::Create(LiveParentOf(r), r.Px, r.Py, r.Tx); }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
     Arguments a;
@@ -22,8 +22,7 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 }  // namespace
 
 const KindDescription kComboboxKind{.Word = "Combobox", .PaletteCaption = "Combobox", .Keys = kKeys,
-                                    .Fixed = [] { return FixedSize{std::nullopt, kComboHeight}; },
-                                    .Place = [](DesignedGadget& r, const Band&) { return MakeCombo(r); },
-                                    .Load = MakeCombo, .Export = Export};
+                                    .Fixed = [] { return FixedSize{std::nullopt, kComboHeight}; }, .Create = Create,
+                                    .Export = Export};
 
 }  // namespace kvx::studio

@@ -12,17 +12,16 @@ constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKe
                                TextKey<&DesignedGadget::ImageNormal>("ImageNormal"),
                                TextKey<&DesignedGadget::ImagePress>("ImagePress")};
 
-KVX_GadgetRef MakeCustomButton(DesignedGadget& r) {
-    return KVX_CustomButton::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx, r.Ty, r.ImageOver, r.ImageNormal,
-                                    r.ImagePress, r.Border);
-}
-
-KVX_GadgetRef Place(DesignedGadget& r, const Band&) {
+void Defaults(DesignedGadget& r, const Band&) {
     r.ImageOver = "./KVX_Demos/Icon_04_hi.png";
     r.ImageNormal = "./KVX_Demos/Icon_04_un.png";
     r.ImagePress = "./KVX_Demos/Icon_04_se.png";
     r.Border = 0;
-    return MakeCustomButton(r);
+}
+
+KVX_GadgetRef Create(DesignedGadget& r) {
+    return KVX_CustomButton::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.Tx, r.Ty, r.ImageOver, r.ImageNormal,
+                                    r.ImagePress, r.Border);
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
@@ -34,7 +33,7 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 }  // namespace
 
 const KindDescription kCustomButtonKind{.Word = "CustomButton", .PaletteCaption = "Custom Button", .Keys = kKeys,
-                                        .Place = Place, .Load = MakeCustomButton, .Export = Export,
+                                        .Defaults = Defaults, .Create = Create, .Export = Export,
                                         .CaptionIsHandle = true};
 
 }  // namespace kvx::studio

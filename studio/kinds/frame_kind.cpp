@@ -12,13 +12,12 @@ constexpr int32_t kCaptionInset = 5;
 
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey};
 
-KVX_GadgetRef MakeFrame(DesignedGadget& r) { return KVX_Frame::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx, r.Ty); }
+KVX_GadgetRef Create(DesignedGadget& r) { return KVX_Frame::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.Tx, r.Ty); }
 
 }  // namespace
 
 const KindDescription kFrameKind{
-    .Word = "Frame", .PaletteCaption = "Frame", .Keys = kKeys,
-    .Place = [](DesignedGadget& r, const Band&) { return MakeFrame(r); }, .Load = MakeFrame,
+    .Word = "Frame", .PaletteCaption = "Frame", .Keys = kKeys, .Create = Create,
     .Export = [](const DesignedGadget& r, const std::string& parent) { return Creation{"KVX_Frame", BoxArguments(r, parent)}; },
     .HitHeight = [](const DesignedGadget&) { return kGripHeight; }, .CaptionIsHandle = true, .BandInsetY = kCaptionInset};
 

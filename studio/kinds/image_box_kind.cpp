@@ -12,14 +12,13 @@ constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKe
                                TextKey<&DesignedGadget::Image>("Image"),
                                IntegerKey<&DesignedGadget::ImageBorder>("Border")};
 
-KVX_GadgetRef MakeImage(DesignedGadget& r) {
-    return KVX_Image::Create(LiveParentOf(r), r.Image, r.Px, r.Py, r.Tx, r.Ty, r.ImageBorder);
-}
-
-KVX_GadgetRef Place(DesignedGadget& r, const Band&) {
+void Defaults(DesignedGadget& r, const Band&) {
     r.ImageBorder = kSunkenBorder;
     r.Image = "./KVX_Demos/Image_01.png";
-    return MakeImage(r);
+}
+
+KVX_GadgetRef Create(DesignedGadget& r) {
+    return KVX_Image::Create(LiveParentOf(r), r.Image, r.Px, r.Py, r.Tx, r.Ty, r.ImageBorder);
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
@@ -30,7 +29,7 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 }  // namespace
 
-const KindDescription kImageboxKind{.Word = "Imagebox", .PaletteCaption = "Imagebox", .Keys = kKeys, .Place = Place,
-                                    .Load = MakeImage, .Export = Export};
+const KindDescription kImageboxKind{.Word = "Imagebox", .PaletteCaption = "Imagebox", .Keys = kKeys,
+                                    .Defaults = Defaults, .Create = Create, .Export = Export};
 
 }  // namespace kvx::studio

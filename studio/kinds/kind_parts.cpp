@@ -1,8 +1,11 @@
 #include "studio/kinds/kind_parts.hpp"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include "gadgets/window.hpp"
+#include "core/runtime.hpp"
 #include "platform/platform.hpp"
 #include "studio/design_reader.hpp"
 
@@ -21,31 +24,28 @@ Arguments BoxArguments(const DesignedGadget& r, const std::string& parent) {
     return a;
 }
 
-float ReadNumber(std::string_view text) { return float(std::clamp(ReadInteger(text), -kNumberLimit, kNumberLimit)); }
+float ReadNumber(std::string_view text) {
+    const size_t start = text.find_first_not_of(" \t+-");
+    const bool lenient = start == std::string_view::npos || text[start] == '$' || text[start] == '%';
+    double number = lenient ? double(ReadInteger(text)) : std::strtod(std::string(text).c_str(), nullptr);
+    if (std::isnan(number)) number = 0;
+    return float(std::clamp(number, -double(kNumberLimit), double(kNumberLimit)));
+}
+
+std::string NumberText(const DesignedGadget& r, float number) {
+    return r.IntegerOnly == 1 ? std::to_string(TruncateToInteger(number)) : RealText(number);
+}
 
 KVX_GadgetRef LiveParentOf(const DesignedGadget& record) { return record.ParentWindow; }
 
 int32_t CharWidth() { return std::max(1, TextWidth("0")); }
+
+int32_t LinesIn(int32_t pixels) { return KVX_LineHeight > 0 ? pixels / KVX_LineHeight : 0; }
 
 KVX_ColorRef RandomColor() {
     auto channel = [] { return int(Rnd(0, 255)) & 255; };
     const int red = channel(), green = channel(), blue = channel();
     return KVX_Color::Create(red, green, blue);
 }
-
-std::string RangeValueText(const SavedRange& range) {
-    if (range.IntegerOnly) return std::to_string(TruncateToInteger(double(range.Minimum) + double(range.Maximum)) / 2);
-    return RealText((double(range.Minimum) + double(range.Maximum)) / 2.0);
-}
-
-std::string RangeNumberText(float number, const SavedRange& range) {
-    return range.IntegerOnly ? std::to_string(TruncateToInteger(number)) : RealText(number);
-}
-
-void ReadIntegerOnly(DesignedGadget& r, std::string_view v) { r.IntegerOnly = ReadBoolean(v); }
-void ReadValue(DesignedGadget& r, std::string_view v) { r.Value = ReadNumber(v); }
-void ReadMinimum(DesignedGadget& r, std::string_view v) { r.Minimum = ReadNumber(v); }
-void ReadMaximum(DesignedGadget& r, std::string_view v) { r.Maximum = ReadNumber(v); }
-void ReadStep(DesignedGadget& r, std::string_view v) { r.Step = ReadNumber(v); }
 
 }  // namespace kvx::studio

@@ -46,58 +46,38 @@ inline constexpr KeyFormat kCaptionKey = TextKey<&DesignedGadget::Caption>("Capt
 // The arguments most creation calls start with: parent, caption, position and size.
 Arguments BoxArguments(const DesignedGadget& r, const std::string& parent);
 
-// A number of a hand-edited file, read as a whole number and kept exact as a float.
+// A number of the file: decimal, with its fraction ("0.500000000"), or a whole number by the
+// lenient integer rule ("$" hexadecimal, "%" binary); kept within the reader's number limit.
 float ReadNumber(std::string_view text);
+// A number as the record saves it: whole when the record is integer-only, else "%#.9g".
+std::string NumberText(const DesignedGadget& record, float number);
 
-// The live gadget as its kind's class, or none when it is missing or of another kind.
-template <class Live>
-std::shared_ptr<Live> LiveAs(const DesignedGadget& record, uint8_t kindCode) {
-    if (!record.Gadget || record.Gadget->Kind() != kindCode) return nullptr;
-    return std::static_pointer_cast<Live>(record.Gadget);
+template <float DesignedGadget::*Field>
+constexpr KeyFormat NumberKey(const char* name) {
+    return {name, [](DesignedGadget& r) { return NumberText(r, r.*Field); },
+            [](DesignedGadget& r, std::string_view v) { r.*Field = ReadNumber(v); }};
 }
+// A number saved whole, whatever the record's integer flag.
+template <float DesignedGadget::*Field>
+constexpr KeyFormat WholeNumberKey(const char* name) {
+    return {name, [](DesignedGadget& r) { return std::to_string(TruncateToInteger(r.*Field)); },
+            [](DesignedGadget& r, std::string_view v) { r.*Field = ReadNumber(v); }};
+}
+// Integer, Value, Minimum, Maximum and Increment, as scroll bars and value boxes save them.
+inline constexpr KeyFormat kIntegerKey = FlagKey<&DesignedGadget::IntegerOnly>("Integer");
+inline constexpr KeyFormat kValueKey = NumberKey<&DesignedGadget::Value>("Value");
+inline constexpr KeyFormat kMinimumKey = NumberKey<&DesignedGadget::Minimum>("Minimum");
+inline constexpr KeyFormat kMaximumKey = NumberKey<&DesignedGadget::Maximum>("Maximum");
+inline constexpr KeyFormat kIncrementKey = NumberKey<&DesignedGadget::Step>("Increment");
 
 // The live window a record's gadget is made in; none for a record outside any window.
 KVX_GadgetRef LiveParentOf(const DesignedGadget& record);
 
 // The width of the bitmap font's digits, never 0: text fields are sized in them.
 int32_t CharWidth();
+// Whole lines of KVX_LineHeight in a height of pixels, 0 while no font gives a line height.
+int32_t LinesIn(int32_t pixels);
 
 KVX_ColorRef RandomColor();
-
-// The range a scroll bar or value box saves, from its live gadget when there is one.
-struct SavedRange {
-    bool IntegerOnly;
-    float Minimum, Maximum, Step;
-};
-template <class Live>
-SavedRange RangeOf(const DesignedGadget& record, uint8_t kindCode) {
-    if (const auto live = LiveAs<Live>(record, kindCode)) {
-        return {live->IntegerOnly == 1, live->Minimum, live->Maximum, live->Step};
-    }
-    return {record.IntegerOnly == 1, record.Minimum, record.Maximum, record.Step};
-}
-// The saved value is the middle of the range.
-std::string RangeValueText(const SavedRange& range);
-std::string RangeNumberText(float number, const SavedRange& range);
-void ReadIntegerOnly(DesignedGadget& r, std::string_view v);
-void ReadValue(DesignedGadget& r, std::string_view v);
-void ReadMinimum(DesignedGadget& r, std::string_view v);
-void ReadMaximum(DesignedGadget& r, std::string_view v);
-void ReadStep(DesignedGadget& r, std::string_view v);
-
-// The keys Integer, Value, Minimum, Maximum and Increment of a live kind.
-template <class Live, uint8_t Code>
-struct RangeKeys {
-    static SavedRange Range(const DesignedGadget& r) { return RangeOf<Live>(r, Code); }
-    static constexpr KeyFormat Integer{"Integer", [](DesignedGadget& r) { return std::string(BooleanText(Range(r).IntegerOnly)); },
-                                       ReadIntegerOnly};
-    static constexpr KeyFormat Value{"Value", [](DesignedGadget& r) { return RangeValueText(Range(r)); }, ReadValue};
-    static constexpr KeyFormat Minimum{
-        "Minimum", [](DesignedGadget& r) { return RangeNumberText(Range(r).Minimum, Range(r)); }, ReadMinimum};
-    static constexpr KeyFormat Maximum{
-        "Maximum", [](DesignedGadget& r) { return RangeNumberText(Range(r).Maximum, Range(r)); }, ReadMaximum};
-    static constexpr KeyFormat Increment{
-        "Increment", [](DesignedGadget& r) { return RangeNumberText(Range(r).Step, Range(r)); }, ReadStep};
-};
 
 }  // namespace kvx::studio

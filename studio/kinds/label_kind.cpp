@@ -1,4 +1,5 @@
-// Labels: a line of text, aligned to their position.
+// Labels: a line of text, aligned to their position, in the skin's text colour so that it reads
+// on a window's body.
 #include "core/runtime.hpp"
 #include "core/skin.hpp"
 #include "gadgets/label.hpp"
@@ -10,23 +11,11 @@ namespace {
 
 constexpr uint8_t kAlignedLeft = 1;
 
-constexpr KeyFormat kKeys[] = {
-    kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kCaptionKey,
-    {"Align",
-     [](DesignedGadget& r) {
-         const auto live = LiveAs<KVX_Label>(r, KVX_KindLabel);
-         return std::string(BooleanText((live ? live->Align : r.Align) == 1));
-     },
-     FlagKey<&DesignedGadget::Align>("").Read},
-};
+constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kCaptionKey,
+                               FlagKey<&DesignedGadget::Align>("Align")};
 
-KVX_GadgetRef MakeLabel(DesignedGadget& r) {
-    return KVX_Label::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Align, KVX_BlackColor);
-}
-
-KVX_GadgetRef Place(DesignedGadget& r, const Band&) {
-    r.Align = kAlignedLeft;
-    return MakeLabel(r);
+KVX_GadgetRef Create(DesignedGadget& r) {
+    return KVX_Label::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.Align, KVX_SchemeColors.GadgetText);
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
@@ -39,6 +28,7 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 const KindDescription kLabeltextKind{.Word = "Labeltext", .PaletteCaption = "Labeltext", .Keys = kKeys,
                                      .Fixed = [] { return FixedSize{KVX_LineHeight + 1, KVX_LineHeight + 1}; },
-                                     .Place = Place, .Load = MakeLabel, .Export = Export, .CaptionIsHandle = true};
+                                     .Defaults = [](DesignedGadget& r, const Band&) { r.Align = kAlignedLeft; },
+                                     .Create = Create, .Export = Export, .CaptionIsHandle = true};
 
 }  // namespace kvx::studio

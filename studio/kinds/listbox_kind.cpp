@@ -1,4 +1,6 @@
 // List boxes: the record's height counts lines; the pointer takes them with their header line.
+#include <algorithm>
+
 #include "core/runtime.hpp"
 #include "gadgets/listbox.hpp"
 #include "studio/kinds/kind_parts.hpp"
@@ -10,12 +12,11 @@ namespace {
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey,
                                IntegerKey<&DesignedGadget::Ty>("LineNumber"), {"Items", WriteNothing, nullptr}};
 
-KVX_GadgetRef MakeListbox(DesignedGadget& r) { return KVX_Listbox::Create(LiveParentOf(r), r.Px, r.Py, r.Tx, r.Ty); }
-
-// A band of n line heights holds n - 1 lines.
-KVX_GadgetRef Place(DesignedGadget& r, const Band& band) {
-    r.Ty = KVX_LineHeight > 0 ? (band.H - KVX_LineHeight) / KVX_LineHeight : 0;
-    return MakeListbox(r);
+// The record says what is drawn, also of a list the toolkit widens or lengthens.
+KVX_GadgetRef Create(DesignedGadget& r) {
+    r.Tx = std::max(r.Tx, KVX_ListboxMinWidth);
+    r.Ty = std::max(r.Ty, KVX_ListboxMinLines);
+    return KVX_Listbox::Create(LiveParentOf(r), r.Px, r.Py, r.Tx, r.Ty);
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
@@ -26,9 +27,11 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 }  // namespace
 
-const KindDescription kListboxKind{.Word = "Listbox", .PaletteCaption = "Listbox", .Keys = kKeys, .Place = Place,
-                                   .Load = MakeListbox, .Export = Export,
-                                   .HitHeight = [](const DesignedGadget& r) { return (r.Ty + 1) * KVX_LineHeight; },
-                                   .HeightInLines = true};
+// A band of n line heights holds n - 1 lines.
+const KindDescription kListboxKind{
+    .Word = "Listbox", .PaletteCaption = "Listbox", .Keys = kKeys,
+    .Defaults = [](DesignedGadget& r, const Band& band) { r.Ty = std::max(LinesIn(band.H) - 1, 0); }, .Create = Create,
+    .Export = Export, .HitHeight = [](const DesignedGadget& r) { return (r.Ty + 1) * KVX_LineHeight; },
+    .HeightInLines = true};
 
 }  // namespace kvx::studio

@@ -6,23 +6,17 @@
 namespace kvx::studio {
 namespace {
 
-constexpr KeyFormat kKeys[] = {
-    kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
-    {"Value", WriteNothing, ReadValue},
-    {"Maximum",
-     [](DesignedGadget& r) {
-         const auto live = LiveAs<KVX_Progress>(r, KVX_KindProgressbar);
-         return std::to_string(TruncateToInteger(live ? live->Maximum : r.Maximum));
-     },
-     ReadMaximum},
-};
+constexpr KeyFormat kKeys[] = {kGlobalKey,  kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
+                               WholeNumberKey<&DesignedGadget::Value>("Value"),
+                               WholeNumberKey<&DesignedGadget::Maximum>("Maximum")};
 
-KVX_GadgetRef Place(DesignedGadget& r, const Band&) {
-    return KVX_Progress::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx, r.Ty, 50, 100);
+void Defaults(DesignedGadget& r, const Band&) {
+    r.Value = 50;
+    r.Maximum = 100;
 }
 
-KVX_GadgetRef Load(DesignedGadget& r) {
-    return KVX_Progress::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx, r.Ty, int(r.Value), int(r.Maximum));
+KVX_GadgetRef Create(DesignedGadget& r) {
+    return KVX_Progress::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.Tx, r.Ty, int(r.Value), int(r.Maximum));
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
@@ -34,6 +28,7 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 }  // namespace
 
 const KindDescription kProgressbarKind{.Word = "Progressbar", .PaletteCaption = "Progressbar", .Keys = kKeys,
-                                       .Place = Place, .Load = Load, .Export = Export, .CaptionIsHandle = true};
+                                       .Defaults = Defaults, .Create = Create, .Export = Export,
+                                       .CaptionIsHandle = true};
 
 }  // namespace kvx::studio

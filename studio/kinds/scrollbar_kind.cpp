@@ -1,4 +1,4 @@
-// Scroll bars: vertical when the band is no wider than high.
+// Scroll bars: placed from 0 to 100 at 50, vertical when the band is no wider than high.
 #include "gadgets/scrollbar.hpp"
 #include "studio/kinds/kind_parts.hpp"
 #include "studio/kinds/kinds.hpp"
@@ -6,27 +6,21 @@
 namespace kvx::studio {
 namespace {
 
-using Range = RangeKeys<KVX_Scrollbar, KVX_KindScrollbar>;
+constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey,  kParentKey,  kPxKey,      kPyKey,
+                               kTxKey,     kTyKey,      kCaptionKey, kIntegerKey, kValueKey,
+                               kMinimumKey, kMaximumKey, kIncrementKey, FlagKey<&DesignedGadget::Vertical>("Vertical")};
 
-constexpr KeyFormat kKeys[] = {
-    kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
-    Range::Integer, Range::Value, Range::Minimum, Range::Maximum, Range::Increment,
-    {"Vertical",
-     [](DesignedGadget& r) {
-         const auto live = LiveAs<KVX_Scrollbar>(r, KVX_KindScrollbar);
-         return std::string(BooleanText((live ? live->Vertical : r.Vertical) == 1));
-     },
-     FlagKey<&DesignedGadget::Vertical>("").Read},
-};
-
-KVX_GadgetRef Place(DesignedGadget& r, const Band& band) {
+void Defaults(DesignedGadget& r, const Band& band) {
     r.Vertical = band.W > band.H ? 0 : 1;
     r.IntegerOnly = 1;
-    return KVX_Scrollbar::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx, r.Ty, 50, 0, 100, 1, r.Vertical, 1);
+    r.Value = 50;
+    r.Minimum = 0;
+    r.Maximum = 100;
+    r.Step = 1;
 }
 
-KVX_GadgetRef Load(DesignedGadget& r) {
-    return KVX_Scrollbar::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.Tx, r.Ty, r.Value, r.Minimum, r.Maximum,
+KVX_GadgetRef Create(DesignedGadget& r) {
+    return KVX_Scrollbar::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.Tx, r.Ty, r.Value, r.Minimum, r.Maximum,
                                  r.Step, r.Vertical, r.IntegerOnly);
 }
 
@@ -39,7 +33,8 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 
 }  // namespace
 
-const KindDescription kScrollbarKind{.Word = "Scrollbar", .PaletteCaption = "Scrollbar", .Keys = kKeys, .Place = Place,
-                                     .Load = Load, .Export = Export, .CaptionIsHandle = true};
+const KindDescription kScrollbarKind{.Word = "Scrollbar", .PaletteCaption = "Scrollbar", .Keys = kKeys,
+                                     .Defaults = Defaults, .Create = Create, .Export = Export,
+                                     .CaptionIsHandle = true};
 
 }  // namespace kvx::studio

@@ -9,7 +9,7 @@ namespace kvx::studio {
 namespace {
 
 constexpr int32_t kMaxCharsPlaced = 255;
-// A loaded field's width: its characters and the field's border.
+// A field's width: its characters and the field's border.
 constexpr int32_t kFieldBorder = 5;
 
 FixedSize OneLine() { return FixedSize{std::nullopt, KVX_LineHeight + 1}; }
@@ -19,19 +19,14 @@ constexpr KeyFormat kNumCharKey = IntegerKey<&DesignedGadget::NumChar>("NumChar"
 constexpr KeyFormat kInputKeys[] = {kGlobalKey, kHandleKey,  kParentKey, kPxKey, kPyKey, kNumCharKey,
                                     IntegerKey<&DesignedGadget::MaxChar>("MaxChar"), kCaptionKey};
 
-KVX_GadgetRef MakeInput(DesignedGadget& r) {
-    return KVX_Input::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.NumChar, r.MaxChar);
-}
-
-KVX_GadgetRef PlaceInput(DesignedGadget& r, const Band& band) {
+void InputDefaults(DesignedGadget& r, const Band& band) {
     r.NumChar = band.W / CharWidth();
     r.MaxChar = kMaxCharsPlaced;
-    return MakeInput(r);
 }
 
-KVX_GadgetRef LoadInput(DesignedGadget& r) {
+KVX_GadgetRef CreateInput(DesignedGadget& r) {
     SizeByCharacters(r);
-    return MakeInput(r);
+    return KVX_Input::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.NumChar, r.MaxChar);
 }
 
 Creation ExportInput(const DesignedGadget& r, const std::string& parent) {
@@ -40,21 +35,23 @@ Creation ExportInput(const DesignedGadget& r, const std::string& parent) {
     return {"KVX_Input", a};
 }
 
-using Range = RangeKeys<KVX_Value, KVX_KindValue>;
-constexpr KeyFormat kValueKeys[] = {kGlobalKey,     kHandleKey,   kParentKey,    kPxKey,        kPyKey,
-                                    kNumCharKey,    kCaptionKey,  Range::Integer, Range::Value, Range::Minimum,
-                                    Range::Maximum, Range::Increment};
+constexpr KeyFormat kValueKeys[] = {kGlobalKey, kHandleKey, kParentKey,  kPxKey,      kPyKey,      kNumCharKey,
+                                    kCaptionKey, kIntegerKey, kValueKey, kMinimumKey, kMaximumKey, kIncrementKey};
 
-KVX_GadgetRef PlaceValue(DesignedGadget& r, const Band& band) {
-    r.IntegerOnly = 1;
+// Placed counting 0 to 255 by one, at 128.
+void ValueDefaults(DesignedGadget& r, const Band& band) {
     r.NumChar = band.W / CharWidth();
-    return KVX_Value::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.NumChar, 128, 1, 0, 255, 1);
+    r.IntegerOnly = 1;
+    r.Value = 128;
+    r.Step = 1;
+    r.Minimum = 0;
+    r.Maximum = 255;
 }
 
-KVX_GadgetRef LoadValue(DesignedGadget& r) {
+KVX_GadgetRef CreateValue(DesignedGadget& r) {
     SizeByCharacters(r);
-    return KVX_Value::Create(LiveParentOf(r), r.Handle, r.Px, r.Py, r.NumChar, r.Value, r.Step, r.Minimum, r.Maximum,
-                             r.IntegerOnly);
+    return KVX_Value::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.NumChar, r.Value, r.Step, r.Minimum,
+                             r.Maximum, r.IntegerOnly);
 }
 
 Creation ExportValue(const DesignedGadget& r, const std::string& parent) {
@@ -68,11 +65,11 @@ Creation ExportValue(const DesignedGadget& r, const std::string& parent) {
 }  // namespace
 
 const KindDescription kInputboxKind{.Word = "Inputbox", .PaletteCaption = "Inputbox", .Keys = kInputKeys,
-                                    .Fixed = OneLine, .Place = PlaceInput, .Load = LoadInput, .Export = ExportInput,
-                                    .CaptionIsHandle = true, .SizedInCharacters = true};
+                                    .Fixed = OneLine, .Defaults = InputDefaults, .Create = CreateInput,
+                                    .Export = ExportInput, .CaptionIsHandle = true, .SizedInCharacters = true};
 
 const KindDescription kValueKind{.Word = "Value", .PaletteCaption = "Value", .Keys = kValueKeys, .Fixed = OneLine,
-                                 .Place = PlaceValue, .Load = LoadValue, .Export = ExportValue,
+                                 .Defaults = ValueDefaults, .Create = CreateValue, .Export = ExportValue,
                                  .CaptionIsHandle = true, .SizedInCharacters = true};
 
 }  // namespace kvx::studio

@@ -1,4 +1,5 @@
-// Designed windows: placed and loaded locked, since in the designer their title bar selects them.
+// Designed windows: locked, since in the designer their title bar selects them, and with title
+// buttons that are drawn but do nothing (a design window is closed by deleting it).
 #include "gadgets/window.hpp"
 #include "studio/kinds/kind_parts.hpp"
 #include "studio/kinds/kinds.hpp"
@@ -6,23 +7,20 @@
 namespace kvx::studio {
 namespace {
 
-template <KVX_CustomButtonRef KVX_Window::*Button>
-std::string WriteHasButton(DesignedGadget& r) {
-    const auto live = LiveAs<KVX_Window>(r, KVX_KindWindow);
-    return BooleanText(live && (*live).*Button);
-}
+// What the file says of a window's buttons is what a designed window always has: all three.
+std::string WriteHasButton(DesignedGadget&) { return BooleanText(true); }
 
-constexpr KeyFormat kKeys[] = {
-    kGlobalKey, kHandleKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
-    {"LockButton", WriteHasButton<&KVX_Window::LockButton>, nullptr},
-    {"MinimizeButton", WriteHasButton<&KVX_Window::MinimiseButton>, nullptr},
-    {"CloseButton", WriteHasButton<&KVX_Window::CloseButton>, nullptr},
-};
+constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
+                               {"LockButton", WriteHasButton, nullptr},
+                               {"MinimizeButton", WriteHasButton, nullptr},
+                               {"CloseButton", WriteHasButton, nullptr}};
 
-// Whatever the file says of its buttons, a designed window has all three.
-KVX_GadgetRef MakeWindow(DesignedGadget& r) {
-    const KVX_WindowRef window = KVX_Window::Create(r.Handle, r.Px, r.Py, r.Tx, r.Ty, 1, 1, 1, KVX_TitledStyle);
+KVX_GadgetRef Create(DesignedGadget& r) {
+    const KVX_WindowRef window = KVX_Window::Create(r.Caption, r.Px, r.Py, r.Tx, r.Ty, 1, 1, 1, KVX_TitledStyle);
     window->Locked = 1;
+    for (const KVX_CustomButtonRef& button : {window->CloseButton, window->MinimiseButton, window->LockButton}) {
+        button->Disabled = 1;
+    }
     return window;
 }
 
@@ -34,8 +32,7 @@ Creation Export(const DesignedGadget& r, const std::string&) {
 
 }  // namespace
 
-const KindDescription kWindowKind{.Word = "Window", .PaletteCaption = "Window", .Keys = kKeys,
-                                  .Place = [](DesignedGadget& r, const Band&) { return MakeWindow(r); },
-                                  .Load = MakeWindow, .Export = Export, .IsWindow = true, .CaptionIsHandle = true};
+const KindDescription kWindowKind{.Word = "Window", .PaletteCaption = "Window", .Keys = kKeys, .Create = Create,
+                                  .Export = Export, .IsWindow = true, .CaptionIsHandle = true};
 
 }  // namespace kvx::studio

@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <random>
 
+#include "core/skin.hpp"
 #include "gadgets/image_box.hpp"
 #include "gadgets/label.hpp"
+#include "gadgets/listbox.hpp"
 #include "gadgets/scrollbar.hpp"
 #include "gadgets/value.hpp"
 #include "studio/design_reader.hpp"
@@ -96,39 +98,38 @@ TEST_F(DesignFileTest, GadgetOutsideAnyWindowSavesParentFalseAndKeepsIt) {
     EXPECT_EQ(local->Parent, "False");
 }
 
-TEST_F(DesignFileTest, ScrollBarAndValueBoxSaveTheMiddleOfTheLiveRange) {
+TEST_F(DesignFileTest, RangesAreSavedAsTheRecordHoldsThemAndReadBackExactly) {
     auto bar = PlaceDesigned("Scrollbar", 0, 0, 100, 20);
-    auto live = std::static_pointer_cast<KVX_Scrollbar>(bar->Gadget);
-    live->IntegerOnly = 0;
-    live->Minimum = 0;
-    live->Maximum = 1;
-    live->Step = 0.25f;
-    auto odd = PlaceDesigned("Scrollbar", 0, 0, 20, 20);  // square: vertical
-    std::static_pointer_cast<KVX_Scrollbar>(odd->Gadget)->Maximum = 5;
+    EXPECT_EQ(std::static_pointer_cast<KVX_Scrollbar>(bar->Gadget)->Maximum, 100.f) << "placed from 0 to 100";
+    bar->IntegerOnly = 0;
+    bar->Minimum = 0;
+    bar->Maximum = 1;
+    bar->Value = 0.375f;
+    bar->Step = 0.25f;
+    PlaceDesigned("Scrollbar", 0, 0, 20, 20);  // square: vertical
     auto below = PlaceDesigned("Value", 0, 0, 50, 10);
-    std::static_pointer_cast<KVX_Value>(below->Gadget)->Minimum = -5;
-    std::static_pointer_cast<KVX_Value>(below->Gadget)->Maximum = 0;
+    below->Minimum = -5;
+    below->Maximum = 0;
+    below->Value = -2;
     ASSERT_TRUE(studio::SaveDesignTo(PathIn("ui.kvx")));
     const std::vector<std::string> lines = CrLfLines(FileBytes(PathIn("ui.kvx")));
     const std::vector<std::string> reals(lines.begin() + 3 + 2 + 8, lines.begin() + 3 + 2 + 14);
-    EXPECT_EQ(reals, (std::vector<std::string>{"Integer=False", "Value=0.500000000", "Minimum=0.00000000",
+    EXPECT_EQ(reals, (std::vector<std::string>{"Integer=False", "Value=0.375000000", "Minimum=0.00000000",
                                                "Maximum=1.00000000", "Increment=0.250000000", "Vertical=False"}));
     const std::vector<std::string> whole(lines.begin() + 21 + 8, lines.begin() + 21 + 14);
-    EXPECT_EQ(whole, (std::vector<std::string>{"Integer=True", "Value=2", "Minimum=0", "Maximum=5", "Increment=1",
+    EXPECT_EQ(whole, (std::vector<std::string>{"Integer=True", "Value=50", "Minimum=0", "Maximum=100", "Increment=1",
                                                "Vertical=True"}));
     const std::vector<std::string> negative(lines.begin() + 37 + 7, lines.end());
     EXPECT_EQ(negative, (std::vector<std::string>{"Integer=True", "Value=-2", "Minimum=-5", "Maximum=0",
-                                                  "Increment=1"}))
-        << "the halving truncates toward zero";
+                                                  "Increment=1"}));
 
     testing::ClearDesign();
     studio::LoadDesignFrom(PathIn("ui.kvx"));
     ASSERT_EQ(Design().DesignList.size(), 3u);
-    EXPECT_EQ(Record(0)->Minimum, 0.f);
-    EXPECT_EQ(Record(0)->Maximum, 1.f);
-    EXPECT_EQ(Record(0)->Value, 0.f) << "reals read back with the integer rule";
-    EXPECT_EQ(Record(0)->Step, 0.f);
+    EXPECT_EQ(Record(0)->Value, 0.375f) << "reals keep their fraction";
+    EXPECT_EQ(Record(0)->Step, 0.25f);
     EXPECT_EQ(Record(0)->IntegerOnly, 0);
+    EXPECT_EQ(std::static_pointer_cast<KVX_Scrollbar>(Record(0)->Gadget)->Value, 0.375f);
     EXPECT_EQ(Record(1)->Vertical, 1);
     EXPECT_EQ(std::static_pointer_cast<KVX_Scrollbar>(Record(1)->Gadget)->Vertical, 1);
     EXPECT_EQ(Record(2)->Value, -2.f);
@@ -195,7 +196,7 @@ TEST_F(DesignFileTest, ReaderTakesKnownKeysOfTheKindInTheSectionsLinesOnly) {
     EXPECT_EQ(window->Py, 5);
     EXPECT_EQ(window->Parent, "") << "a window has no Parent key";
     EXPECT_EQ(std::static_pointer_cast<KVX_Window>(window->Gadget)->LockButton != nullptr, true);
-    EXPECT_EQ(window->Gadget->Text, "Main") << "the live gadget shows the handle";
+    EXPECT_EQ(window->Gadget->Text, "a=b") << "the live gadget shows the caption";
 
     const DesignedGadgetRef& left = Record(1);
     EXPECT_EQ(left->Px, 12);
@@ -217,7 +218,7 @@ TEST_F(DesignFileTest, ReaderTakesKnownKeysOfTheKindInTheSectionsLinesOnly) {
 
     const DesignedGadgetRef& list = Record(4);
     EXPECT_EQ(list->Caption, "") << "a list box has no caption key";
-    EXPECT_EQ(list->Ty, 4);
+    EXPECT_EQ(list->Ty, KVX_ListboxMinLines) << "the record holds what the toolkit draws";
     EXPECT_EQ(list->Tx, 120);
 
     const DesignedGadgetRef& input = Record(5);
@@ -247,7 +248,7 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
     PlaceDesigned("Scrollbar", 50, top + 150, 150, 20, window);
     PlaceDesigned("Scrollbar", 250, top + 150, 20, 150, window);
     PlaceDesigned("Progressbar", 50, top + 200, 150, 20, window);
-    PlaceDesigned("Listbox", 300, top + 100, 150, 5 * KVX_LineHeight, window);
+    PlaceDesigned("Listbox", 300, top + 100, 150, 7 * KVX_LineHeight, window);
     PlaceDesigned("Combobox", 300, top + 250, 120, 0, window);
     PlaceDesigned("Inputbox", 50, top + 250, 100, 0, window);
     PlaceDesigned("Value", 50, top + 300, 80, 0, window);
@@ -257,7 +258,13 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
     auto unaligned = PlaceDesigned("Labeltext", 50, top + 400, 0, 0, window);
     unaligned->Align = 0;
     std::static_pointer_cast<KVX_Label>(unaligned->Gadget)->Align = 0;
-    ASSERT_EQ(Record(9)->Ty, 4) << "a band five lines high makes four lines";
+    ASSERT_EQ(Record(9)->Ty, 6) << "a band seven lines high makes six lines";
+    // Values edited after placing.
+    Record(6)->IntegerOnly = 0;
+    Record(6)->Value = 12.625f;
+    Record(8)->Value = 30;
+    Record(12)->Value = 7;
+    Record(5)->CustomColor = KVX_Color::Create(1, 128, 255);
 
     ASSERT_TRUE(studio::SaveDesignTo(PathIn("first.kvx")));
     const std::string first = FileBytes(PathIn("first.kvx"));
@@ -273,12 +280,13 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
     EXPECT_EQ(FileBytes(PathIn("second.kvx")), first);
     EXPECT_EQ(Design().CounterOf("Scrollbar"), 3);
 
-    // What the file does not hold: a label's own size, an icon's colour, a bar's current value,
-    // and the live gadget is made with the handle as its text whatever the caption says.
-    EXPECT_EQ(Record(13)->Tx, KVX_LineHeight + 1);
-    ASSERT_NE(Record(5)->CustomColor, nullptr) << "a new colour is drawn on every load";
-    EXPECT_EQ(Record(8)->Gadget->Value, 0.f);
+    EXPECT_EQ(Record(13)->Tx, KVX_LineHeight + 1) << "a label's own size is not in the file";
+    ASSERT_NE(Record(5)->CustomColor, nullptr);
+    EXPECT_EQ(ToARGB(Record(5)->CustomColor) & 0xFFFFFF, 0x0180FF) << "the icon keeps its colour";
+    EXPECT_EQ(Record(6)->Gadget->Value, 12.625f);
+    EXPECT_EQ(Record(8)->Gadget->Value, 30.f) << "the bar keeps its value";
     EXPECT_EQ(Record(8)->Gadget->Maximum, 100.f);
+    EXPECT_EQ(Record(12)->Gadget->Value, 7.f);
     EXPECT_EQ(Record(15)->Parent, "False");
     EXPECT_EQ(Record(15)->ParentWindow, nullptr);
     EXPECT_EQ(Record(13)->Align, 1);

@@ -32,7 +32,7 @@ TEST_F(FuzzSeedTest, DesignSeedsLoadEveryPlaceableKind) {
         }
     }
     for (const studio::KindDescription* kind : studio::Kinds()) {
-        if (!kind->Place) continue;
+        if (!kind->Create) continue;
         EXPECT_TRUE(kinds.count(kind->Word)) << kind->Word;
     }
 }

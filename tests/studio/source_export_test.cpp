@@ -93,7 +93,7 @@ TEST_F(SourceExportTest, EachKindWritesItsArgumentsInOrder) {
     auto progress = PlaceDesigned("Progressbar", 10, top + 90, 100, 20, window);
     progress->Value = 2.9f;
     progress->Maximum = -7.9f;
-    PlaceDesigned("Listbox", 10, top + 110, 120, 3 * KVX_LineHeight, window);
+    PlaceDesigned("Listbox", 10, top + 110, 120, 7 * KVX_LineHeight, window);
     PlaceDesigned("Combobox", 10, top + 130, 90, 0, window);
     PlaceDesigned("Inputbox", 10, top + 150, 10 * TextWidth("0"), 0, window);
     PlaceDesigned("Value", 10, top + 170, 4 * TextWidth("0"), 0, window);
@@ -113,13 +113,13 @@ TEST_F(SourceExportTest, EachKindWritesItsArgumentsInOrder) {
         "My_ColorIcon1=KVX_Color.Create(Rnd(0,255),Rnd(0,255),Rnd(0,255))",
         "ColorIcon1=KVX_ColorIcon.Create(Window1,50,50,20,25,My_ColorIcon1)",
         "Global Scrollbar1:KVX_Scrollbar",
-        "Scrollbar1=KVX_Scrollbar.Create(Window1,\"Scrollbar1\",10,70,100,20,0,0,0,0,False,True)",
+        "Scrollbar1=KVX_Scrollbar.Create(Window1,\"Scrollbar1\",10,70,100,20,50,0,100,1,False,True)",
         "Global Progressbar1:KVX_Progress",
         "Progressbar1=KVX_Progress.Create(Window1,\"Progressbar1\",10,90,100,20,2,-7)",
-        "Global Listbox1:KVX_Listbox", "Listbox1=KVX_Listbox.Create(Window1,10,110,120,2)",
+        "Global Listbox1:KVX_Listbox", "Listbox1=KVX_Listbox.Create(Window1,10,110,120,6)",
         "Global Combobox1:KVX_Combo", "Combobox1=KVX_Combo.Create(Window1,10,130,90)",
         "Global Inputbox1:KVX_Input", "Inputbox1=KVX_Input.Create(Window1,\"Inputbox1\",10,150,10,255)",
-        "Global Value1:KVX_Value", "Value1=KVX_Value.Create(Window1,\"Value1\",10,170,4,0,0,0,0,True)",
+        "Global Value1:KVX_Value", "Value1=KVX_Value.Create(Window1,\"Value1\",10,170,4,128,1,0,255,True)",
         "Global Labeltext1:KVX_Label",
         "Labeltext1=KVX_Label.Create(Window1,\"Labeltext1\",10,190,False,KVX_BlackColor)",
         "Global Imagebox1:KVX_Image",

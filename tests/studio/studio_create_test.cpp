@@ -82,13 +82,13 @@ TEST_F(StudioCreateTest, FrameBandOverADesignWindowAndHandlesCountUp) {
 TEST_F(StudioCreateTest, BandsGiveListLinesScrollOrientationAndNoParentOutsideWindows) {
     Place("Window", 50, 50, 600, 600);
     const int L = KVX_LineHeight;
-    Place("Listbox", 100, 100, 200, 100 + 5 * L);
+    Place("Listbox", 100, 100, 200, 105 + 7 * L);  // seven lines once the grid has rounded it
     Place("Scrollbar", 300, 100, 400, 120);
     Place("Scrollbar", 300, 200, 350, 250);
     Place("Checkbox", 20, 650, 80, 700);
     ASSERT_EQ(Design().DesignList.size(), 5u);
     const studio::DesignedGadget& list = *Design().DesignList[1];
-    EXPECT_EQ(list.Ty, 4) << "a band of five line heights holds four lines";
+    EXPECT_EQ(list.Ty, 6) << "a band of seven line heights holds six lines";
     EXPECT_EQ(Design().DesignList[2]->Vertical, 0) << "wider than high";
     EXPECT_EQ(Design().DesignList[3]->Vertical, 1) << "square";
     const studio::DesignedGadget& outside = *Design().DesignList[4];
