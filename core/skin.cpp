@@ -65,7 +65,7 @@ void CreateSchemeColors() {
     s.WindowBodyEdgeA = c(46, 46, 46);
     s.WindowBodyEdgeB = c(46, 46, 46);
     s.WindowCaptionActive = c(250, 250, 250);
-    s.WindowCaptionInactive = c(100, 100, 100);
+    s.WindowCaptionInactive = c(170, 170, 170);  // still readable on the inactive title bar
     s.GadgetText = c(250, 250, 250);
     s.CustomButtonEdgeA = c(50, 69, 101);
     s.CustomButtonEdgeB = c(62, 86, 128);

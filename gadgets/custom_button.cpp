@@ -19,6 +19,7 @@ KVX_CustomButtonRef KVX_CustomButton::Create(const KVX_GadgetRef& parent, const 
     button->Text = text;
     button->Caption = KVX_Label::Create(button, text, width / 2, height / 2 - KVX_LineHeight / 2 + 2, 2,
                                         KVX_SchemeColors.GadgetText);
+    button->Caption->Clip = KVX_ClipBox{0, 0, width, height};
     button->X = x;
     button->Y = y;
     button->Width = width;

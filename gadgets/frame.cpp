@@ -9,6 +9,8 @@
 namespace kvx {
 namespace {
 
+constexpr int kCaptionIndent = 15;
+
 void HorizontalLine(int x1, int x2, int y) { DrawLine(float(x1), float(y), float(x2), float(y), true); }
 void VerticalLine(int x, int y1, int y2) { DrawLine(float(x), float(y1), float(x), float(y2), true); }
 
@@ -51,7 +53,10 @@ void KVX_Frame::Update(KVX_Gadget* parent) {
     if (!Hidden) {
         SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
-        DrawColoredText(Text, ax + 15, ay - KVX_LineHeight / 4, KVX_SchemeColors.FrameText, KVX_GuiFont);
+        // A caption longer than the frame is cut at its right edge.
+        SetViewport(ax, ay - KVX_LineHeight, Width, KVX_LineHeight * 2);
+        DrawColoredText(Text, ax + kCaptionIndent, ay - KVX_LineHeight / 4, KVX_SchemeColors.FrameText, KVX_GuiFont);
+        SetViewport(0, 0, GraphicsWidth(), GraphicsHeight());
         DrawImageHandle(FrameImage, ax, ay, KVX_WhiteColor, 0);
     }
     FinishUpdate(ax, ay);

@@ -7,6 +7,18 @@
 #include "platform/draw.hpp"
 
 namespace kvx {
+namespace {
+
+// The viewport narrowed to the box.
+void ClipToBox(int x, int y, int w, int h) {
+    int vx = 0, vy = 0, vw = 0, vh = 0;
+    GetViewport(vx, vy, vw, vh);
+    const int left = std::max(x, vx), top = std::max(y, vy);
+    const int right = std::min(x + w, vx + vw), bottom = std::min(y + h, vy + vh);
+    SetViewport(left, top, std::max(right - left, 0), std::max(bottom - top, 0));
+}
+
+}  // namespace
 
 KVX_LabelRef KVX_Label::Create(const KVX_GadgetRef& parent, const std::string& text, int x, int y, int align,
                                const KVX_ColorRef& color) {
@@ -27,6 +39,7 @@ void KVX_Label::Update(KVX_Gadget* parent) {
     if (!Hidden) {
         SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
+        if (Clip) ClipToBox(parent->AbsX + Clip->X, parent->AbsY + Clip->Y, Clip->W, Clip->H);
         DrawMultiline(MaxChars != 0 ? Text.substr(0, size_t(std::max(MaxChars, 0))) : Text, ax, ay, Align, 0, Color);
     }
     FinishUpdate(ax, ay);

@@ -37,6 +37,7 @@ KVX_ProgressRef KVX_Progress::Create(const KVX_GadgetRef& parent, const std::str
     bar->Maximum = float(maximum);
     bar->Caption = KVX_Label::Create(bar, caption, width / 2, height / 2 - KVX_LineHeight / 2 + 2, 2,
                                      KVX_SchemeColors.ProgressText);
+    bar->Caption->Clip = KVX_ClipBox{0, 0, bar->Width, bar->Height};
     const KVX_Scheme& s = KVX_SchemeColors;
     bar->BodyImage = LoadSizedImage(SkinPath("Progress_Body.png"), width, height, ToARGB(s.ProgressEdgeA),
                                     ToARGB(s.ProgressEdgeB), 2);

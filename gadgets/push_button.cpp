@@ -44,6 +44,7 @@ KVX_PushButtonRef KVX_PushButton::Create(const KVX_GadgetRef& parent, const std:
     button->Text = text;
     button->Caption = KVX_Label::Create(button, text, button->Width / 2,
                                         button->Height / 2 - KVX_LineHeight / 2 + 2, 2, KVX_SchemeColors.GadgetText);
+    button->Caption->Clip = KVX_ClipBox{0, 0, button->Width, button->Height};
     KVX_AddChild(owner, button);
     return button;
 }

@@ -33,6 +33,7 @@ KVX_ScrollbarRef KVX_Scrollbar::Create(const KVX_GadgetRef& parent, const std::s
     bar->Text = bar->Vertical ? std::string() : text;
     bar->Caption = KVX_Label::Create(bar, bar->Text, width / 2, height / 2 - KVX_LineHeight / 2 + 2, 2,
                                      KVX_SchemeColors.ScrollText);
+    bar->Caption->Clip = KVX_ClipBox{0, 0, bar->Width, bar->Height};
     bar->BodyImage = LoadSizedImage(SkinPath(bar->Vertical ? "Scrollbar_Vertical_Body.png"
                                                            : "Scrollbar_Horizontal_Body.png"),
                                     width, height, ToARGB(KVX_SchemeColors.ScrollEdgeA),

@@ -16,10 +16,13 @@ int LoadTitlePiece(const std::string& file, int width, int height) {
     return HandleFromImage(LoadImage(ResizePixmap(SharedPixmap(SkinPath(file)), width, height), -1));
 }
 
-KVX_CustomButtonRef MakeTitleButton(const KVX_WindowRef& window, int x, const std::string& piece,
-                                    const std::string& tooltip) {
+constexpr int kTitleHeight = 20;
+constexpr int kTitleCapWidth = 15;
+
+// Placed by LayOutTitle.
+KVX_CustomButtonRef MakeTitleButton(const KVX_WindowRef& window, const std::string& piece, const std::string& tooltip) {
     const int size = window->TitleHeight - 2;
-    auto button = KVX_CustomButton::Create(window, "", x, -window->TitleHeight, size, size,
+    auto button = KVX_CustomButton::Create(window, "", 0, -window->TitleHeight, size, size,
                                            SkinPath("Window_" + piece + "_hi.png"),
                                            SkinPath("Window_" + piece + "_un.png"),
                                            SkinPath("Window_" + piece + "_se.png"), 0);
@@ -34,40 +37,64 @@ KVX_WindowRef KVX_Window::Create(const std::string& caption, int x, int y, int w
     auto window = MakeGadget<KVX_Window>();
     window->Text = caption;
     window->Style = style;
-    window->TitleHeight = 20;
+    window->TitleHeight = kTitleHeight;
     window->X = x;
     window->Y = y;
     window->Width = width;
     window->Height = height - window->TitleHeight;
-    if (style != KVX_DesktopStyle) {
-        const int th = window->TitleHeight;
-        window->TitleLeft = LoadTitlePiece("Window_title_left_se.png", 15, th);
-        window->CapWidth = ImageWidth(ImageFromHandle(window->TitleLeft));
-        const int middle = window->Width - 2 * window->CapWidth;
-        window->TitleMiddle = LoadTitlePiece("Window_title_middle_se.png", middle, th);
-        window->TitleRight = LoadTitlePiece("Window_title_right_se.png", 15, th);
-        window->TitleLeftOff = LoadTitlePiece("Window_title_left_un.png", 15, th);
-        window->TitleMiddleOff = LoadTitlePiece("Window_title_middle_un.png", middle, th);
-        window->TitleRightOff = LoadTitlePiece("Window_title_right_un.png", 15, th);
-        window->BodyImage = LoadSizedImage(SkinPath("Window_Body.png"), window->Width, window->Height,
-                                           ToARGB(KVX_SchemeColors.WindowBodyEdgeA),
-                                           ToARGB(KVX_SchemeColors.WindowBodyEdgeB), 1);
-    }
-    const int th = window->TitleHeight;
-    if (closeButton == 1) window->CloseButton = MakeTitleButton(window, window->Width - (th + 4), "Close", "Close");
-    if (minimiseButton == 1) {
-        const int mx = window->CloseButton ? window->Width - 2 * (th + 1) - 2 : window->Width - (th + 4);
-        window->MinimiseButton = MakeTitleButton(window, mx, "Minimize", "Minimize");
-    }
-    if (lockButton == 1) window->LockButton = MakeTitleButton(window, 5, "Lock", "Lock");
-    window->Caption = KVX_Label::Create(window, caption, window->Width / 2, th / 2 - KVX_LineHeight / 2 - th, 2,
-                                        KVX_SchemeColors.WindowCaptionActive);
+    if (closeButton == 1) window->CloseButton = MakeTitleButton(window, "Close", "Close");
+    if (minimiseButton == 1) window->MinimiseButton = MakeTitleButton(window, "Minimize", "Minimize");
+    if (lockButton == 1) window->LockButton = MakeTitleButton(window, "Lock", "Lock");
+    window->Caption = KVX_Label::Create(window, caption, 0, 0, 2, KVX_SchemeColors.WindowCaptionActive);
+    window->BuildPictures();
+    window->LayOutTitle();
     KVX_DeactivateWindows();
     window->State = 1;
     // A window opened in answer to a click stays in front: that click is spent.
     KVX_ClickedWindow = 0;
     KVX_GadgetList.push_back(window);
     return window;
+}
+
+void KVX_Window::Resize(int width, int height) {
+    if (width == Width && height == Height) return;
+    Width = width;
+    Height = height;
+    BuildPictures();
+    LayOutTitle();
+}
+
+void KVX_Window::BuildPictures() {
+    for (int32_t* image : {&TitleLeft, &TitleMiddle, &TitleRight, &TitleLeftOff, &TitleMiddleOff, &TitleRightOff,
+                           &BodyImage}) {
+        ReleaseHandleField(*image);
+    }
+    if (Style == KVX_DesktopStyle) return;
+    const int th = TitleHeight;
+    TitleLeft = LoadTitlePiece("Window_title_left_se.png", kTitleCapWidth, th);
+    CapWidth = ImageWidth(ImageFromHandle(TitleLeft));
+    const int middle = Width - 2 * CapWidth;
+    TitleMiddle = LoadTitlePiece("Window_title_middle_se.png", middle, th);
+    TitleRight = LoadTitlePiece("Window_title_right_se.png", kTitleCapWidth, th);
+    TitleLeftOff = LoadTitlePiece("Window_title_left_un.png", kTitleCapWidth, th);
+    TitleMiddleOff = LoadTitlePiece("Window_title_middle_un.png", middle, th);
+    TitleRightOff = LoadTitlePiece("Window_title_right_un.png", kTitleCapWidth, th);
+    BodyImage = LoadSizedImage(SkinPath("Window_Body.png"), Width, Height, ToARGB(KVX_SchemeColors.WindowBodyEdgeA),
+                               ToARGB(KVX_SchemeColors.WindowBodyEdgeB), 1);
+}
+
+// Close at the right end, minimise left of it, lock at the left; the caption centred and kept
+// within the title bar.
+void KVX_Window::LayOutTitle() {
+    const int th = TitleHeight;
+    if (CloseButton) CloseButton->X = Width - (th + 4);
+    if (MinimiseButton) MinimiseButton->X = CloseButton ? Width - 2 * (th + 1) - 2 : Width - (th + 4);
+    if (LockButton) LockButton->X = 5;
+    if (Caption) {
+        Caption->X = Width / 2;
+        Caption->Y = th / 2 - KVX_LineHeight / 2 - th;
+        Caption->Clip = KVX_ClipBox{0, -th, Width, th};
+    }
 }
 
 void KVX_Window::Update(KVX_Gadget*) {

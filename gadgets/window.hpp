@@ -36,12 +36,16 @@ public:
     bool Folded() const override { return Minimised != 0; }
     // Whether the point is on the window as drawn: title bar, and body unless minimised.
     bool Covers(int x, int y) const;
+    // A new size of the body (the title bar keeps its height): pictures rebuilt, title laid out.
+    void Resize(int width, int height);
     void ToggleMinimise();
     void ToggleLock();
     void Activate();
     void Free() override;
 
 private:
+    void BuildPictures();
+    void LayOutTitle();
     void DetectClick();
     void Drag();
     void Draw();

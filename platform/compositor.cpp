@@ -249,7 +249,7 @@ KVX_INLINE void DrawFrameBody(const Target& target, const Clip& clip, const Imag
             AlphaRow(d, straight, n, info.opaque, wt);
             continue;
         }
-        const uint32_t* s = frame.premul.data() + size_t(sy) * w + sx0;
+        const uint32_t* s = paint.blend == kLightBlend ? frame.Premultiplied().data() + size_t(sy) * w + sx0 : straight;
         for (int i = 0; i < n; ++i) {
             bool write;
             uint32_t out = OtherModePixel(paint.blend, straight[i], s[i], d[i], wt, write);

@@ -46,16 +46,15 @@ ImagePtr MakeImage(int width, int height, int flags) {
 
 void ImageFrame::Rebuild() {
     const int w = pixmap->width, h = pixmap->height;
-    premul.resize(pixmap->pixels.size());
+    premul_.clear();
+    premul_.shrink_to_fit();
     rows.assign(size_t(h), Row{});
     for (int y = 0; y < h; ++y) {
         const uint32_t* src = &pixmap->pixels[size_t(y) * w];
-        uint32_t* dst = &premul[size_t(y) * w];
         int first = w, end = 0;
         bool opaque = true;
         for (int x = 0; x < w; ++x) {
             uint32_t a = src[x] >> 24;
-            dst[x] = Premultiply(src[x]);
             if (a != 0) {
                 first = std::min(first, x);
                 end = x + 1;
@@ -64,6 +63,14 @@ void ImageFrame::Rebuild() {
         }
         rows[size_t(y)] = Row{int16_t(first < end ? first : 0), int16_t(end), opaque};
     }
+}
+
+const std::vector<uint32_t>& ImageFrame::Premultiplied() const {
+    if (premul_.size() != pixmap->pixels.size()) {
+        premul_.resize(pixmap->pixels.size());
+        std::transform(pixmap->pixels.begin(), pixmap->pixels.end(), premul_.begin(), Premultiply);
+    }
+    return premul_;
 }
 
 int DefaultImageFlags() { return g_defaultFlags; }

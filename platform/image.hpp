@@ -15,11 +15,10 @@ enum ImageFlags : int {
     kMaskedImage = 4,
 };
 
-// One frame as the compositor reads it: premultiplied pixels plus per-row spans,
-// rebuilt whenever the frame's pixmap changes.
+// One frame as the compositor reads it: the straight pixels with per-row spans, rebuilt whenever
+// the frame's pixmap changes.
 struct ImageFrame {
-    PixmapPtr pixmap;                 // straight ARGB, what LockImage hands out
-    std::vector<uint32_t> premul;     // premultiplied ARGB, exactly rounded
+    PixmapPtr pixmap;  // straight ARGB, what LockImage hands out
     struct Row {
         int16_t first = 0;  // first pixel with alpha > 0
         int16_t end = 0;    // one past the last pixel with alpha > 0
@@ -29,6 +28,12 @@ struct ImageFrame {
     bool locked = false;
 
     void Rebuild();
+    // Premultiplied ARGB, exactly rounded. Only the light blend reads it, so it is made the first
+    // time one does and not kept for the other pictures.
+    const std::vector<uint32_t>& Premultiplied() const;
+
+private:
+    mutable std::vector<uint32_t> premul_;
 };
 
 struct Image {

@@ -8,6 +8,7 @@
 #include "platform/platform.hpp"
 #include "studio/designed_gadget.hpp"
 #include "studio/grid_image.hpp"
+#include "studio/property_editor.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_step.hpp"
 #include "studio/studio_window.hpp"
@@ -39,6 +40,7 @@ void Start() {
     KVX_InitGUI(2);
     KVX_Background("./KVX_Demos/KorvexStudio-1024.png");
     BuildStudioInterface();
+    ShowInEditor(nullptr);
     Design().ButtonSkinHeight = SkinButtonHeight();
     State().GridImage = MakeGridImage();
     zglSetSwapInterval(0);

@@ -3,6 +3,8 @@
 #include "dialogs/message_box.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/designed_gadget.hpp"
+#include "studio/property_editor.hpp"
+#include "studio/studio_state.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -12,6 +14,10 @@ constexpr int32_t kYes = 1, kCancel = 3;
 }  // namespace
 
 void ClearDesign() {
+    // A record of the old design left selected would take the editor's values over.
+    State().Selected = nullptr;
+    State().Dragging = 0;
+    ShowInEditor(nullptr);
     DesignState& design = Design();
     for (const DesignedGadgetRef& record : design.DesignList) {
         if (record->Gadget) record->Gadget->Free();

@@ -1,5 +1,6 @@
 #include "studio/placed_record.hpp"
 
+#include "studio/design_edits.hpp"
 #include "studio/kind_table.hpp"
 
 namespace kvx::studio {
@@ -27,8 +28,7 @@ DesignedGadgetRef PlaceInDesign(const std::string& word, Band band, const KVX_Wi
     auto record = std::make_shared<DesignedGadget>();
     DesignedGadget& r = *record;
     r.Kind = word;
-    int32_t& counter = Design().CounterOf(word);
-    r.Handle = word + std::to_string(counter);
+    r.Handle = FreshHandle(word);
     r.Tx = band.W;
     r.Ty = band.H;
     r.Global = 1;
@@ -38,7 +38,6 @@ DesignedGadgetRef PlaceInDesign(const std::string& word, Band band, const KVX_Wi
     if (kind->Defaults) kind->Defaults(r, band);
     r.Gadget = kind->Create(r);
     if (!kind->IsWindow) r.Parent = WindowHandleOf(r.ParentWindow.get());
-    ++counter;
     Design().DesignList.push_back(record);
     return record;
 }

@@ -1,18 +1,54 @@
 #include "studio/property_editor.hpp"
 
+#include <algorithm>
 #include <string>
 
+#include "core/runtime.hpp"
+#include "studio/design_edits.hpp"
 #include "studio/kind_table.hpp"
+#include "studio/kinds/kind_parts.hpp"
+#include "studio/live_gadget.hpp"
 #include "studio/studio_window.hpp"
 
 namespace kvx::studio {
 namespace {
 
-void EnableSizeBoxes(const KindDescription& kind) {
+// What the fields showed last: a field that differs from it was changed by the user.
+struct Shown {
+    std::string Handle, Caption;
+    int32_t Px = 0, Py = 0, Width = 0, Height = 0;
+    uint8_t Global = 0;
+};
+Shown g_shown;
+
+// The width field shows characters for text fields, the height field lines for list boxes.
+int32_t ShownWidth(const DesignedGadget& r) { return SizedInCharacters(r) ? r.NumChar : r.Tx; }
+int32_t ShownHeight(const DesignedGadget& r) { return r.Ty; }
+
+void LockFixedSizes(const DesignedGadget* r) {
     const PropertyEditor& e = Studio().Editor;
-    const FixedSize fixed = kind.Fixed ? kind.Fixed() : FixedSize{};
-    e.TxBox->Disabled = fixed.Width ? 1 : 0;
-    e.TyBox->Disabled = fixed.Height ? 1 : 0;
+    const FixedSize fixed = r && r->Info().Fixed ? r->Info().Fixed() : FixedSize{};
+    e.TxBox->Disabled = !r || fixed.Width ? 1 : 0;
+    e.TyBox->Disabled = !r || fixed.Height ? 1 : 0;
+}
+
+// A size the user typed, as the record holds it: characters for text fields, lines for lists,
+// pixels otherwise. Negative sizes are refused.
+bool TakeWidth(DesignedGadget& r, int32_t width) {
+    if (width < 0) return false;
+    (SizedInCharacters(r) ? r.NumChar : r.Tx) = width;
+    return true;
+}
+
+bool TakeHeight(DesignedGadget& r, int32_t height) {
+    if (height < 0) return false;
+    r.Ty = height;
+    return true;
+}
+
+void ShowProblem(const std::string& problem) {
+    const PropertyEditor& e = Studio().Editor;
+    if (e.HandleProblem) e.HandleProblem->Text = problem.empty() ? "" : "Name " + problem;
 }
 
 }  // namespace
@@ -21,23 +57,75 @@ bool SizedInCharacters(const DesignedGadget& record) { return record.Info().Size
 
 void ShowNumber(const KVX_ValueRef& box, int32_t number) {
     if (!box || !box->ValueInput) return;
-    // The box's number too, so that reading it back in the same frame gives what is shown.
     box->Value = float(number);
     box->ValueInput->Text = std::to_string(number);
 }
 
 int32_t BoxNumber(const KVX_ValueRef& box) { return box ? int32_t(box->Value) : 0; }
 
-void LoadPropertyEditor(const DesignedGadget& r) {
+void ShowGeometry(const DesignedGadget& r) {
     const PropertyEditor& e = Studio().Editor;
-    e.HandleBox->Text = r.Handle;
-    e.GlobalBox->State = r.Global;
-    ShowNumber(e.PxBox, r.Px);
-    ShowNumber(e.PyBox, r.Py);
-    ShowNumber(e.TxBox, SizedInCharacters(r) ? r.NumChar : r.Tx);
-    ShowNumber(e.TyBox, r.Ty);
-    e.CaptionBox->Text = r.Caption;
-    EnableSizeBoxes(r.Info());
+    g_shown.Px = r.Px;
+    g_shown.Py = r.Py;
+    g_shown.Width = ShownWidth(r);
+    g_shown.Height = ShownHeight(r);
+    ShowNumber(e.PxBox, g_shown.Px);
+    ShowNumber(e.PyBox, g_shown.Py);
+    ShowNumber(e.TxBox, g_shown.Width);
+    ShowNumber(e.TyBox, g_shown.Height);
+}
+
+void ShowInEditor(const DesignedGadget* r) {
+    const PropertyEditor& e = Studio().Editor;
+    if (!e.HandleBox) return;  // no tool window
+    const DesignedGadget blank;
+    const DesignedGadget& shown = r ? *r : blank;
+    g_shown.Handle = e.HandleBox->Text = shown.Handle;
+    g_shown.Caption = e.CaptionBox->Text = shown.Caption;
+    g_shown.Global = e.GlobalBox->State = shown.Global;
+    ShowGeometry(shown);
+    ShowProblem("");
+    for (const KVX_GadgetRef& field : std::initializer_list<KVX_GadgetRef>{e.HandleBox, e.CaptionBox, e.GlobalBox,
+                                                                            e.PxBox, e.PyBox}) {
+        field->Disabled = r ? 0 : 1;
+    }
+    LockFixedSizes(r);
+}
+
+void ApplyEditorChanges(DesignedGadget& r) {
+    const PropertyEditor& e = Studio().Editor;
+    LockFixedSizes(&r);
+    bool rebuild = false;
+    if (e.HandleBox->Text != g_shown.Handle) {
+        const std::string problem = HandleProblem(r, e.HandleBox->Text);
+        ShowProblem(problem);
+        if (problem.empty()) {
+            Rename(r, e.HandleBox->Text);
+            g_shown.Handle = r.Handle;
+        }
+    }
+    if (e.CaptionBox->Text != g_shown.Caption) {
+        g_shown.Caption = r.Caption = e.CaptionBox->Text;
+        rebuild = true;
+    }
+    if (e.GlobalBox->State != g_shown.Global) g_shown.Global = r.Global = e.GlobalBox->State;
+    if (BoxNumber(e.PxBox) != g_shown.Px || BoxNumber(e.PyBox) != g_shown.Py) {
+        r.Px = g_shown.Px = BoxNumber(e.PxBox);
+        r.Py = g_shown.Py = BoxNumber(e.PyBox);
+        MoveLive(r);
+    }
+    if (BoxNumber(e.TxBox) != g_shown.Width && !e.TxBox->Disabled) {
+        rebuild |= TakeWidth(r, BoxNumber(e.TxBox));
+        ShowGeometry(r);
+    }
+    if (BoxNumber(e.TyBox) != g_shown.Height && !e.TyBox->Disabled) {
+        rebuild |= TakeHeight(r, BoxNumber(e.TyBox));
+        ShowGeometry(r);
+    }
+    if (rebuild) {
+        RebuildLive(r);
+        ShowGeometry(r);  // the toolkit may have widened it
+    }
 }
 
 }  // namespace kvx::studio

@@ -1,5 +1,6 @@
 #pragma once
-// The Modify page's boxes: filled from the selected record, read back into it.
+// The Modify page's fields: they show the selected record, and what the user changes in them is
+// applied to that record, whatever its handle becomes.
 #include <cstdint>
 
 #include "gadgets/value.hpp"
@@ -10,8 +11,14 @@ namespace kvx::studio {
 // Input and value boxes are sized in characters: their width box shows NumChar.
 bool SizedInCharacters(const DesignedGadget& record);
 
-// Shows the record and enables the size boxes the kind lets the user change.
-void LoadPropertyEditor(const DesignedGadget& record);
+// Shows the record in every field; null empties them and disables them.
+void ShowInEditor(const DesignedGadget* record);
+// Shows the record's position and size again, after a drag or a nudge changed them.
+void ShowGeometry(const DesignedGadget& record);
+// Applies to the record the fields the user changed since they last showed it, and keeps the
+// fields that may not change (the sizes a kind fixes) locked. A handle that cannot be used is
+// refused and the field says why.
+void ApplyEditorChanges(DesignedGadget& record);
 
 // Shows the number in a value box, which holds it from now on.
 void ShowNumber(const KVX_ValueRef& box, int32_t number);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/image.hpp"
+#include "studio/designed_gadget.hpp"
 
 namespace kvx::studio {
 
@@ -15,8 +16,8 @@ struct StudioState {
     std::string PendingKind;  // armed on the Create page, not yet placed
     uint8_t Placing = 0;      // 1 while the band has a positive height
     Band PlacementBand;
-    std::string SelectedHandle;
-    uint8_t Dragging = 0;  // 1 while the left button is held over a designed gadget
+    DesignedGadgetRef Selected;  // the record the Modify page edits, whatever its handle becomes
+    uint8_t Dragging = 0;        // 1 from a press on the selected record until its release
     ImagePtr GridImage;
 };
 

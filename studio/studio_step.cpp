@@ -67,6 +67,7 @@ void LeavePlacement() {
 }  // namespace
 
 void StudioFrameStep() {
+    EditorStep();
     switch (Studio().StudioTabs->SelectedTab) {
         case kFilePage:
             LeavePlacement();

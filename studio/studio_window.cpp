@@ -58,6 +58,7 @@ void BuildModifyPage() {
     const KVX_FrameRef handleFrame = KVX_Frame::Create(w, "Handle", 10, 6, 160, 60);
     e.HandleBox = KVX_Input::Create(w, "Handle", 20, 20, 17, 255);
     e.GlobalBox = KVX_Checkbox::Create(w, "Global", 20, 45, 0);
+    e.HandleProblem = KVX_Label::Create(w, "", 165, 43, 3, KVX_Color::Create(255, 110, 90));
     const KVX_FrameRef positionFrame = KVX_Frame::Create(w, "Position", 10, 75, 160, 60);
     e.PxBox = NumberBox("Px :", 90, GraphicsWidth());
     e.PyBox = NumberBox("Py :", 115, GraphicsHeight());
@@ -68,7 +69,7 @@ void BuildModifyPage() {
     e.CaptionBox = KVX_Input::Create(w, "Caption", 20, 230, 17, 255);
     const KVX_FrameRef propertiesFrame = KVX_Frame::Create(w, "Proprieties", 10, 260, 160, 235);
     for (const KVX_GadgetRef& g : std::initializer_list<KVX_GadgetRef>{
-             handleFrame, e.HandleBox, e.GlobalBox, positionFrame, e.PxBox, e.PyBox, sizeFrame, e.TxBox, e.TyBox,
+             handleFrame, e.HandleBox, e.GlobalBox, e.HandleProblem, positionFrame, e.PxBox, e.PyBox, sizeFrame, e.TxBox, e.TyBox,
              captionFrame, e.CaptionBox, propertiesFrame}) {
         Attach(g, "Modify");
     }

@@ -5,6 +5,7 @@
 
 #include "gadgets/checkbox.hpp"
 #include "gadgets/input.hpp"
+#include "gadgets/label.hpp"
 #include "gadgets/push_button.hpp"
 #include "gadgets/tabpanel.hpp"
 #include "gadgets/value.hpp"
@@ -27,6 +28,7 @@ struct KindButton {
 
 struct PropertyEditor {
     KVX_InputRef HandleBox;
+    KVX_LabelRef HandleProblem;  // why a typed handle was refused
     KVX_CheckboxRef GlobalBox;
     KVX_ValueRef PxBox, PyBox, TxBox, TyBox;
     KVX_InputRef CaptionBox;

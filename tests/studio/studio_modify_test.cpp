@@ -30,7 +30,8 @@ TEST_F(StudioModifyTest, PressLoadsTheEditorAndHeldArrowsNudgeOneKeyAtATime) {
     const studio::PropertyEditor& e = Ui().Editor;
 
     Press(160, 200 + button->Ty / 2);
-    EXPECT_EQ(State().SelectedHandle, "Button1");
+    ASSERT_NE(State().Selected, nullptr);
+    EXPECT_EQ(State().Selected->Handle, "Button1");
     EXPECT_EQ(e.HandleBox->Text, "Button1");
     EXPECT_EQ(e.CaptionBox->Text, "Button1");
     EXPECT_EQ(e.GlobalBox->State, 1);
@@ -82,7 +83,8 @@ TEST_F(StudioModifyTest, SizeBoxesFollowTheKindOfTheSelection) {
     Release();
     const studio::DesignedGadgetRef window = Design().DesignList[0];
     Press(300, 110);  // the window's title bar
-    EXPECT_EQ(State().SelectedHandle, "Window1");
+    ASSERT_NE(State().Selected, nullptr);
+    EXPECT_EQ(State().Selected->Handle, "Window1");
     EXPECT_EQ(e.TxBox->Disabled, 0);
     EXPECT_EQ(e.TyBox->Disabled, 0);
     EXPECT_EQ(Number(e.TyBox), 400);

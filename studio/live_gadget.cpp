@@ -1,0 +1,45 @@
+#include "studio/live_gadget.hpp"
+
+#include <algorithm>
+
+#include "gadgets/window.hpp"
+#include "studio/kind_table.hpp"
+
+namespace kvx::studio {
+namespace {
+
+void ReplaceAmongSiblings(const KVX_GadgetRef& old, const KVX_GadgetRef& made) {
+    const KVX_GadgetRef parent = old->ParentGadget();
+    if (!parent) return;
+    KVX_GadgetChildren& children = parent->Children;
+    std::erase(children, made);  // made last by Create; it takes the old one's place instead
+    const auto at = std::find(children.begin(), children.end(), old);
+    if (at != children.end()) *at = made;
+}
+
+}  // namespace
+
+void MoveLive(const DesignedGadget& r) {
+    if (!r.Gadget) return;
+    r.Gadget->X = r.Px;
+    r.Gadget->Y = r.Py;
+}
+
+void RebuildLive(DesignedGadget& r) {
+    const KVX_GadgetRef old = r.Gadget;
+    if (!old) return;
+    const KindDescription& kind = r.Info();
+    if (kind.IsWindow) {
+        auto& window = static_cast<KVX_Window&>(*old);
+        window.Text = r.Caption;
+        window.Resize(r.Tx, r.Ty - window.TitleHeight);
+        MoveLive(r);
+        return;
+    }
+    r.Gadget = kind.Create(r);
+    r.Gadget->Disabled = old->Disabled;
+    ReplaceAmongSiblings(old, r.Gadget);
+    old->Free();
+}
+
+}  // namespace kvx::studio
