@@ -5,8 +5,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <random>
 
 #include "platform/files.hpp"
 
@@ -19,9 +23,17 @@ public:
 
     static constexpr size_t kBufferSize = 64 * 1024;
 
+    // A written temporary that becomes `target` once committed.
+    struct Replacement {
+        std::string temporary;
+        std::string target;
+        mode_t permissions;
+    };
+
     // A file's buffer is left uninitialised: it is only ever read where it was filled.
     Stream(int fd, Mode mode, size_t capacity = kBufferSize)
         : fd_(fd), mode_(mode), fileBuffer_(new uint8_t[capacity]), buffer_(fileBuffer_.get()), capacity_(capacity) {}
+    Stream(int fd, Replacement replacement) : Stream(fd, Mode::Write) { replacement_ = std::move(replacement); }
     explicit Stream(std::vector<uint8_t> bytes)
         : mode_(Mode::Memory), memory_(std::move(bytes)), buffer_(memory_.data()), capacity_(memory_.size()),
           end_(capacity_) {}
@@ -30,14 +42,20 @@ public:
     Stream& operator=(const Stream&) = delete;
 
     bool Close();
+    bool Commit();
     size_t Read(void* data, size_t size);
     bool Write(const void* data, size_t size);
-    std::string ReadLine();
+    // False when the line runs past `limit` bytes; the stream is then left inside it.
+    bool ReadLine(std::string& line, size_t limit);
     bool AtEnd();
     int64_t Pos() const { return bufferOffset_ + int64_t(mode_ == Mode::Write ? end_ : begin_); }
     int64_t Size();
     bool Seek(int64_t pos);
     bool Failed() const { return failed_; }
+    bool IsFile(const struct stat& other) const {
+        struct stat info;
+        return fd_ >= 0 && fstat(fd_, &info) == 0 && info.st_dev == other.st_dev && info.st_ino == other.st_ino;
+    }
 
 private:
     bool Readable() const { return mode_ != Mode::Write && !closed_; }
@@ -59,6 +77,7 @@ private:
     int64_t bufferOffset_ = 0;  // position of buffer_[0] in the file
     bool failed_ = false;
     bool closed_ = false;
+    std::optional<Replacement> replacement_;
 };
 
 bool Stream::Close() {
@@ -67,7 +86,46 @@ bool Stream::Close() {
     if (mode_ == Mode::Write) Flush();
     if (fd_ >= 0 && close(fd_) != 0 && mode_ == Mode::Write) failed_ = true;
     fd_ = -1;
+    if (replacement_) {
+        // Never committed: the target stays as it was.
+        unlink(replacement_->temporary.c_str());
+        replacement_.reset();
+        failed_ = true;
+    }
     return !failed_;
+}
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The rename itself reaches the disk only with its folder.
+void SyncFolder(const std::string& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);  // some file systems cannot sync a folder; the rename has happened all the same
+    close(fd);
+}
+
+}  // namespace
+
+bool Stream::Commit() {
+    if (!replacement_ || closed_) return false;
+    bool written = Flush() && fsync(fd_) == 0 && fchmod(fd_, replacement_->permissions) == 0;
+    written = close(fd_) == 0 && written;
+    fd_ = -1;
+    written = written && rename(replacement_->temporary.c_str(), replacement_->target.c_str()) == 0;
+    if (written) {
+        SyncFolder(FolderOf(replacement_->target));
+        replacement_.reset();
+    } else {
+        failed_ = true;
+    }
+    return Close();
 }
 
 ssize_t Stream::ReadFromFile(void* data, size_t size) {
@@ -156,16 +214,19 @@ bool Stream::Write(const void* data, size_t size) {
     return true;
 }
 
-std::string Stream::ReadLine() {
-    std::string line;
+bool Stream::ReadLine(std::string& line, size_t limit) {
+    line.clear();
     if (!Readable()) {
         failed_ = true;
-        return line;
+        return true;
     }
+    // The bytes that may be scanned, a line end after the last allowed byte included.
+    const size_t allowed = limit == SIZE_MAX ? limit : limit + 1;
+    size_t scanned = 0;
     for (;;) {
-        if (begin_ == end_ && !Fill()) return line;
+        if (begin_ == end_ && !Fill()) return true;
         const uint8_t* start = buffer_ + begin_;
-        const uint8_t* stop = buffer_ + end_;
+        const uint8_t* stop = start + std::min(end_ - begin_, allowed - scanned);
         const auto* lf = static_cast<const uint8_t*>(std::memchr(start, '\n', size_t(stop - start)));
         const uint8_t* p = lf ? lf : stop;
         if (const auto* nul = static_cast<const uint8_t*>(std::memchr(start, 0, size_t(p - start)))) p = nul;
@@ -178,8 +239,10 @@ std::string Stream::ReadLine() {
         begin_ = size_t(p - buffer_);
         if (p < stop) {
             ++begin_;
-            return line;
+            return true;
         }
+        scanned += size_t(p - start);
+        if (scanned == allowed) return false;
     }
 }
 
@@ -223,10 +286,12 @@ void IgnoreFileSizeSignal() {
 }  // namespace
 
 StreamPtr ReadFile(const std::string& path) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting, so that a pipe with no writer cannot hold the caller; then only a
+    // regular file is read, in blocking mode again.
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return nullptr;
     struct stat info;
-    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || fcntl(fd, F_SETFL, 0) != 0) {
         close(fd);
         return nullptr;
     }
@@ -242,11 +307,99 @@ StreamPtr WriteFile(const std::string& path) {
     return std::make_shared<Stream>(fd, Stream::Mode::Write);
 }
 
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, size_t maxBytes) {
+    StreamPtr in = ReadFile(path);
+    if (!in || uint64_t(StreamSize(in)) > maxBytes) return std::nullopt;
+    std::vector<uint8_t> bytes(size_t(StreamSize(in)));
+    // A file that grows while it is read is not read whole.
+    if (ReadBytes(in, bytes.data(), bytes.size()) != bytes.size() || !Eof(in)) return std::nullopt;
+    return bytes;
+}
+
+namespace {
+
+// What a newly created file gets: read and write for all, less the process's umask.
+mode_t NewFilePermissions() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+// Unpredictable, so that nobody can plant files under the names a replacement will try.
+std::string RandomSuffix() {
+    static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static constexpr size_t kLength = 10;
+    std::random_device random;
+    std::string suffix(kLength, '\0');
+    for (char& c : suffix) c = kAlphabet[random() % (sizeof kAlphabet - 1)];
+    return suffix;
+}
+
+// As the kernel guards its own link following: in a folder anyone may write to but only owners
+// delete from (/tmp), a link is followed only when it is the caller's or the folder owner's, so
+// nobody can plant one there that leads a replacement onto another user's file.
+bool MayFollow(const std::string& path, const struct stat& link) {
+    struct stat folder;
+    if (stat(FolderOf(path).c_str(), &folder) != 0) return false;
+    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    return !shared || link.st_uid == geteuid() || link.st_uid == folder.st_uid;
+}
+
+// The file a replacement writes, once a link at the target is dealt with; the target's permission
+// bits, or those of a new file. False for anything but a regular file, a link or nothing.
+bool ReplacementTarget(const std::string& path, AtLink atLink, std::string& target, mode_t& permissions) {
+    target = path;
+    permissions = NewFilePermissions();
+    struct stat info;
+    if (lstat(path.c_str(), &info) != 0) return errno == ENOENT;
+    if (S_ISLNK(info.st_mode)) {
+        if (atLink == AtLink::kReplace) return true;
+        if (!MayFollow(path, info)) return false;
+        // A link that leads nowhere gives nothing to replace.
+        const std::unique_ptr<char, decltype(&std::free)> real(realpath(path.c_str(), nullptr), &std::free);
+        if (!real || stat(real.get(), &info) != 0) return false;
+        target = real.get();
+    }
+    if (!S_ISREG(info.st_mode)) return false;
+    permissions = info.st_mode & 07777;
+    return true;
+}
+
+}  // namespace
+
+StreamPtr WriteReplacement(const std::string& path, AtLink atLink) {
+    constexpr int kAttempts = 100;
+    IgnoreFileSizeSignal();
+    Stream::Replacement replacement;
+    if (!ReplacementTarget(path, atLink, replacement.target, replacement.permissions)) return nullptr;
+    const size_t slash = replacement.target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : replacement.target.substr(0, slash + 1);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        replacement.temporary = folder + ".kvx-part-" + RandomSuffix();
+        // Private until committed: the old file may have been readable by its owner only.
+        const int fd = open(replacement.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) return std::make_shared<Stream>(fd, std::move(replacement));
+        if (errno != EEXIST) return nullptr;
+    }
+    return nullptr;
+}
+
+bool CommitReplacement(const StreamPtr& stream) { return stream && stream->Commit(); }
+
 StreamPtr OpenMemoryStream(std::vector<uint8_t> bytes) { return std::make_shared<Stream>(std::move(bytes)); }
 
 bool CloseStream(const StreamPtr& stream) { return stream && stream->Close(); }
 
-std::string ReadLine(const StreamPtr& stream) { return stream ? stream->ReadLine() : std::string(); }
+std::string ReadLine(const StreamPtr& stream) {
+    std::string line;
+    if (stream) stream->ReadLine(line, SIZE_MAX);
+    return line;
+}
+
+bool ReadLine(const StreamPtr& stream, std::string& line, size_t maxLength) {
+    line.clear();
+    return !stream || stream->ReadLine(line, maxLength);
+}
 
 bool WriteLine(const StreamPtr& stream, const std::string& text) {
     return stream && stream->Write(text.data(), text.size()) && stream->Write("\r\n", 2);
@@ -280,5 +433,10 @@ int64_t StreamSize(const StreamPtr& stream) { return stream ? stream->Size() : 0
 bool SeekStream(const StreamPtr& stream, int64_t pos) { return stream && stream->Seek(pos); }
 
 bool StreamFailed(const StreamPtr& stream) { return !stream || stream->Failed(); }
+
+bool SameFile(const StreamPtr& stream, const std::string& path) {
+    struct stat info;
+    return stream && stat(path.c_str(), &info) == 0 && stream->IsFile(info);
+}
 
 }  // namespace kvx
