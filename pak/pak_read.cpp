@@ -24,7 +24,8 @@ bool Writable(const PakEntry& entry) {
 }
 
 bool Save(const std::string& path, const std::vector<uint8_t>& bytes) {
-    return SaveFileSafely(path, {bytes}) || PakFailure("Unable to write file [" + path + "] !");
+    // A link under the entry's name is replaced, never written through.
+    return SaveFileSafely(path, {bytes}, AtLink::kReplace) || PakFailure("Unable to write file [" + path + "] !");
 }
 
 }  // namespace
