@@ -5,14 +5,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <random>
 
 #include "platform/files.hpp"
+#include "platform/replacement_plan.hpp"
 
 namespace kvx {
 
@@ -23,11 +22,10 @@ public:
 
     static constexpr size_t kBufferSize = 64 * 1024;
 
-    // A written temporary that becomes `target` once committed.
+    // A written temporary that becomes its plan's target once committed.
     struct Replacement {
         std::string temporary;
-        std::string target;
-        mode_t permissions;
+        ReplacementPlan plan;
     };
 
     // A file's buffer is left uninitialised: it is only ever read where it was filled.
@@ -95,32 +93,14 @@ bool Stream::Close() {
     return !failed_;
 }
 
-namespace {
-
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The rename itself reaches the disk only with its folder.
-void SyncFolder(const std::string& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);  // some file systems cannot sync a folder; the rename has happened all the same
-    close(fd);
-}
-
-}  // namespace
-
 bool Stream::Commit() {
     if (!replacement_ || closed_) return false;
-    bool written = Flush() && fsync(fd_) == 0 && fchmod(fd_, replacement_->permissions) == 0;
+    bool written = Flush() && fsync(fd_) == 0 && fchmod(fd_, replacement_->plan.permissions) == 0;
     written = close(fd_) == 0 && written;
     fd_ = -1;
-    written = written && rename(replacement_->temporary.c_str(), replacement_->target.c_str()) == 0;
+    written = written && rename(replacement_->temporary.c_str(), replacement_->plan.target.c_str()) == 0;
     if (written) {
-        SyncFolder(FolderOf(replacement_->target));
+        SyncFolder(FolderOf(replacement_->plan.target));
         replacement_.reset();
     } else {
         failed_ = true;
@@ -316,66 +296,14 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, size_
     return bytes;
 }
 
-namespace {
-
-// What a newly created file gets: read and write for all, less the process's umask.
-mode_t NewFilePermissions() {
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-// Unpredictable, so that nobody can plant files under the names a replacement will try.
-std::string RandomSuffix() {
-    static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static constexpr size_t kLength = 10;
-    std::random_device random;
-    std::string suffix(kLength, '\0');
-    for (char& c : suffix) c = kAlphabet[random() % (sizeof kAlphabet - 1)];
-    return suffix;
-}
-
-// As the kernel guards its own link following: in a folder anyone may write to but only owners
-// delete from (/tmp), a link is followed only when it is the caller's or the folder owner's, so
-// nobody can plant one there that leads a replacement onto another user's file.
-bool MayFollow(const std::string& path, const struct stat& link) {
-    struct stat folder;
-    if (stat(FolderOf(path).c_str(), &folder) != 0) return false;
-    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
-    return !shared || link.st_uid == geteuid() || link.st_uid == folder.st_uid;
-}
-
-// The file a replacement writes, once a link at the target is dealt with; the target's permission
-// bits, or those of a new file. False for anything but a regular file, a link or nothing.
-bool ReplacementTarget(const std::string& path, AtLink atLink, std::string& target, mode_t& permissions) {
-    target = path;
-    permissions = NewFilePermissions();
-    struct stat info;
-    if (lstat(path.c_str(), &info) != 0) return errno == ENOENT;
-    if (S_ISLNK(info.st_mode)) {
-        if (atLink == AtLink::kReplace) return true;
-        if (!MayFollow(path, info)) return false;
-        // A link that leads nowhere gives nothing to replace.
-        const std::unique_ptr<char, decltype(&std::free)> real(realpath(path.c_str(), nullptr), &std::free);
-        if (!real || stat(real.get(), &info) != 0) return false;
-        target = real.get();
-    }
-    if (!S_ISREG(info.st_mode)) return false;
-    permissions = info.st_mode & 07777;
-    return true;
-}
-
-}  // namespace
-
 StreamPtr WriteReplacement(const std::string& path, AtLink atLink) {
     constexpr int kAttempts = 100;
     IgnoreFileSizeSignal();
-    Stream::Replacement replacement;
-    if (!ReplacementTarget(path, atLink, replacement.target, replacement.permissions)) return nullptr;
-    const size_t slash = replacement.target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : replacement.target.substr(0, slash + 1);
+    std::optional<ReplacementPlan> plan = PlanReplacement(path, atLink);
+    if (!plan) return nullptr;
+    Stream::Replacement replacement{"", std::move(*plan)};
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        replacement.temporary = folder + ".kvx-part-" + RandomSuffix();
+        replacement.temporary = UnguessableNameIn(FolderOf(replacement.plan.target));
         // Private until committed: the old file may have been readable by its owner only.
         const int fd = open(replacement.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0) return std::make_shared<Stream>(fd, std::move(replacement));
