@@ -17,7 +17,7 @@ namespace kvx {
 struct PakModule {
     StreamPtr PakStream;        // the archive being written between CreatePak and ClosePak, a replacement
     std::string PakPath;        // the current archive (CreatePak, InitPak)
-    uint8_t PakInMemory = 0;    // 1: the loaders take extracted entries from memory
+    uint8_t PakInMemory = 0;    // 1: ExtractFile keeps the entry in memory rather than writing it
     StreamPtr PakMemoryStream;  // the last entry extracted in memory mode
     std::string TempDir;        // TEMP, else TMPDIR, else /tmp
     std::string ExtractDir;     // where the last extraction wrote
@@ -44,7 +44,8 @@ int32_t DirPak(const std::string& pakPath);  // always 0
 int32_t ExtractFile(const std::string& pakPath, const std::string& name, const std::string& destDir);
 int32_t UnpackAll(const std::string& pakPath, const std::string& destDir);  // always 0
 
-// Resources out of the archive chosen by InitPak; null when it has no such entry.
+// Resources out of the archive chosen by InitPak, decoded in memory whatever PakInMemory says;
+// null when it has no such entry.
 SoundPtr LoadPakSound(const std::string& name, int flags = 0);
 ImagePtr LoadPakAnimImage(const std::string& name, int cellWidth, int cellHeight, int first, int count,
                           int flags = -1);
