@@ -14,7 +14,7 @@ using StreamPtr = std::shared_ptr<Stream>;
 
 // Regular files only: a pipe or a device is refused, and opening never waits on one.
 StreamPtr ReadFile(const std::string& path);
-StreamPtr WriteFile(const std::string& path);  // creates or truncates
+StreamPtr WriteFile(const std::string& path);  // creates or truncates; never waits on a pipe
 // The whole of a regular file; null when it cannot be read or holds more than maxBytes.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, size_t maxBytes);
 

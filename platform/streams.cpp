@@ -282,8 +282,13 @@ StreamPtr ReadFile(const std::string& path) {
 
 StreamPtr WriteFile(const std::string& path) {
     IgnoreFileSizeSignal();
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // A pipe without a reader is refused rather than waited on.
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) return nullptr;
+    if (fcntl(fd, F_SETFL, 0) != 0) {
+        close(fd);
+        return nullptr;
+    }
     return std::make_shared<Stream>(fd, Stream::Mode::Write);
 }
 

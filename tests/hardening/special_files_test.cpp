@@ -1,5 +1,6 @@
 // Pipes and devices under the names of pictures, fonts, sounds, designs and archives: every reader
-// gives nothing at once, rather than waiting for a writer that never comes or reading forever.
+// gives nothing at once, rather than waiting for a writer that never comes or reading forever; a
+// writer does not wait for a reader either.
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 
 #include "pak/pak.hpp"
 #include "platform/audio.hpp"
+#include "platform/files.hpp"
 #include "platform/font.hpp"
 #include "platform/pixmap.hpp"
 #include "studio/design_reader.hpp"
@@ -55,6 +57,7 @@ TEST_F(SpecialFilesTest, EveryReaderRefusesPipesAndDevicesWithoutWaiting) {
         }));
         EXPECT_EQ(testing::ReadBytes(program), "\x7f" "ELF and so on");
     }
+    EXPECT_TRUE(InTime([&] { return !WriteFile(fifo); })) << "no reader: refused, not waited for";
 }
 
 }  // namespace
