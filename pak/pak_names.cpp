@@ -42,7 +42,8 @@ bool SafeEntryName(const std::string& name) {
 }
 
 bool NameReadsBack(const std::string& name) {
-    return name.size() <= kMaxEntryNameLength && ScrambleText(name).find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+    return name.size() <= kMaxEntryNameLength &&
+           ScrambleText(name).find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
 }
 
 }  // namespace kvx

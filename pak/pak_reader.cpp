@@ -60,8 +60,8 @@ bool PakReader::Next(PakEntry& entry) {
     int32_t size = 0;
     int32_t stored = 0;
     uint8_t flag = 0;
-    if (!ReadTextLine(stream_, line, kMaxEntryNameLength) || !ReadInt(stream_, size) || !ReadInt(stream_, stored) || ReadBytes(stream_, &flag, 1) != 1 ||
-        StreamPos(stream_) > end_)
+    if (!ReadTextLine(stream_, line, kMaxEntryNameLength) || !ReadInt(stream_, size) || !ReadInt(stream_, stored) ||
+        ReadBytes(stream_, &flag, 1) != 1 || StreamPos(stream_) > end_)
         return Fail();
     entry = {ScrambleText(line), size, stored, flag};
     if (size < 0 || stored < 0 || flag > 1 || entry.PayloadLength() > end_ - StreamPos(stream_)) return Fail();

@@ -22,7 +22,8 @@ bool Acceptable(const std::string& path, const std::string& name) {
     if (!SafeEntryName(name) || !NameReadsBack(name))
         return PakFailure("[" + name + "] cannot be stored under this name, skipped !");
     if (IsTheArchive(path)) return PakFailure(ItselfMessage(name));
-    if (FileSize(path) > int64_t(kMaxPakFileSize)) return PakFailure("[" + name + "] is too large for a pak file, skipped !");
+    if (FileSize(path) > int64_t(kMaxPakFileSize))
+        return PakFailure("[" + name + "] is too large for a pak file, skipped !");
     return true;
 }
 
@@ -94,8 +95,9 @@ int32_t AddDir(const std::string& path) {
     std::vector<std::string> names;
     DirPtr listing = ReadDir(dir);
     for (std::string name = NextFile(listing); !name.empty(); name = NextFile(listing)) {
+        const std::string path = dir + name;
         // The archive's own temporary is no file of the user's.
-        if (name != "." && name != ".." && FileType(dir + name) == kFileRegular && !SameFile(Pak().PakStream, dir + name))
+        if (name != "." && name != ".." && FileType(path) == kFileRegular && !SameFile(Pak().PakStream, path))
             names.push_back(name);
     }
     CloseDir(listing);
@@ -115,8 +117,8 @@ bool ClosePak() {
     PakModule& pak = Pak();
     PakMessage("Closing pak file [" + pak.PakPath + "] ...");
     // A cut-off archive never takes the old file's place.
-    const bool written =
-        !pak.PakStream || CommitReplacement(pak.PakStream) || PakFailure("Unable to write pak file [" + pak.PakPath + "] !");
+    const bool written = !pak.PakStream || CommitReplacement(pak.PakStream) ||
+                         PakFailure("Unable to write pak file [" + pak.PakPath + "] !");
     ForgetArchive();
     return written;
 }

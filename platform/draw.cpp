@@ -172,7 +172,8 @@ void SteppedLine(BackBuffer& b, int ax, int ay, int bx, int by, bool lastPixel) 
     const int64_t last = std::min(lastPixel ? longer : longer - 1, step > 0 ? high - start : start - low);
     const compositor::Target target = TargetOf(b);
     for (int64_t k = first; k <= last; ++k) {
-        const int64_t along = start + step * k, side = sideStart + sideStep * ((2 * shorter * k + longer) / (2 * longer));
+        const int64_t along = start + step * k;
+        const int64_t side = sideStart + sideStep * ((2 * shorter * k + longer) / (2 * longer));
         const int x = int(acrossX ? along : side), y = int(acrossX ? side : along);
         compositor::FillPixel(target, clip, x, y, State().paint);
     }

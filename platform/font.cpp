@@ -124,7 +124,8 @@ bool DrawsBasicLatin(const ImageFont& font) {
     for (const auto& [first, last] : {std::pair{'A', 'Z'}, {'a', 'z'}, {'0', '9'}}) {
         for (int code = first; code <= last; ++code) {
             const Glyph& glyph = font.glyphs[size_t(code)];
-            const bool inked = std::any_of(glyph.coverage.begin(), glyph.coverage.end(), [](uint8_t c) { return c != 0; });
+            const bool inked =
+                std::any_of(glyph.coverage.begin(), glyph.coverage.end(), [](uint8_t c) { return c != 0; });
             if (!glyph.present || glyph.advance <= 0.f || !inked) return false;
         }
     }

@@ -215,7 +215,8 @@ TEST_F(MaliciousPakTest, WhatStandsInTheDestinationIsNeitherFollowedNorDeleted) 
     EXPECT_FALSE(fs::is_symlink(dest + "/b.txt"));
     EXPECT_EQ(ReadText(dest + "/b.txt"), "bee");
     EXPECT_EQ(ReadText(dest + "/c.txt"), "sea");
-    EXPECT_EQ(int(fs::status(dest + "/c.txt").permissions()), 0640) << "an extracted file keeps the bits of the one it replaced";
+    EXPECT_EQ(int(fs::status(dest + "/c.txt").permissions()), 0640)
+        << "an extracted file keeps the bits of the one it replaced";
     EXPECT_EQ(Listing(dest), (std::set<std::string>{"a.txt", "a.txt.kvx-part", "b.txt", "b.txt.kvx-part", "c.txt"}));
 }
 

@@ -85,7 +85,8 @@ void ExpectLaidOut() {
         const Box box = Covered(*child);
         EXPECT_TRUE(box.x0 >= w->AbsX && box.x1 <= w->X + w->Width && box.y0 >= w->AbsY && box.y1 <= bottom)
             << "kind " << int(child->Kind()) << " \"" << child->Text << "\" leaves the window";
-        for (const Box& other : placed) EXPECT_FALSE(box.Overlaps(other)) << "kind " << int(child->Kind()) << " overlaps";
+        for (const Box& other : placed)
+            EXPECT_FALSE(box.Overlaps(other)) << "kind " << int(child->Kind()) << " overlaps";
         placed.push_back(box);
     }
     EXPECT_GE(placed.size(), 2u);
