@@ -1,12 +1,14 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace kvx {
 
-// ExtractFile that also tells where the entry went: its stored name, which may differ in case
-// from `name`, under ExtractDir; "" in memory mode.
-int32_t ExtractEntry(const std::string& pakPath, const std::string& name, const std::string& destDir,
-                     std::string& savedPath);
+// The bytes of the entry `name` of the archive chosen by InitPak, for the resource loaders, which
+// decode them in memory in either mode: a file written to the temporary folder and deleted after
+// loading could take the place of a user's file of the same name. Null when there is none.
+std::optional<std::vector<uint8_t>> EntryForLoader(const std::string& name);
 
 }  // namespace kvx

@@ -13,6 +13,15 @@ const std::string& HeldSignature() {
     return held;
 }
 
+bool ReadTextLine(const StreamPtr& stream, std::string& line, size_t maxLength) {
+    return ReadLine(stream, line, maxLength + 1);  // the CR before the LF counts too
+}
+
+bool ReadsSignature(const StreamPtr& stream) {
+    std::string line;
+    return ReadTextLine(stream, line, HeldSignature().size()) && ScrambleText(line) == HeldSignature();
+}
+
 std::string NameWithoutDir(const std::string& path) {
     size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -33,7 +42,8 @@ bool SafeEntryName(const std::string& name) {
 }
 
 bool NameReadsBack(const std::string& name) {
-    return ScrambleText(name).find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+    return name.size() <= kMaxEntryNameLength &&
+           ScrambleText(name).find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
 }
 
 }  // namespace kvx

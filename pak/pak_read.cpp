@@ -24,7 +24,8 @@ bool Writable(const PakEntry& entry) {
 }
 
 bool Save(const std::string& path, const std::vector<uint8_t>& bytes) {
-    return SaveFileSafely(path, {bytes}) || PakFailure("Unable to write file [" + path + "] !");
+    // A link under the entry's name is replaced, never written through.
+    return SaveFileSafely(path, {bytes}, AtLink::kReplace) || PakFailure("Unable to write file [" + path + "] !");
 }
 
 }  // namespace
@@ -74,37 +75,55 @@ int32_t DirPak(const std::string& pakPath) {
     return 0;
 }
 
-int32_t ExtractEntry(const std::string& pakPath, const std::string& name, const std::string& destDir,
-                     std::string& savedPath) {
-    PakModule& pak = Pak();
-    savedPath = "";
-    ChooseExtractDir(destDir);
+namespace {
+
+struct FoundEntry {
+    std::string name;  // as stored, which may differ in case from the name asked for
+    std::vector<uint8_t> bytes;
+};
+
+// The first entry named `name` ignoring ASCII case; when it is to be written to a folder, only an
+// entry whose stored name is safe there counts.
+std::optional<FoundEntry> FindEntry(const std::string& pakPath, const std::string& name, bool toFolder) {
     std::optional<PakReader> reader = OpenForReading(pakPath, true);
-    if (!reader) return 0;
+    if (!reader) return std::nullopt;
     PakEntry entry;
     while (reader->Next(entry)) {
-        // In memory nothing is written, so any stored name will do.
-        if (!SameNameIgnoringCase(entry.name, name) || (!pak.PakInMemory && !Writable(entry))) {
+        if (!SameNameIgnoringCase(entry.name, name) || (toFolder && !Writable(entry))) {
             reader->Skip(entry);
             continue;
         }
         std::optional<std::vector<uint8_t>> bytes = reader->ReadPayload(entry);
-        if (!bytes) return 0;
-        if (pak.PakInMemory) {
-            pak.PakMemoryStream = OpenMemoryStream(std::move(*bytes));
-        } else {
-            if (!Save(pak.ExtractDir + entry.name, *bytes)) return 0;
-            savedPath = pak.ExtractDir + entry.name;
-        }
-        PakMessage("Unpacking file [" + name + "] ...");
-        return 1;
+        if (!bytes) return std::nullopt;
+        return FoundEntry{entry.name, std::move(*bytes)};
     }
-    return 0;
+    return std::nullopt;
 }
 
+}  // namespace
+
 int32_t ExtractFile(const std::string& pakPath, const std::string& name, const std::string& destDir) {
-    std::string savedPath;
-    return ExtractEntry(pakPath, name, destDir, savedPath);
+    PakModule& pak = Pak();
+    ChooseExtractDir(destDir);
+    std::optional<FoundEntry> found = FindEntry(pakPath, name, !pak.PakInMemory);
+    if (!found) return 0;
+    if (pak.PakInMemory) {
+        pak.PakMemoryStream = OpenMemoryStream(std::move(found->bytes));
+    } else if (!Save(pak.ExtractDir + found->name, found->bytes)) {
+        return 0;
+    }
+    PakMessage("Unpacking file [" + name + "] ...");
+    return 1;
+}
+
+std::optional<std::vector<uint8_t>> EntryForLoader(const std::string& name) {
+    PakModule& pak = Pak();
+    if (pak.PakPath.empty() || FileType(pak.PakPath) != kFileRegular) return std::nullopt;
+    ChooseExtractDir("");
+    std::optional<FoundEntry> found = FindEntry(pak.PakPath, name, false);
+    if (!found) return std::nullopt;
+    PakMessage("Unpacking file [" + name + "] ...");
+    return std::move(found->bytes);
 }
 
 int32_t UnpackAll(const std::string& pakPath, const std::string& destDir) {

@@ -15,9 +15,7 @@ bool HasExeExtension(const std::string& path) {
 }
 
 bool SignatureAt(const StreamPtr& stream, int64_t pos, int64_t end) {
-    if (!SeekStream(stream, pos)) return false;
-    const std::string line = ReadLine(stream);
-    return StreamPos(stream) <= end && ScrambleText(line) == HeldSignature();
+    return SeekStream(stream, pos) && ReadsSignature(stream) && StreamPos(stream) <= end;
 }
 
 }  // namespace
@@ -58,12 +56,12 @@ bool PakReader::Fail() {
 bool PakReader::Next(PakEntry& entry) {
     if (damaged_ || StreamPos(stream_) >= end_) return false;
     ++count_;
-    const std::string line = ReadLine(stream_);
+    std::string line;
     int32_t size = 0;
     int32_t stored = 0;
     uint8_t flag = 0;
-    if (!ReadInt(stream_, size) || !ReadInt(stream_, stored) || ReadBytes(stream_, &flag, 1) != 1 ||
-        StreamPos(stream_) > end_)
+    if (!ReadTextLine(stream_, line, kMaxEntryNameLength) || !ReadInt(stream_, size) || !ReadInt(stream_, stored) ||
+        ReadBytes(stream_, &flag, 1) != 1 || StreamPos(stream_) > end_)
         return Fail();
     entry = {ScrambleText(line), size, stored, flag};
     if (size < 0 || stored < 0 || flag > 1 || entry.PayloadLength() > end_ - StreamPos(stream_)) return Fail();
@@ -79,8 +77,8 @@ std::optional<std::vector<uint8_t>> PakReader::ReadPayload(const PakEntry& entry
         return std::nullopt;
     }
     if (!entry.compressed) return bytes;
-    std::optional<std::vector<uint8_t>> inflated = UncompressBank(bytes);
-    if (!inflated || inflated->size() != size_t(entry.size)) {
+    std::optional<std::vector<uint8_t>> inflated = UncompressBank(bytes, uint32_t(entry.size));
+    if (!inflated) {
         Fail();
         return std::nullopt;
     }

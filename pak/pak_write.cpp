@@ -9,17 +9,29 @@ namespace kvx {
 
 namespace {
 
-bool Acceptable(const std::string& path, const std::string& name) {
+// The archive being written, or the old file it is to replace: never packed into itself.
+bool IsTheArchive(const std::string& path) {
     const PakModule& pak = Pak();
+    return SameFile(pak.PakStream, path) || SameFile(path, pak.PakPath);
+}
+
+std::string ItselfMessage(const std::string& name) { return "[" + name + "] is the pak file itself, skipped !"; }
+
+bool Acceptable(const std::string& path, const std::string& name) {
     if (FileType(path) != kFileRegular) return PakFailure("Unable to read file [" + path + "] !");
     if (!SafeEntryName(name) || !NameReadsBack(name))
         return PakFailure("[" + name + "] cannot be stored under this name, skipped !");
-    if (SameFile(path, pak.PakPath)) {
-        PakWarning("[" + name + "] is the pak file itself, skipped !");  // expected when packing its own folder
-        return false;
-    }
-    if (FileSize(path) > INT32_MAX) return PakFailure("[" + name + "] is too large for a pak file, skipped !");
+    if (IsTheArchive(path)) return PakFailure(ItselfMessage(name));
+    if (FileSize(path) > int64_t(kMaxPakFileSize))
+        return PakFailure("[" + name + "] is too large for a pak file, skipped !");
     return true;
+}
+
+void ForgetArchive() {
+    PakModule& pak = Pak();
+    pak.PakStream = nullptr;
+    pak.PakPath = "";
+    pak.ExtractDir = pak.TempDir;
 }
 
 }  // namespace
@@ -28,7 +40,8 @@ void CreatePak(const std::string& path) {
     PakModule& pak = Pak();
     if (pak.PakStream) ClosePak();
     pak.PakFault = false;
-    pak.PakStream = WriteFile(path);
+    // A link named as the archive is followed, like any file the user names.
+    pak.PakStream = WriteReplacement(path, AtLink::kFollow);
     if (!pak.PakStream) {
         PakFailure("Unable to create pak file [" + path + "] !");
         return;
@@ -48,8 +61,8 @@ int32_t AddFile(const std::string& path) {
     }
     const std::string name = NameWithoutDir(path);
     if (!Acceptable(path, name)) return 0;
-    std::optional<std::vector<uint8_t>> data = LoadWholeFile(path);
-    if (!data || data->size() > size_t(INT32_MAX)) {
+    std::optional<std::vector<uint8_t>> data = ReadWholeFile(path, kMaxPakFileSize);
+    if (!data) {
         PakFailure("Unable to read file [" + path + "] !");
         return 0;
     }
@@ -81,28 +94,39 @@ int32_t AddDir(const std::string& path) {
     const std::string dir = WithSeparator(path);
     std::vector<std::string> names;
     DirPtr listing = ReadDir(dir);
-    for (std::string name = NextFile(listing); !name.empty(); name = NextFile(listing))
-        if (name != "." && name != ".." && FileType(dir + name) == kFileRegular) names.push_back(name);
+    for (std::string name = NextFile(listing); !name.empty(); name = NextFile(listing)) {
+        const std::string path = dir + name;
+        // The archive's own temporary is no file of the user's.
+        if (name != "." && name != ".." && FileType(path) == kFileRegular && !SameFile(Pak().PakStream, path))
+            names.push_back(name);
+    }
     CloseDir(listing);
     // Sorted, so the same directory always gives the same archive.
     std::sort(names.begin(), names.end());
-    for (const std::string& name : names) AddFile(dir + name);
+    for (const std::string& name : names) {
+        // Expected when packing the folder that holds the archive: no mistake.
+        if (IsTheArchive(dir + name))
+            PakWarning(ItselfMessage(name));
+        else
+            AddFile(dir + name);
+    }
     return 0;
 }
 
 bool ClosePak() {
     PakModule& pak = Pak();
     PakMessage("Closing pak file [" + pak.PakPath + "] ...");
-    bool written = true;
-    if (pak.PakStream && !CloseStream(pak.PakStream)) {
-        // A cut-off archive could pass for a complete one with fewer files.
-        if (FileType(pak.PakPath) == kFileRegular) DeleteFile(pak.PakPath);
-        written = PakFailure("Unable to write pak file [" + pak.PakPath + "] !");
-    }
-    pak.PakStream = nullptr;
-    pak.PakPath = "";
-    pak.ExtractDir = pak.TempDir;
+    // A cut-off archive never takes the old file's place.
+    const bool written = !pak.PakStream || CommitReplacement(pak.PakStream) ||
+                         PakFailure("Unable to write pak file [" + pak.PakPath + "] !");
+    ForgetArchive();
     return written;
+}
+
+void DiscardPak() {
+    PakModule& pak = Pak();
+    if (pak.PakStream) PakWarning("Pak file [" + pak.PakPath + "] is left as it was !");
+    ForgetArchive();  // the dropped stream removes its temporary
 }
 
 }  // namespace kvx

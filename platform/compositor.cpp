@@ -1,6 +1,7 @@
 #include "platform/compositor.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <type_traits>
 
@@ -350,8 +351,9 @@ void Clear(const Target& target, const Clip& clip, uint32_t xrgb) {
     }
 }
 
+// An alpha that is no number draws nothing: no weight can be worked out from it.
 void FillRect(const Target& target, const Clip& clip, int x, int y, int w, int h, const Paint& paint) {
-    Active()->fillRect(target, clip, x, y, w, h, paint);
+    if (!std::isnan(paint.alpha)) Active()->fillRect(target, clip, x, y, w, h, paint);
 }
 
 void FillPixel(const Target& target, const Clip& clip, int x, int y, const Paint& paint) {
@@ -359,12 +361,12 @@ void FillPixel(const Target& target, const Clip& clip, int x, int y, const Paint
 }
 
 void DrawFrame(const Target& target, const Clip& clip, const ImageFrame& frame, int x, int y, const Paint& paint) {
-    Active()->drawFrame(target, clip, frame, x, y, paint);
+    if (!std::isnan(paint.alpha)) Active()->drawFrame(target, clip, frame, x, y, paint);
 }
 
 void DrawCoverage(const Target& target, const Clip& clip, const uint8_t* coverage, int w, int h, int x, int y,
                   const Paint& paint) {
-    Active()->drawCoverage(target, clip, coverage, w, h, x, y, paint);
+    if (!std::isnan(paint.alpha)) Active()->drawCoverage(target, clip, coverage, w, h, x, y, paint);
 }
 
 }  // namespace kvx::compositor

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 #include "platform/backbuffer.hpp"
 #include "platform/compositor.hpp"
@@ -31,12 +32,20 @@ compositor::Clip ClipOf(const BackBuffer& b) {
     compositor::Clip clip;
     clip.x0 = std::clamp(s.viewX, 0, b.width);
     clip.y0 = std::clamp(s.viewY, 0, b.height);
-    clip.x1 = std::clamp(s.viewX + s.viewW, clip.x0, b.width);
-    clip.y1 = std::clamp(s.viewY + s.viewH, clip.y0, b.height);
+    clip.x1 = int(std::clamp<int64_t>(int64_t(s.viewX) + s.viewW, clip.x0, b.width));
+    clip.y1 = int(std::clamp<int64_t>(int64_t(s.viewY) + s.viewH, clip.y0, b.height));
     return clip;
 }
 
-int Pixel(float v) { return int(std::floor(v)); }
+// Far beyond any screen, and small enough that the sums and products of coordinates below fit.
+constexpr int kFarPixel = 1 << 29;
+
+// The pixel a coordinate falls in, an absurd one held far off the screen; none for NaN, which
+// draws nothing.
+std::optional<int> Pixel(float v) {
+    if (std::isnan(v)) return std::nullopt;
+    return int(std::floor(std::clamp(v, -float(kFarPixel), float(kFarPixel))));
+}
 
 bool IsEmpty(const compositor::Clip& c) { return c.x0 >= c.x1 || c.y0 >= c.y1; }
 
@@ -135,69 +144,87 @@ void Cls() {
     b.cleared = BackBuffer::Cleared{clip, color, {}};
 }
 
+namespace {
+
+// A box of any size, cut to the clip before the compositor sees it.
+void FillBox(BackBuffer& b, int64_t x, int64_t y, int64_t w, int64_t h) {
+    const compositor::Clip clip = ClipOf(b);
+    const int64_t x0 = std::max<int64_t>(x, clip.x0), x1 = std::min<int64_t>(x + w, clip.x1);
+    const int64_t y0 = std::max<int64_t>(y, clip.y0), y1 = std::min<int64_t>(y + h, clip.y1);
+    if (x0 >= x1 || y0 >= y1) return;
+    compositor::FillRect(TargetOf(b), clip, int(x0), int(y0), int(x1 - x0), int(y1 - y0), State().paint);
+}
+
+// A line that is neither horizontal nor vertical, pixel for pixel as stepping from a to b gives it.
+// Every step moves one pixel along the longer axis; k steps along, the line is
+// round(k * shorter / longer) pixels along the other, halves rounded up. So only the steps whose
+// pixel lies within the clip along the longer axis are worked out, however far off the ends are.
+void SteppedLine(BackBuffer& b, int ax, int ay, int bx, int by, bool lastPixel) {
+    const compositor::Clip clip = ClipOf(b);
+    const bool acrossX = std::abs(int64_t(bx) - ax) >= std::abs(int64_t(by) - ay);
+    const int64_t start = acrossX ? ax : ay, end = acrossX ? bx : by;
+    const int64_t sideStart = acrossX ? ay : ax, sideEnd = acrossX ? by : bx;
+    const int64_t longer = std::abs(end - start), shorter = std::abs(sideEnd - sideStart);
+    const int64_t step = end > start ? 1 : -1, sideStep = sideEnd > sideStart ? 1 : -1;
+    const int64_t low = acrossX ? clip.x0 : clip.y0, high = (acrossX ? clip.x1 : clip.y1) - 1;
+    // The steps k whose pixel start + step * k lies within [low, high].
+    const int64_t first = std::max<int64_t>(0, step > 0 ? low - start : start - high);
+    const int64_t last = std::min(lastPixel ? longer : longer - 1, step > 0 ? high - start : start - low);
+    const compositor::Target target = TargetOf(b);
+    for (int64_t k = first; k <= last; ++k) {
+        const int64_t along = start + step * k;
+        const int64_t side = sideStart + sideStep * ((2 * shorter * k + longer) / (2 * longer));
+        const int x = int(acrossX ? along : side), y = int(acrossX ? side : along);
+        compositor::FillPixel(target, clip, x, y, State().paint);
+    }
+}
+
+}  // namespace
+
 void DrawRect(float x, float y, float width, float height) {
-    const int x0 = Pixel(x), y0 = Pixel(y);
-    const int w = Pixel(x + width) - x0, h = Pixel(y + height) - y0;
-    BackBuffer& b = Canvas(x0, y0, w, h);
-    if (w > 0 && h > 0) compositor::FillRect(TargetOf(b), ClipOf(b), x0, y0, w, h, State().paint);
+    const std::optional<int> x0 = Pixel(x), y0 = Pixel(y), x1 = Pixel(x + width), y1 = Pixel(y + height);
+    if (!x0 || !y0 || !x1 || !y1) return;
+    const int64_t w = int64_t(*x1) - *x0, h = int64_t(*y1) - *y0;
+    FillBox(Canvas(*x0, *y0, w, h), *x0, *y0, w, h);
 }
 
 void DrawLine(float x1, float y1, float x2, float y2, bool lastPixel) {
-    int ax = Pixel(x1), ay = Pixel(y1);
-    const int bx = Pixel(x2), by = Pixel(y2);
-    BackBuffer& b = Canvas(std::min(ax, bx), std::min(ay, by), std::abs(int64_t(bx) - ax) + 1,
-                           std::abs(int64_t(by) - ay) + 1);
-    const compositor::Target target = TargetOf(b);
-    const compositor::Clip clip = ClipOf(b);
-    const compositor::Paint& paint = State().paint;
-    if (ax == bx && ay == by) {
-        if (lastPixel) compositor::FillPixel(target, clip, ax, ay, paint);
+    const std::optional<int> ax = Pixel(x1), ay = Pixel(y1), bx = Pixel(x2), by = Pixel(y2);
+    if (!ax || !ay || !bx || !by) return;
+    const int x0 = std::min(*ax, *bx), y0 = std::min(*ay, *by);
+    const int64_t w = std::abs(int64_t(*bx) - *ax) + 1, h = std::abs(int64_t(*by) - *ay) + 1;
+    BackBuffer& b = Canvas(x0, y0, w, h);
+    if (*ax == *bx && *ay == *by) {
+        if (lastPixel) FillBox(b, *ax, *ay, 1, 1);
         return;
     }
     // Outlines are mostly horizontal or vertical: one span each.
-    if (ay == by || ax == bx) {
-        const bool horizontal = ay == by;
-        const int a = horizontal ? ax : ay;
-        int end = horizontal ? bx : by;
-        if (!lastPixel) end += end > a ? -1 : 1;
-        const int from = std::min(a, end), length = std::abs(end - a) + 1;
+    if (*ay == *by || *ax == *bx) {
+        const bool horizontal = *ay == *by;
+        const int64_t from = horizontal ? *ax : *ay, to = horizontal ? *bx : *by;
+        const int64_t length = lastPixel ? w * h : w * h - 1;
+        const int64_t first = lastPixel || to > from ? std::min(from, to) : to + 1;
         if (horizontal) {
-            compositor::FillRect(target, clip, from, ay, length, 1, paint);
+            FillBox(b, first, *ay, length, 1);
         } else {
-            compositor::FillRect(target, clip, ax, from, 1, length, paint);
+            FillBox(b, *ax, first, 1, length);
         }
         return;
     }
-    const int dx = std::abs(bx - ax), dy = -std::abs(by - ay);
-    const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
-    int err = dx + dy;
-    while (true) {
-        const bool atEnd = ax == bx && ay == by;
-        if (atEnd && !lastPixel) break;
-        compositor::FillPixel(target, clip, ax, ay, paint);
-        if (atEnd) break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            ax += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            ay += sy;
-        }
-    }
+    SteppedLine(b, *ax, *ay, *bx, *by, lastPixel);
 }
 
 void Plot(float x, float y) {
-    BackBuffer& b = Canvas(Pixel(x), Pixel(y), 1, 1);
-    compositor::FillPixel(TargetOf(b), ClipOf(b), Pixel(x), Pixel(y), State().paint);
+    const std::optional<int> px = Pixel(x), py = Pixel(y);
+    if (px && py) FillBox(Canvas(*px, *py, 1, 1), *px, *py, 1, 1);
 }
 
 void DrawImage(const ImagePtr& image, float x, float y, int frame) {
-    if (!image || frame < 0 || frame >= int(image->frames.size())) return;
+    const std::optional<int> px = Pixel(x), py = Pixel(y);
+    if (!image || frame < 0 || frame >= int(image->frames.size()) || !px || !py) return;
     const ImageFrame& picture = image->frames[size_t(frame)];
-    BackBuffer& b = Canvas(Pixel(x), Pixel(y), picture.pixmap->width, picture.pixmap->height);
-    compositor::DrawFrame(TargetOf(b), ClipOf(b), picture, Pixel(x), Pixel(y), State().paint);
+    BackBuffer& b = Canvas(*px, *py, picture.pixmap->width, picture.pixmap->height);
+    compositor::DrawFrame(TargetOf(b), ClipOf(b), picture, *px, *py, State().paint);
 }
 
 void DrawText(const std::string& text, float x, float y) {
@@ -205,15 +232,16 @@ void DrawText(const std::string& text, float x, float y) {
     const compositor::Target target = TargetOf(b);
     const compositor::Clip clip = ClipOf(b);
     const ImageFont& font = CurrentFont();
-    const int top = Pixel(y);
+    const std::optional<int> top = Pixel(y);
+    if (!top || std::isnan(x)) return;
     float pen = x;
     for (unsigned char c : text) {
         const Glyph& g = font.glyphs[c];
         if (!g.present) continue;
         if (g.width > 0 && g.height > 0) {
-            const int left = Pixel(pen) + g.left;
-            MarkDrawn(b, clip, left, top + g.top, g.width, g.height);
-            compositor::DrawCoverage(target, clip, g.coverage.data(), g.width, g.height, left, top + g.top,
+            const int left = *Pixel(pen) + g.left;
+            MarkDrawn(b, clip, left, *top + g.top, g.width, g.height);
+            compositor::DrawCoverage(target, clip, g.coverage.data(), g.width, g.height, left, *top + g.top,
                                      State().paint);
         }
         pen += g.advance;

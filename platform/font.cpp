@@ -118,6 +118,20 @@ Glyph RenderGlyph(GrayBitmap& gray, FT_Face face, FT_UInt index, int ascender, G
     return glyph;
 }
 
+// A font that opens but has lost its glyph data (a file cut short) would leave every text invisible
+// and every line 0 pixels high: it must draw each letter and digit to count as a font.
+bool DrawsBasicLatin(const ImageFont& font) {
+    for (const auto& [first, last] : {std::pair{'A', 'Z'}, {'a', 'z'}, {'0', '9'}}) {
+        for (int code = first; code <= last; ++code) {
+            const Glyph& glyph = font.glyphs[size_t(code)];
+            const bool inked =
+                std::any_of(glyph.coverage.begin(), glyph.coverage.end(), [](uint8_t c) { return c != 0; });
+            if (!glyph.present || glyph.advance <= 0.f || !inked) return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 FontPtr LoadImageFont(const std::string& path, int size, int style) {
@@ -148,7 +162,7 @@ FontPtr LoadImageFontFromMemory(std::span<const uint8_t> bytes, int size, int st
         const FT_UInt index = FT_Get_Char_Index(face.get(), FT_ULong(code));
         if (index != 0) font->glyphs[size_t(code)] = RenderGlyph(gray, face.get(), index, font->ascender, budget);
     }
-    return font;
+    return DrawsBasicLatin(*font) ? font : nullptr;
 }
 
 const FontPtr& DefaultFont() {

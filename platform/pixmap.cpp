@@ -13,23 +13,77 @@ bool PixmapSizeAllowed(int64_t w, int64_t h) {
     return w > 0 && h > 0 && w <= kMaxPixmapSide && h <= kMaxPixmapSide && w * h <= kMaxPixmapPixels;
 }
 
+namespace {
+
+// Of the chunks libpng would read whole only the palette and transparency are kept (1 KiB at most);
+// the others are skipped a piece at a time. No chunk but the pixel data may claim more than this.
+constexpr png_alloc_size_t kChunkMemoryLimit = png_alloc_size_t(8) << 20;
+constexpr size_t kSignatureSize = 8;
+constexpr int kBgraBytes = 4;
+
+struct MemoryInput {
+    std::span<const uint8_t> bytes;
+    size_t at = 0;
+};
+
+void ReadFromMemory(png_structp png, png_bytep out, size_t length) {
+    auto* input = static_cast<MemoryInput*>(png_get_io_ptr(png));
+    if (length > input->bytes.size() - input->at) png_error(png, "cut short");
+    std::memcpy(out, input->bytes.data() + input->at, length);
+    input->at += length;
+}
+
+// A picture that cannot be read gives none, silently.
+[[noreturn]] void StopDecoding(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void IgnoreWarning(png_structp, png_const_charp) {}
+
+// libpng reports errors with a long jump back into these two; nothing they hold needs destroying.
+// The header with the transformations to 8-bit BGRA set, its size within libpng's limits.
+bool ReadHeader(png_structp png, png_infop info, MemoryInput& input) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_set_read_fn(png, &input, ReadFromMemory);
+    png_set_user_limits(png, kMaxPixmapSide, kMaxPixmapSide);
+    png_set_chunk_malloc_max(png, kChunkMemoryLimit);
+    // Text, profiles, gamma and the rest change nothing the toolkit draws.
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+    png_read_info(png, info);
+    png_set_expand(png);  // palette and low bit depths to 8 bits, transparency to alpha
+    png_set_scale_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_bgr(png);
+    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    return true;
+}
+
+bool ReadRows(png_structp png, png_infop info, png_bytepp rows) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_read_image(png, rows);
+    png_read_end(png, info);  // up to IEND, so a file cut short after its pixels is refused too
+    return true;
+}
+
+}  // namespace
+
 PixmapPtr LoadPixmapFromMemory(std::span<const uint8_t> bytes) {
-    if (bytes.empty()) return nullptr;
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return nullptr;
-    // The header is trusted for nothing: refuse absurd sizes before allocating.
-    if (!PixmapSizeAllowed(image.width, image.height)) {
-        png_image_free(&image);
-        return nullptr;
+    if (bytes.size() < kSignatureSize || png_sig_cmp(bytes.data(), 0, kSignatureSize) != 0) return nullptr;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, StopDecoding, IgnoreWarning);
+    if (!png) return nullptr;
+    png_infop info = png_create_info_struct(png);
+    MemoryInput input{bytes};
+    PixmapPtr pixmap;
+    if (info && ReadHeader(png, info, input)) {
+        const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
+        // The header is trusted for nothing: refuse absurd sizes before allocating.
+        if (PixmapSizeAllowed(width, height) && png_get_rowbytes(png, info) == size_t(width) * kBgraBytes) {
+            pixmap = std::make_shared<Pixmap>(int(width), int(height));
+            std::vector<png_bytep> rows(height);
+            for (png_uint_32 y = 0; y < height; ++y) rows[y] = reinterpret_cast<png_bytep>(&pixmap->at(0, int(y)));
+            if (!ReadRows(png, info, rows.data())) pixmap = nullptr;
+        }
     }
-    image.format = PNG_FORMAT_BGRA;  // little-endian 0xAARRGGBB words
-    auto pixmap = std::make_shared<Pixmap>(int(image.width), int(image.height));
-    if (!png_image_finish_read(&image, nullptr, pixmap->pixels.data(), 0, nullptr)) {
-        png_image_free(&image);
-        return nullptr;
-    }
+    png_destroy_read_struct(&png, &info, nullptr);
     return pixmap;
 }
 

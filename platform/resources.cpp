@@ -1,8 +1,9 @@
 #include "platform/resources.hpp"
 
-#include <cstdio>
 #include <map>
 #include <span>
+
+#include "platform/files.hpp"
 
 namespace kvx {
 namespace {
@@ -10,20 +11,6 @@ namespace {
 std::map<std::string, std::span<const uint8_t>>& Registry() {
     static std::map<std::string, std::span<const uint8_t>> registry;
     return registry;
-}
-
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t maxBytes) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    bool ok = std::fseek(file, 0, SEEK_END) == 0;
-    long size = ok ? std::ftell(file) : -1;
-    ok = ok && size >= 0 && size_t(size) <= maxBytes && std::fseek(file, 0, SEEK_SET) == 0;
-    if (ok) {
-        out.resize(size_t(size));
-        ok = std::fread(out.data(), 1, out.size(), file) == out.size();
-    }
-    std::fclose(file);
-    return ok;
 }
 
 }  // namespace
@@ -42,7 +29,10 @@ bool ReadResource(const std::string& path, std::vector<uint8_t>& out, size_t max
         out.assign(it->second.begin(), it->second.end());
         return true;
     }
-    return ReadWholeFile(path, out, maxBytes);
+    std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(path, maxBytes);
+    if (!bytes) return false;
+    out = std::move(*bytes);
+    return true;
 }
 
 }  // namespace kvx

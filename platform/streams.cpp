@@ -5,10 +5,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "platform/files.hpp"
+#include "platform/replacement_plan.hpp"
 
 namespace kvx {
 
@@ -19,9 +22,16 @@ public:
 
     static constexpr size_t kBufferSize = 64 * 1024;
 
+    // A written temporary that becomes its plan's target once committed.
+    struct Replacement {
+        std::string temporary;
+        ReplacementPlan plan;
+    };
+
     // A file's buffer is left uninitialised: it is only ever read where it was filled.
     Stream(int fd, Mode mode, size_t capacity = kBufferSize)
         : fd_(fd), mode_(mode), fileBuffer_(new uint8_t[capacity]), buffer_(fileBuffer_.get()), capacity_(capacity) {}
+    Stream(int fd, Replacement replacement) : Stream(fd, Mode::Write) { replacement_ = std::move(replacement); }
     explicit Stream(std::vector<uint8_t> bytes)
         : mode_(Mode::Memory), memory_(std::move(bytes)), buffer_(memory_.data()), capacity_(memory_.size()),
           end_(capacity_) {}
@@ -30,14 +40,20 @@ public:
     Stream& operator=(const Stream&) = delete;
 
     bool Close();
+    bool Commit();
     size_t Read(void* data, size_t size);
     bool Write(const void* data, size_t size);
-    std::string ReadLine();
+    // False when the line runs past `limit` bytes; the stream is then left inside it.
+    bool ReadLine(std::string& line, size_t limit);
     bool AtEnd();
     int64_t Pos() const { return bufferOffset_ + int64_t(mode_ == Mode::Write ? end_ : begin_); }
     int64_t Size();
     bool Seek(int64_t pos);
     bool Failed() const { return failed_; }
+    bool IsFile(const struct stat& other) const {
+        struct stat info;
+        return fd_ >= 0 && fstat(fd_, &info) == 0 && info.st_dev == other.st_dev && info.st_ino == other.st_ino;
+    }
 
 private:
     bool Readable() const { return mode_ != Mode::Write && !closed_; }
@@ -59,6 +75,7 @@ private:
     int64_t bufferOffset_ = 0;  // position of buffer_[0] in the file
     bool failed_ = false;
     bool closed_ = false;
+    std::optional<Replacement> replacement_;
 };
 
 bool Stream::Close() {
@@ -67,7 +84,28 @@ bool Stream::Close() {
     if (mode_ == Mode::Write) Flush();
     if (fd_ >= 0 && close(fd_) != 0 && mode_ == Mode::Write) failed_ = true;
     fd_ = -1;
+    if (replacement_) {
+        // Never committed: the target stays as it was.
+        unlink(replacement_->temporary.c_str());
+        replacement_.reset();
+        failed_ = true;
+    }
     return !failed_;
+}
+
+bool Stream::Commit() {
+    if (!replacement_ || closed_) return false;
+    bool written = Flush() && fsync(fd_) == 0 && fchmod(fd_, replacement_->plan.permissions) == 0;
+    written = close(fd_) == 0 && written;
+    fd_ = -1;
+    written = written && rename(replacement_->temporary.c_str(), replacement_->plan.target.c_str()) == 0;
+    if (written) {
+        SyncFolder(FolderOf(replacement_->plan.target));
+        replacement_.reset();
+    } else {
+        failed_ = true;
+    }
+    return Close();
 }
 
 ssize_t Stream::ReadFromFile(void* data, size_t size) {
@@ -156,16 +194,19 @@ bool Stream::Write(const void* data, size_t size) {
     return true;
 }
 
-std::string Stream::ReadLine() {
-    std::string line;
+bool Stream::ReadLine(std::string& line, size_t limit) {
+    line.clear();
     if (!Readable()) {
         failed_ = true;
-        return line;
+        return true;
     }
+    // The bytes that may be scanned, a line end after the last allowed byte included.
+    const size_t allowed = limit == SIZE_MAX ? limit : limit + 1;
+    size_t scanned = 0;
     for (;;) {
-        if (begin_ == end_ && !Fill()) return line;
+        if (begin_ == end_ && !Fill()) return true;
         const uint8_t* start = buffer_ + begin_;
-        const uint8_t* stop = buffer_ + end_;
+        const uint8_t* stop = start + std::min(end_ - begin_, allowed - scanned);
         const auto* lf = static_cast<const uint8_t*>(std::memchr(start, '\n', size_t(stop - start)));
         const uint8_t* p = lf ? lf : stop;
         if (const auto* nul = static_cast<const uint8_t*>(std::memchr(start, 0, size_t(p - start)))) p = nul;
@@ -178,8 +219,10 @@ std::string Stream::ReadLine() {
         begin_ = size_t(p - buffer_);
         if (p < stop) {
             ++begin_;
-            return line;
+            return true;
         }
+        scanned += size_t(p - start);
+        if (scanned == allowed) return false;
     }
 }
 
@@ -223,10 +266,12 @@ void IgnoreFileSizeSignal() {
 }  // namespace
 
 StreamPtr ReadFile(const std::string& path) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting, so that a pipe with no writer cannot hold the caller; then only a
+    // regular file is read, in blocking mode again.
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return nullptr;
     struct stat info;
-    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || fcntl(fd, F_SETFL, 0) != 0) {
         close(fd);
         return nullptr;
     }
@@ -237,16 +282,57 @@ StreamPtr ReadFile(const std::string& path) {
 
 StreamPtr WriteFile(const std::string& path) {
     IgnoreFileSizeSignal();
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // A pipe without a reader is refused rather than waited on.
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) return nullptr;
+    if (fcntl(fd, F_SETFL, 0) != 0) {
+        close(fd);
+        return nullptr;
+    }
     return std::make_shared<Stream>(fd, Stream::Mode::Write);
 }
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, size_t maxBytes) {
+    StreamPtr in = ReadFile(path);
+    if (!in || uint64_t(StreamSize(in)) > maxBytes) return std::nullopt;
+    std::vector<uint8_t> bytes(size_t(StreamSize(in)));
+    // A file that grows while it is read is not read whole.
+    if (ReadBytes(in, bytes.data(), bytes.size()) != bytes.size() || !Eof(in)) return std::nullopt;
+    return bytes;
+}
+
+StreamPtr WriteReplacement(const std::string& path, AtLink atLink) {
+    constexpr int kAttempts = 100;
+    IgnoreFileSizeSignal();
+    std::optional<ReplacementPlan> plan = PlanReplacement(path, atLink);
+    if (!plan) return nullptr;
+    Stream::Replacement replacement{"", std::move(*plan)};
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        replacement.temporary = UnguessableNameIn(FolderOf(replacement.plan.target));
+        // Private until committed: the old file may have been readable by its owner only.
+        const int fd = open(replacement.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) return std::make_shared<Stream>(fd, std::move(replacement));
+        if (errno != EEXIST) return nullptr;
+    }
+    return nullptr;
+}
+
+bool CommitReplacement(const StreamPtr& stream) { return stream && stream->Commit(); }
 
 StreamPtr OpenMemoryStream(std::vector<uint8_t> bytes) { return std::make_shared<Stream>(std::move(bytes)); }
 
 bool CloseStream(const StreamPtr& stream) { return stream && stream->Close(); }
 
-std::string ReadLine(const StreamPtr& stream) { return stream ? stream->ReadLine() : std::string(); }
+std::string ReadLine(const StreamPtr& stream) {
+    std::string line;
+    if (stream) stream->ReadLine(line, SIZE_MAX);
+    return line;
+}
+
+bool ReadLine(const StreamPtr& stream, std::string& line, size_t maxLength) {
+    line.clear();
+    return !stream || stream->ReadLine(line, maxLength);
+}
 
 bool WriteLine(const StreamPtr& stream, const std::string& text) {
     return stream && stream->Write(text.data(), text.size()) && stream->Write("\r\n", 2);
@@ -280,5 +366,10 @@ int64_t StreamSize(const StreamPtr& stream) { return stream ? stream->Size() : 0
 bool SeekStream(const StreamPtr& stream, int64_t pos) { return stream && stream->Seek(pos); }
 
 bool StreamFailed(const StreamPtr& stream) { return !stream || stream->Failed(); }
+
+bool SameFile(const StreamPtr& stream, const std::string& path) {
+    struct stat info;
+    return stream && stat(path.c_str(), &info) == 0 && stream->IsFile(info);
+}
 
 }  // namespace kvx

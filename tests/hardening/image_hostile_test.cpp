@@ -2,6 +2,8 @@
 // screen holds. The loaders give nothing for them, before allocating what the header asks for.
 #include <zlib.h>
 
+#include <fstream>
+#include <functional>
 #include <random>
 
 #include "gadgets/gui.hpp"
@@ -116,6 +118,55 @@ TEST_F(ImageHostileTest, TruncatedAndDamagedPicturesGiveNothingOrTheirTrueSize) 
     EXPECT_FALSE(LoadImage(Put("text.png", "just some text\n")));
     EXPECT_FALSE(LoadImage(Put("empty.png", "")));
     EXPECT_FALSE(LoadImage(dir_.string()));
+}
+
+// A process's own memory figure from /proc/self/status, in KiB.
+int64_t StatusKb(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind(field + ":", 0) == 0) return std::stoll(line.substr(field.size() + 1));
+    return -1;
+}
+
+// How much more memory than it started with `body` held at its peak, run in a child with no cap
+// (a cap would only turn a huge allocation into a quick failure); -1 when `body` was false.
+int64_t PeakGrowthKb(const std::function<bool()>& body) {
+    int pipe_ends[2];
+    if (pipe(pipe_ends) != 0) return -1;
+    fflush(stdout);
+    const pid_t child = fork();
+    if (child == 0) {
+        std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from here
+        const int64_t before = StatusKb("VmRSS");
+        const int64_t growth = body() ? StatusKb("VmHWM") - before : -1;
+        _exit(write(pipe_ends[1], &growth, sizeof growth) == sizeof growth ? 0 : 1);
+    }
+    close(pipe_ends[1]);
+    int64_t growth = -1;
+    if (read(pipe_ends[0], &growth, sizeof growth) != sizeof growth) growth = -1;
+    close(pipe_ends[0]);
+    waitpid(child, nullptr, 0);
+    return growth;
+}
+
+// Chunks that claim more than the file holds: the loader skips what it does not draw and never
+// allocates what a chunk's length says (a 44-byte file once cost 2 GiB and seconds per load).
+TEST_F(ImageHostileTest, ChunksClaimingGigabytesCostNothing) {
+    const std::string picture = DeclaredPng(64, 1);
+    const std::string signatureAndHeader = picture.substr(0, 8 + 25);
+    for (const char* type : {"tEXt", "zTXt", "iTXt", "sPLT", "iCCP", "abCd"}) {
+        const std::string lying = signatureAndHeader + BigEndian(0x7FFFFFF0u) + type + "key";
+        ASSERT_EQ(lying.size(), 44u);
+        const int64_t growthKb = PeakGrowthKb([&] { return !FromBytes(lying); });
+        EXPECT_GE(growthKb, 0) << type;
+        EXPECT_LT(growthKb, 16 * 1024) << type;
+    }
+    // Honest text and profile chunks are passed over: the picture loads as it would without them.
+    const std::string withText = signatureAndHeader + Chunk("tEXt", std::string("Comment\0hello", 13)) +
+                                 Chunk("zTXt", std::string("key\0\0", 5) + "not zlib at all") + picture.substr(33);
+    const PixmapPtr pixmap = FromBytes(withText);
+    ASSERT_TRUE(pixmap);
+    EXPECT_EQ(pixmap->pixels, FromBytes(picture)->pixels);
 }
 
 }  // namespace

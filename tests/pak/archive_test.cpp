@@ -227,21 +227,37 @@ TEST_F(PakTest, DirectoriesAddTheirFilesOnlyAndTheArchiveNeverHoldsItself) {
     Put("src/a.txt", "ay");
     Put("src/sub/deep.txt", "not entered");
     const std::string pakPath = Path("src/self.pak");
+    const std::string listed = "\nVorlath message : Dir pak [a.txt] / 0 Kb => 0 Kb\n"
+                               "Vorlath message : Dir pak [b.txt] / 0 Kb => 0 Kb\n"
+                               "Vorlath message : There is 2 files under [" + pakPath + "]\n";
 
+    // Twice: the second time the folder holds the old archive beside the one being written.
+    for (const bool replacing : {false, true}) {
+        SCOPED_TRACE(replacing);
+        CaptureStdout();
+        CreatePak(pakPath);
+        EXPECT_EQ(AddDir(Path("src")), 0);  // no trailing separator
+        AddDir(Path("src/a.txt"));          // not a directory: nothing
+        EXPECT_TRUE(ClosePak());
+        const std::string out = GetCapturedStdout();
+        EXPECT_EQ(Contains(out, "Vorlath warning : [self.pak] is the pak file itself, skipped !"), replacing);
+        EXPECT_FALSE(Pak().PakFault);  // packing the folder that holds the archive is no mistake
+        CaptureStdout();
+        DirPak(pakPath);
+        EXPECT_EQ(GetCapturedStdout(), listed);
+        EXPECT_EQ(Listing(Path("src")), (std::set<std::string>{"a.txt", "b.txt", "self.pak", "sub"}));
+    }
+
+    // Named outright, under any path, the archive is refused and the old one is kept.
+    const std::string before = ReadText(pakPath);
     CaptureStdout();
     CreatePak(pakPath);
-    EXPECT_EQ(AddDir(Path("src")), 0);  // no trailing separator
-    AddDir(Path("src/a.txt"));          // not a directory: nothing
-    ClosePak();
-    const std::string out = GetCapturedStdout();
-    EXPECT_TRUE(Contains(out, "Vorlath warning : [self.pak] is the pak file itself, skipped !"));
-    EXPECT_FALSE(Pak().PakFault);  // packing the folder that holds the archive is no mistake
-
-    CaptureStdout();
-    DirPak(pakPath);
-    EXPECT_EQ(GetCapturedStdout(), "\nVorlath message : Dir pak [a.txt] / 0 Kb => 0 Kb\n"
-                                   "Vorlath message : Dir pak [b.txt] / 0 Kb => 0 Kb\n"
-                                   "Vorlath message : There is 2 files under [" + pakPath + "]\n");
+    AddFile(Path("src/../src/self.pak"));
+    EXPECT_TRUE(Pak().PakFault);
+    DiscardPak();
+    EXPECT_TRUE(Contains(GetCapturedStdout(), "Vorlath warning : [self.pak] is the pak file itself, skipped !"));
+    EXPECT_EQ(ReadText(pakPath), before);
+    EXPECT_EQ(Listing(Path("src")), (std::set<std::string>{"a.txt", "b.txt", "self.pak", "sub"}));
 
     CaptureStdout();
     CreatePak(Path("other.pak"));
@@ -252,23 +268,35 @@ TEST_F(PakTest, DirectoriesAddTheirFilesOnlyAndTheArchiveNeverHoldsItself) {
     EXPECT_EQ(Pak().ExtractDir, Pak().TempDir);
 }
 
-TEST_F(PakTest, ArchiveThatCannotBeWrittenCompletelyIsReportedAndRemoved) {
+TEST_F(PakTest, ArchiveThatCannotBeWrittenCompletelyLeavesTheOldFileAsItWas) {
     Put("big.bin", RandomBytes(200000, 3));
+    const std::string oldArchive = RandomBytes(30000, 4);
     const std::string pakPath = Path("limited.pak");
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        rlimit limit{50000, 50000};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        CreatePak(pakPath);
-        AddFile(Path("big.bin"));
-        const bool closed = ClosePak();
-        _exit(!closed && Pak().PakFault && !fs::exists(pakPath) ? 0 : 1);
+    // With no file there before, and with an old archive there.
+    for (const bool existed : {false, true}) {
+        SCOPED_TRACE(existed);
+        if (existed) Put("limited.pak", oldArchive);
+        const std::set<std::string> before = Listing(dir_);
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (!freopen("/dev/null", "w", stdout)) _exit(2);
+            rlimit limit{50000, 50000};  // the disk fills up half way through
+            setrlimit(RLIMIT_FSIZE, &limit);
+            CreatePak(pakPath);
+            AddFile(Path("big.bin"));
+            const bool closed = ClosePak();
+            _exit(!closed && Pak().PakFault ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_EQ(Listing(dir_), before);
+        if (existed) {
+            EXPECT_TRUE(ReadText(pakPath) == oldArchive);
+        }
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 }  // namespace

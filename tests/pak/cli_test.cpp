@@ -1,5 +1,6 @@
 // kvx-pak run as a user would: exit statuses, and a round trip through a directory and an executable.
 #include <sys/stat.h>
+#include <sys/types.h>
 
 #include <cstdlib>
 
@@ -25,9 +26,11 @@ protected:
         Put("plain.txt", "not an archive\n");
     }
 
-    // Exit status of kvx-pak with these arguments, run in the scratch directory.
-    int Run(const std::string& arguments) const {
-        const std::string command = "cd '" + dir_.string() + "' && '" + tool_.string() + "' " + arguments + " >/dev/null 2>&1";
+    // Exit status of kvx-pak with these arguments, run in the scratch directory; `before` goes first
+    // in the same shell. A run that hangs is stopped.
+    int Run(const std::string& arguments, const std::string& before = "true") const {
+        const std::string command = "cd '" + dir_.string() + "' && " + before + " && timeout 10 '" + tool_.string() +
+                                    "' " + arguments + " >/dev/null 2>&1";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -61,6 +64,45 @@ TEST_F(CliTest, CommandsReportThroughTheirExitStatus) {
     EXPECT_EQ(Run("extract a.pak nothing one"), 1);
     EXPECT_EQ(Run("extract a.pak hello.txt no-such-dir"), 2);
     EXPECT_EQ(Run("extract plain.txt hello.txt one"), 2);
+}
+
+TEST_F(CliTest, EveryHostileCaseFailsWithoutWritingAnythingOutsideItsDestination) {
+    ASSERT_EQ(Run("create old.pak src"), 0);
+    const std::string archive = ReadText(dir_ / "old.pak");
+    const std::string victim = Put("victim.txt", "private");
+    MakeDir("out");
+    CraftedArchive escapes;
+    escapes.Raw("../victim.txt", "overwritten").Raw("/tmp/kvx-cli-absolute", "x");
+    Put("escapes.pak", ReadText(dir_ / "old.pak").substr(0, 36) + escapes.bytes);
+    Put("endless.pak", std::string(size_t(8) << 20, 'x'));
+    ASSERT_EQ(mkfifo(Path("fifo.pak").c_str(), 0600), 0);
+    const std::set<std::string> before = Listing(dir_);
+
+    EXPECT_EQ(Run("create old.pak typo"), 2);
+    EXPECT_EQ(Run("create old.pak src old.pak"), 2) << "an archive holding itself";
+    EXPECT_EQ(Run("create victim.txt victim.txt"), 2);
+    EXPECT_EQ(Run("create old.pak src/numbers.txt", "ulimit -f 16"), 2) << "the disk fills up";
+    EXPECT_EQ(Run("unpack escapes.pak out"), 2);
+    EXPECT_EQ(Run("list endless.pak"), 2);
+    for (const char* command : {"list fifo.pak", "unpack fifo.pak out", "merge fifo.pak victim.txt",
+                                       "merge old.pak fifo.pak", "create fifo.pak src"})
+        EXPECT_EQ(Run(command), 2) << command;
+
+    EXPECT_TRUE(ReadText(dir_ / "old.pak") == archive);
+    EXPECT_EQ(ReadText(victim), "private");
+    EXPECT_EQ(Listing(dir_), before);
+    EXPECT_TRUE(Listing(dir_ / "out").empty());
+    EXPECT_FALSE(fs::exists("/tmp/kvx-cli-absolute"));
+}
+
+TEST_F(CliTest, NamesAreMatchedIgnoringTheCaseOfAsciiLettersOnlyAsTheHelpSays) {
+    Put("src/caf\xe9.txt", "coffee");
+    ASSERT_EQ(Run("create a.pak src"), 0);
+    EXPECT_EQ(Run("has a.pak CAF\xe9.TXT"), 0);
+    EXPECT_EQ(Run("has a.pak caf\xc9.txt"), 1) << "Latin-1 letters are not folded";
+    const std::string help = Path("help.txt");
+    ASSERT_EQ(std::system(("'" + tool_.string() + "' --help >'" + help + "'").c_str()), 0);
+    EXPECT_NE(ReadText(help).find("ASCII letters A-Z\nonly"), std::string::npos);
 }
 
 TEST_F(CliTest, UnpacksADirectoryAndAnArchiveMergedIntoARunningExecutable) {

@@ -102,4 +102,19 @@ TEST_F(PakLoadersTest, NothingLoadsWithoutAChosenArchive) {
     EXPECT_TRUE(Listing(Pak().TempDir).empty());
 }
 
+TEST_F(PakLoadersTest, LoadingLeavesFilesOfTheEntriesNamesInTheTemporaryFolderAlone) {
+    const std::string victim = Put("victim.txt", "private");
+    Put("temp/Pic.png", "the user's own picture");
+    fs::create_symlink(victim, Pak().TempDir + "/beep.wav");
+    CaptureStdout();
+    InitPak(pak_, 0);
+    EXPECT_TRUE(LoadPakImage("Pic.png"));
+    EXPECT_TRUE(LoadPakSound("beep.wav"));
+    GetCapturedStdout();
+    EXPECT_EQ(ReadText(Pak().TempDir + "/Pic.png"), "the user's own picture");
+    EXPECT_TRUE(fs::is_symlink(Pak().TempDir + "/beep.wav"));
+    EXPECT_EQ(ReadText(victim), "private");
+    EXPECT_EQ(Listing(Pak().TempDir), (std::set<std::string>{"Pic.png", "beep.wav"}));
+}
+
 }  // namespace

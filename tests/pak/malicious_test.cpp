@@ -190,4 +190,76 @@ TEST_F(MaliciousPakTest, NamesWhoseScrambledFormCutsTheLineAreRefused) {
     EXPECT_EQ(Listing(dest), (std::set<std::string>{"kept.txt"}));
 }
 
+TEST_F(MaliciousPakTest, WhatStandsInTheDestinationIsNeitherFollowedNorDeleted) {
+    const std::string victim = Put("victim.txt", "private");
+    const std::string dest = MakeDir("dest");
+    // A user's own file named like the old temporaries, and links planted under such names and
+    // under an entry's name, as another user could in a shared temporary folder.
+    Put("dest/a.txt.kvx-part", "mine");
+    fs::create_symlink(victim, dest + "/b.txt.kvx-part");
+    fs::create_symlink(victim, dest + "/b.txt");
+    Put("dest/c.txt", "old");
+    fs::permissions(dest + "/c.txt", fs::perms(0640));
+    CraftedArchive crafted;
+    crafted.Raw("a.txt", "ay").Raw("b.txt", "bee").Raw("c.txt", "sea");
+    const std::string pakPath = Archive("planted.pak", crafted);
+
+    CaptureStdout();
+    UnpackAll(pakPath, dest);
+    EXPECT_EQ(ExtractFile(pakPath, "b.txt", dest), 1);
+    GetCapturedStdout();
+    EXPECT_FALSE(Pak().PakFault);
+    EXPECT_EQ(ReadText(victim), "private");
+    EXPECT_EQ(ReadText(dest + "/a.txt.kvx-part"), "mine");
+    EXPECT_TRUE(fs::is_symlink(dest + "/b.txt.kvx-part"));
+    EXPECT_FALSE(fs::is_symlink(dest + "/b.txt"));
+    EXPECT_EQ(ReadText(dest + "/b.txt"), "bee");
+    EXPECT_EQ(ReadText(dest + "/c.txt"), "sea");
+    EXPECT_EQ(int(fs::status(dest + "/c.txt").permissions()), 0640)
+        << "an extracted file keeps the bits of the one it replaced";
+    EXPECT_EQ(Listing(dest), (std::set<std::string>{"a.txt", "a.txt.kvx-part", "b.txt", "b.txt.kvx-part", "c.txt"}));
+}
+
+TEST_F(MaliciousPakTest, HeadersAndBlocksCostNoMoreThanTheBytesBehindThem) {
+    // 32 MiB without a line end: as a first line, and as an entry's name line.
+    const std::string endless(size_t(32) << 20, 'x');
+    const std::string noSignature = Put("endless.pak", endless);
+    const std::string endlessName = Put("endless-name.pak", SignatureLine() + endless);
+    // An entry of 10 bytes whose block declares, and really inflates to, 32 MiB of zeros.
+    const std::string zeros(size_t(32) << 20, '\0');
+    const std::string bomb = Int32Text(int32_t(zeros.size())) + Zlib(zeros);
+    // An entry and its block both declaring 512 MiB over 600 KB of bytes that inflate to no more.
+    std::string noise(600000, '\0');
+    for (size_t i = 0; i < noise.size(); ++i) noise[i] = char(i * 2654435761u >> 13);
+    const std::string liar = Int32Text(512 << 20) + Zlib(noise);
+    const std::string bombs = Archive("bombs.pak", CraftedArchive()
+                                                       .Entry("bomb.bin", 10, int32_t(bomb.size()), 1, bomb)
+                                                       .Entry("liar.bin", 512 << 20, int32_t(liar.size()), 1, liar));
+    const std::string dest = MakeDir("dest");
+
+    // Far less than any of those sizes to spare.
+    EXPECT_TRUE(RunWithMemoryCap(size_t(16) << 20, [&] {
+        bool refused = true;
+        for (const std::string& path : {noSignature, endlessName}) {
+            DirPak(path);
+            refused = refused && Pak().PakFault && IsPacked(path, "x") == 0 && ExtractFile(path, "x", dest) == 0;
+        }
+        refused = refused && ExtractFile(bombs, "bomb.bin", dest) == 0 && ExtractFile(bombs, "liar.bin", dest) == 0;
+        UnpackAll(bombs, dest);
+        return refused && Pak().PakFault && Listing(dest).empty();
+    }));
+}
+
+TEST_F(MaliciousPakTest, ControlCharactersInNamesAreShownEscaped) {
+    const std::string name = "title\x1b]0;owned\x07\x9b" "2J\xe9.txt";
+    const std::string pakPath = Archive("control.pak", CraftedArchive().Raw(name, "x"));
+    CaptureStdout();
+    DirPak(pakPath);
+    UnpackAll(pakPath, MakeDir("dest"));
+    const std::string out = GetCapturedStdout();
+    EXPECT_EQ(Count(out, "[title\\x1b]0;owned\\x07\\x9b2J\xe9.txt]"), 2u) << out;
+    EXPECT_EQ(out.find_first_of("\x1b\x07\x9b"), std::string::npos);
+    EXPECT_TRUE(fs::exists(Path("dest/" + name))) << "the file itself keeps its name byte for byte";
+}
+
 }  // namespace

@@ -34,7 +34,7 @@ protected:
     void ExpectUntouched() {
         EXPECT_TRUE(ReadText(exe_) == exeBytes_);
         EXPECT_EQ(int(fs::status(exe_).permissions()), 0751);
-        EXPECT_FALSE(fs::exists(exe_ + ".kvx-part"));
+        EXPECT_EQ(Listing(dir_), (std::set<std::string>{"a.txt", "b.bin", "data.pak", "game", "temp"}));
     }
 
     std::string exeBytes_;
@@ -141,6 +141,18 @@ TEST_F(MergeTest, FailedMergeLeavesTheExecutableUntouched) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     ExpectUntouched();
+}
+
+TEST_F(MergeTest, MergingThroughALinkMergesTheFileItNamesAndKeepsTheLink) {
+    fs::create_symlink("game", Path("launcher"));
+    Put("game.kvx-part", "a file of the user's");
+    CaptureStdout();
+    EXPECT_TRUE(MergePak(pak_, Path("launcher")));
+    GetCapturedStdout();
+    EXPECT_TRUE(fs::is_symlink(Path("launcher")));
+    EXPECT_TRUE(ReadText(exe_) == exeBytes_ + ReadText(pak_) + Int32Text(5000));
+    EXPECT_EQ(int(fs::status(exe_).permissions()), 0751);
+    EXPECT_EQ(ReadText(Path("game.kvx-part")), "a file of the user's");
 }
 
 }  // namespace

@@ -27,7 +27,12 @@ constexpr const char* kHelp =
     "  --help                      show this text\n"
     "\n"
     "DIR defaults to $TEMP, else $TMPDIR, else /tmp. extract and unpack also read an archive\n"
-    "appended to an executable.\n"
+    "appended to an executable. Names are matched ignoring the case of the ASCII letters A-Z\n"
+    "only; any other byte must be equal. Control characters in names are shown as \\xHH.\n"
+    "\n"
+    "Every file is written beside its place and renamed over it only once complete: a failed\n"
+    "create, extract or merge leaves the old file as it was. create fails, writing nothing,\n"
+    "when any file cannot be packed, the archive itself included.\n"
     "\n"
     "Exit status: 0 on success, 1 when the entry is not in the archive,\n"
     "2 on bad usage, a bad archive or a failed write.\n";
@@ -46,6 +51,7 @@ bool DestinationUsable(const Args& args, size_t index) {
     return false;
 }
 
+// All or nothing: an archive missing a file the user named would pass for a complete one.
 int Create(const Args& args) {
     kvx::CreatePak(args[1]);
     if (!kvx::Pak().PakStream) return kFailure;
@@ -55,8 +61,12 @@ int Create(const Args& args) {
         else
             kvx::AddFile(args[i]);
     }
-    kvx::ClosePak();  // a failed write sets the fault too
-    return Outcome();
+    if (kvx::Pak().PakFault) {
+        kvx::DiscardPak();
+        std::fprintf(stderr, "kvx-pak: nothing written, %s is as it was\n", args[1].c_str());
+        return kFailure;
+    }
+    return kvx::ClosePak() ? kSuccess : kFailure;
 }
 
 int List(const Args& args) {
