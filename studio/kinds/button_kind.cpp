@@ -8,7 +8,9 @@
 namespace kvx::studio {
 namespace {
 
+// clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kCaptionKey};
+// clang-format on
 
 // The record says what is drawn, also of a button the toolkit widens.
 KVX_GadgetRef Create(DesignedGadget& r) {
@@ -17,15 +19,15 @@ KVX_GadgetRef Create(DesignedGadget& r) {
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
-    Arguments a;
-    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx);
-    return {"KVX_PushButton", a};
+    return {"KVX_PushButton", Arguments().Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx)};
 }
 
 }  // namespace
 
+// clang-format off
 const KindDescription kButtonKind{.Word = "Button", .PaletteCaption = "Button", .Keys = kKeys,
                                   .Fixed = [] { return FixedSize{std::nullopt, Design().ButtonSkinHeight}; },
                                   .Create = Create, .Export = Export, .CaptionIsHandle = true};
+// clang-format on
 
 }  // namespace kvx::studio

@@ -8,21 +8,23 @@ namespace {
 
 constexpr int32_t kBoxSize = 16;
 
+// clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kCaptionKey,
                                {"State", WriteNothing, nullptr}};
+// clang-format on
 
 KVX_GadgetRef Create(DesignedGadget& r) { return KVX_Checkbox::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, 0); }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
-    Arguments a;
-    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py);
-    return {"KVX_Checkbox", a, ",True)"};
+    return {"KVX_Checkbox", Arguments().Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py), ",True)"};
 }
 
 }  // namespace
 
+// clang-format off
 const KindDescription kCheckboxKind{.Word = "Checkbox", .PaletteCaption = "Checkbox", .Keys = kKeys,
                                     .Fixed = [] { return FixedSize{kBoxSize, kBoxSize}; }, .Create = Create,
                                     .Export = Export, .CaptionIsHandle = true};
+// clang-format on
 
 }  // namespace kvx::studio

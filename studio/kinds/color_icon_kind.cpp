@@ -26,8 +26,10 @@ void ReadColor(DesignedGadget& r, std::string_view v) {
                                       channel(v.substr(second + 1)));
 }
 
+// clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey,
                                {"CustomColor", WriteColor, ReadColor}};
+// clang-format on
 
 KVX_GadgetRef Create(DesignedGadget& r) {
     return KVX_ColorIcon::Create(LiveParentOf(r), r.Px, r.Py, r.Tx, r.Ty, r.CustomColor);
@@ -37,14 +39,19 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
     Arguments a;
     a.Add(parent).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
     const std::string color = "My_" + r.Handle;
-    return {"KVX_ColorIcon", a, "," + color + ")",
-            {ScopeWord(r.Global) + color + ":KVX_Color", color + "=KVX_Color.Create(Rnd(0,255),Rnd(0,255),Rnd(0,255))"}};
+    return {
+        "KVX_ColorIcon",
+        a,
+        "," + color + ")",
+        {ScopeWord(r.Global) + color + ":KVX_Color", color + "=KVX_Color.Create(Rnd(0,255),Rnd(0,255),Rnd(0,255))"}};
 }
 
 }  // namespace
 
+// clang-format off
 const KindDescription kColorIconKind{.Word = "ColorIcon", .PaletteCaption = "ColorIcon", .Keys = kKeys,
                                      .Defaults = [](DesignedGadget& r, const Band&) { r.CustomColor = RandomColor(); },
                                      .Create = Create, .Export = Export};
+// clang-format on
 
 }  // namespace kvx::studio

@@ -6,11 +6,13 @@
 namespace kvx::studio {
 namespace {
 
+// clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
                                FlagKey<&DesignedGadget::Border>("Border"),
                                TextKey<&DesignedGadget::ImageOver>("ImageOver"),
                                TextKey<&DesignedGadget::ImageNormal>("ImageNormal"),
                                TextKey<&DesignedGadget::ImagePress>("ImagePress")};
+// clang-format on
 
 void Defaults(DesignedGadget& r, const Band&) {
     r.ImageOver = "./KVX_Demos/Icon_04_hi.png";
@@ -25,15 +27,16 @@ KVX_GadgetRef Create(DesignedGadget& r) {
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
-    Arguments a = BoxArguments(r, parent);
-    a.Quoted(r.ImageOver).Quoted(r.ImageNormal).Quoted(r.ImagePress).Flag(r.Border);
-    return {"KVX_CustomButton", a};
+    return {"KVX_CustomButton",
+            BoxArguments(r, parent).Quoted(r.ImageOver).Quoted(r.ImageNormal).Quoted(r.ImagePress).Flag(r.Border)};
 }
 
 }  // namespace
 
+// clang-format off
 const KindDescription kCustomButtonKind{.Word = "CustomButton", .PaletteCaption = "Custom Button", .Keys = kKeys,
                                         .Defaults = Defaults, .Create = Create, .Export = Export,
                                         .CaptionIsHandle = true};
+// clang-format on
 
 }  // namespace kvx::studio

@@ -10,15 +10,21 @@ constexpr int32_t kGripHeight = 15;
 // The frame's caption band sits above its box: the band's top is the caption's.
 constexpr int32_t kCaptionInset = 5;
 
+// clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey};
+// clang-format on
 
-KVX_GadgetRef Create(DesignedGadget& r) { return KVX_Frame::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.Tx, r.Ty); }
+KVX_GadgetRef Create(DesignedGadget& r) {
+    return KVX_Frame::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.Tx, r.Ty);
+}
 
 }  // namespace
 
+// clang-format off
 const KindDescription kFrameKind{
     .Word = "Frame", .PaletteCaption = "Frame", .Keys = kKeys, .Create = Create,
     .Export = [](const DesignedGadget& r, const std::string& parent) { return Creation{"KVX_Frame", BoxArguments(r, parent)}; },
     .HitHeight = [](const DesignedGadget&) { return kGripHeight; }, .CaptionIsHandle = true, .BandInsetY = kCaptionInset};
+// clang-format on
 
 }  // namespace kvx::studio

@@ -8,9 +8,11 @@ namespace {
 
 constexpr int32_t kSunkenBorder = 2;
 
+// clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey,
                                TextKey<&DesignedGadget::Image>("Image"),
                                IntegerKey<&DesignedGadget::ImageBorder>("Border")};
+// clang-format on
 
 void Defaults(DesignedGadget& r, const Band&) {
     r.ImageBorder = kSunkenBorder;
@@ -22,14 +24,15 @@ KVX_GadgetRef Create(DesignedGadget& r) {
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
-    Arguments a;
-    a.Add(parent).Quoted(r.Image).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty).Add(r.ImageBorder);
-    return {"KVX_Image", a};
+    return {"KVX_Image",
+            Arguments().Add(parent).Quoted(r.Image).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty).Add(r.ImageBorder)};
 }
 
 }  // namespace
 
+// clang-format off
 const KindDescription kImageboxKind{.Word = "Imagebox", .PaletteCaption = "Imagebox", .Keys = kKeys,
                                     .Defaults = Defaults, .Create = Create, .Export = Export};
+// clang-format on
 
 }  // namespace kvx::studio

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "gadgets/window.hpp"
 #include "core/runtime.hpp"
+#include "gadgets/window.hpp"
 #include "platform/platform.hpp"
 #include "studio/design_reader.hpp"
 
@@ -34,6 +34,14 @@ float ReadNumber(std::string_view text) {
 
 std::string NumberText(const DesignedGadget& r, float number) {
     return r.IntegerOnly == 1 ? std::to_string(TruncateToInteger(number)) : RealText(number);
+}
+
+void SetRange(DesignedGadget& r, float value, float minimum, float maximum, float step) {
+    r.IntegerOnly = 1;
+    r.Value = value;
+    r.Minimum = minimum;
+    r.Maximum = maximum;
+    r.Step = step;
 }
 
 KVX_GadgetRef LiveParentOf(const DesignedGadget& record) { return record.ParentWindow; }

@@ -22,7 +22,8 @@ constexpr KeyFormat IntegerKey(const char* name) {
 }
 template <std::string DesignedGadget::*Field>
 constexpr KeyFormat TextKey(const char* name) {
-    return {name, [](DesignedGadget& r) { return r.*Field; }, [](DesignedGadget& r, std::string_view v) { r.*Field = v; }};
+    return {name, [](DesignedGadget& r) { return r.*Field; },
+            [](DesignedGadget& r, std::string_view v) { r.*Field = v; }};
 }
 template <uint8_t DesignedGadget::*Field>
 constexpr KeyFormat FlagKey(const char* name) {
@@ -63,6 +64,9 @@ constexpr KeyFormat WholeNumberKey(const char* name) {
     return {name, [](DesignedGadget& r) { return std::to_string(TruncateToInteger(r.*Field)); },
             [](DesignedGadget& r, std::string_view v) { r.*Field = ReadNumber(v); }};
 }
+// A whole-number range with its value and step, as new scroll bars and value boxes have.
+void SetRange(DesignedGadget& record, float value, float minimum, float maximum, float step);
+
 // Integer, Value, Minimum, Maximum and Increment, as scroll bars and value boxes save them.
 inline constexpr KeyFormat kIntegerKey = FlagKey<&DesignedGadget::IntegerOnly>("Integer");
 inline constexpr KeyFormat kValueKey = NumberKey<&DesignedGadget::Value>("Value");

@@ -4,8 +4,8 @@
 
 namespace kvx::studio {
 
-extern const KindDescription kWindowKind, kFrameKind, kCheckboxKind, kButtonKind, kCustomButtonKind,
-    kColorIconKind, kScrollbarKind, kProgressbarKind, kListboxKind, kComboboxKind, kInputboxKind, kValueKind,
-    kLabeltextKind, kImageboxKind;
+extern const KindDescription kWindowKind, kFrameKind, kCheckboxKind, kButtonKind, kCustomButtonKind, kColorIconKind,
+    kScrollbarKind, kProgressbarKind, kListboxKind, kComboboxKind, kInputboxKind, kValueKind, kLabeltextKind,
+    kImageboxKind;
 
 }  // namespace kvx::studio

@@ -11,24 +11,27 @@ namespace {
 
 constexpr uint8_t kAlignedLeft = 1;
 
+// clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kCaptionKey,
                                FlagKey<&DesignedGadget::Align>("Align")};
+// clang-format on
 
 KVX_GadgetRef Create(DesignedGadget& r) {
     return KVX_Label::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.Align, KVX_SchemeColors.GadgetText);
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
-    Arguments a;
-    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Flag(r.Align);
-    return {"KVX_Label", a, ",KVX_BlackColor)"};
+    return {"KVX_Label", Arguments().Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Flag(r.Align),
+            ",KVX_BlackColor)"};
 }
 
 }  // namespace
 
+// clang-format off
 const KindDescription kLabeltextKind{.Word = "Labeltext", .PaletteCaption = "Labeltext", .Keys = kKeys,
                                      .Fixed = [] { return FixedSize{KVX_LineHeight + 1, KVX_LineHeight + 1}; },
                                      .Defaults = [](DesignedGadget& r, const Band&) { r.Align = kAlignedLeft; },
                                      .Create = Create, .Export = Export, .CaptionIsHandle = true};
+// clang-format on
 
 }  // namespace kvx::studio

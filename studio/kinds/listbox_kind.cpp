@@ -9,8 +9,10 @@
 namespace kvx::studio {
 namespace {
 
+// clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey,
                                IntegerKey<&DesignedGadget::Ty>("LineNumber"), {"Items", WriteNothing, nullptr}};
+// clang-format on
 
 // The record says what is drawn, also of a list the toolkit widens or lengthens.
 KVX_GadgetRef Create(DesignedGadget& r) {
@@ -20,18 +22,18 @@ KVX_GadgetRef Create(DesignedGadget& r) {
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
-    Arguments a;
-    a.Add(parent).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
-    return {"KVX_Listbox", a};
+    return {"KVX_Listbox", Arguments().Add(parent).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty)};
 }
 
 }  // namespace
 
 // A band of n line heights holds n - 1 lines.
+// clang-format off
 const KindDescription kListboxKind{
     .Word = "Listbox", .PaletteCaption = "Listbox", .Keys = kKeys,
     .Defaults = [](DesignedGadget& r, const Band& band) { r.Ty = std::max(LinesIn(band.H) - 1, 0); }, .Create = Create,
     .Export = Export, .HitHeight = [](const DesignedGadget& r) { return (r.Ty + 1) * KVX_LineHeight; },
     .HeightInLines = true};
+// clang-format on
 
 }  // namespace kvx::studio

@@ -6,9 +6,11 @@
 namespace kvx::studio {
 namespace {
 
+// clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey,  kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
                                WholeNumberKey<&DesignedGadget::Value>("Value"),
                                WholeNumberKey<&DesignedGadget::Maximum>("Maximum")};
+// clang-format on
 
 void Defaults(DesignedGadget& r, const Band&) {
     r.Value = 50;
@@ -20,15 +22,15 @@ KVX_GadgetRef Create(DesignedGadget& r) {
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
-    Arguments a = BoxArguments(r, parent);
-    a.Add(TruncateToInteger(r.Value)).Add(TruncateToInteger(r.Maximum));
-    return {"KVX_Progress", a};
+    return {"KVX_Progress", BoxArguments(r, parent).Add(TruncateToInteger(r.Value)).Add(TruncateToInteger(r.Maximum))};
 }
 
 }  // namespace
 
+// clang-format off
 const KindDescription kProgressbarKind{.Word = "Progressbar", .PaletteCaption = "Progressbar", .Keys = kKeys,
                                        .Defaults = Defaults, .Create = Create, .Export = Export,
                                        .CaptionIsHandle = true};
+// clang-format on
 
 }  // namespace kvx::studio

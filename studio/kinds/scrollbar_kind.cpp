@@ -6,17 +6,15 @@
 namespace kvx::studio {
 namespace {
 
-constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey,  kParentKey,  kPxKey,      kPyKey,
-                               kTxKey,     kTyKey,      kCaptionKey, kIntegerKey, kValueKey,
-                               kMinimumKey, kMaximumKey, kIncrementKey, FlagKey<&DesignedGadget::Vertical>("Vertical")};
+// clang-format off
+constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
+                               kIntegerKey, kValueKey, kMinimumKey, kMaximumKey, kIncrementKey,
+                               FlagKey<&DesignedGadget::Vertical>("Vertical")};
+// clang-format on
 
 void Defaults(DesignedGadget& r, const Band& band) {
     r.Vertical = band.W > band.H ? 0 : 1;
-    r.IntegerOnly = 1;
-    r.Value = 50;
-    r.Minimum = 0;
-    r.Maximum = 100;
-    r.Step = 1;
+    SetRange(r, 50, 0, 100, 1);
 }
 
 KVX_GadgetRef Create(DesignedGadget& r) {
@@ -25,16 +23,22 @@ KVX_GadgetRef Create(DesignedGadget& r) {
 }
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
-    Arguments a = BoxArguments(r, parent);
-    a.Number(r.Value, r.IntegerOnly).Number(r.Minimum, r.IntegerOnly).Number(r.Maximum, r.IntegerOnly);
-    a.Number(r.Step, r.IntegerOnly).Flag(r.Vertical).Flag(r.IntegerOnly);
-    return {"KVX_Scrollbar", a};
+    const uint8_t whole = r.IntegerOnly;
+    return {"KVX_Scrollbar", BoxArguments(r, parent)
+                                 .Number(r.Value, whole)
+                                 .Number(r.Minimum, whole)
+                                 .Number(r.Maximum, whole)
+                                 .Number(r.Step, whole)
+                                 .Flag(r.Vertical)
+                                 .Flag(whole)};
 }
 
 }  // namespace
 
+// clang-format off
 const KindDescription kScrollbarKind{.Word = "Scrollbar", .PaletteCaption = "Scrollbar", .Keys = kKeys,
                                      .Defaults = Defaults, .Create = Create, .Export = Export,
                                      .CaptionIsHandle = true};
+// clang-format on
 
 }  // namespace kvx::studio

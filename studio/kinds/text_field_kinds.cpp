@@ -16,8 +16,10 @@ FixedSize OneLine() { return FixedSize{std::nullopt, KVX_LineHeight + 1}; }
 void SizeByCharacters(DesignedGadget& r) { r.Tx = r.NumChar * CharWidth() + kFieldBorder; }
 
 constexpr KeyFormat kNumCharKey = IntegerKey<&DesignedGadget::NumChar>("NumChar");
-constexpr KeyFormat kInputKeys[] = {kGlobalKey, kHandleKey,  kParentKey, kPxKey, kPyKey, kNumCharKey,
+// clang-format off
+constexpr KeyFormat kInputKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kNumCharKey,
                                     IntegerKey<&DesignedGadget::MaxChar>("MaxChar"), kCaptionKey};
+// clang-format on
 
 void InputDefaults(DesignedGadget& r, const Band& band) {
     r.NumChar = band.W / CharWidth();
@@ -30,46 +32,53 @@ KVX_GadgetRef CreateInput(DesignedGadget& r) {
 }
 
 Creation ExportInput(const DesignedGadget& r, const std::string& parent) {
-    Arguments a;
-    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.NumChar).Add(r.MaxChar);
-    return {"KVX_Input", a};
+    return {"KVX_Input", Arguments().Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.NumChar).Add(r.MaxChar)};
 }
 
-constexpr KeyFormat kValueKeys[] = {kGlobalKey, kHandleKey, kParentKey,  kPxKey,      kPyKey,      kNumCharKey,
-                                    kCaptionKey, kIntegerKey, kValueKey, kMinimumKey, kMaximumKey, kIncrementKey};
+// clang-format off
+constexpr KeyFormat kValueKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kNumCharKey, kCaptionKey,
+                                    kIntegerKey, kValueKey, kMinimumKey, kMaximumKey, kIncrementKey};
+// clang-format on
 
 // Placed counting 0 to 255 by one, at 128.
 void ValueDefaults(DesignedGadget& r, const Band& band) {
     r.NumChar = band.W / CharWidth();
-    r.IntegerOnly = 1;
-    r.Value = 128;
-    r.Step = 1;
-    r.Minimum = 0;
-    r.Maximum = 255;
+    SetRange(r, 128, 0, 255, 1);
 }
 
 KVX_GadgetRef CreateValue(DesignedGadget& r) {
     SizeByCharacters(r);
-    return KVX_Value::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.NumChar, r.Value, r.Step, r.Minimum,
-                             r.Maximum, r.IntegerOnly);
+    return KVX_Value::Create(LiveParentOf(r), r.Caption, r.Px, r.Py, r.NumChar, r.Value, r.Step, r.Minimum, r.Maximum,
+                             r.IntegerOnly);
 }
 
 Creation ExportValue(const DesignedGadget& r, const std::string& parent) {
-    Arguments a;
-    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.NumChar);
-    a.Number(r.Value, r.IntegerOnly).Number(r.Step, r.IntegerOnly);
-    a.Number(r.Minimum, r.IntegerOnly).Number(r.Maximum, r.IntegerOnly).Flag(r.IntegerOnly);
-    return {"KVX_Value", a};
+    const uint8_t whole = r.IntegerOnly;
+    return {"KVX_Value", Arguments()
+                             .Add(parent)
+                             .Quoted(r.Caption)
+                             .Add(r.Px)
+                             .Add(r.Py)
+                             .Add(r.NumChar)
+                             .Number(r.Value, whole)
+                             .Number(r.Step, whole)
+                             .Number(r.Minimum, whole)
+                             .Number(r.Maximum, whole)
+                             .Flag(whole)};
 }
 
 }  // namespace
 
+// clang-format off
 const KindDescription kInputboxKind{.Word = "Inputbox", .PaletteCaption = "Inputbox", .Keys = kInputKeys,
                                     .Fixed = OneLine, .Defaults = InputDefaults, .Create = CreateInput,
                                     .Export = ExportInput, .CaptionIsHandle = true, .SizedInCharacters = true};
+// clang-format on
 
+// clang-format off
 const KindDescription kValueKind{.Word = "Value", .PaletteCaption = "Value", .Keys = kValueKeys, .Fixed = OneLine,
                                  .Defaults = ValueDefaults, .Create = CreateValue, .Export = ExportValue,
                                  .CaptionIsHandle = true, .SizedInCharacters = true};
+// clang-format on
 
 }  // namespace kvx::studio

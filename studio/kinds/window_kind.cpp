@@ -10,10 +10,12 @@ namespace {
 // What the file says of a window's buttons is what a designed window always has: all three.
 std::string WriteHasButton(DesignedGadget&) { return BooleanText(true); }
 
+// clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
                                {"LockButton", WriteHasButton, nullptr},
                                {"MinimizeButton", WriteHasButton, nullptr},
                                {"CloseButton", WriteHasButton, nullptr}};
+// clang-format on
 
 KVX_GadgetRef Create(DesignedGadget& r) {
     const KVX_WindowRef window = KVX_Window::Create(r.Caption, r.Px, r.Py, r.Tx, r.Ty, 1, 1, 1, KVX_TitledStyle);
@@ -25,14 +27,14 @@ KVX_GadgetRef Create(DesignedGadget& r) {
 }
 
 Creation Export(const DesignedGadget& r, const std::string&) {
-    Arguments a;
-    a.Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
-    return {"KVX_Window", a, ",True,True,True)"};
+    return {"KVX_Window", Arguments().Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty), ",True,True,True)"};
 }
 
 }  // namespace
 
+// clang-format off
 const KindDescription kWindowKind{.Word = "Window", .PaletteCaption = "Window", .Keys = kKeys, .Create = Create,
                                   .Export = Export, .IsWindow = true, .CaptionIsHandle = true};
+// clang-format on
 
 }  // namespace kvx::studio
