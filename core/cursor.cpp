@@ -15,12 +15,10 @@ struct StripLayout {
 };
 
 bool LayoutOf(int kind, int set, StripLayout& layout) {
-    static const StripLayout kSet1[] = {{"Mouse01_Normal.png", 28, 30, 9},
-                                        {"Mouse01_Help.png", 28, 30, 11},
-                                        {"Mouse01_Busy.png", 32, 32, 6}};
-    static const StripLayout kSet2[] = {{"Mouse02_Normal.png", 32, 32, 6},
-                                        {"Mouse02_Help.png", 32, 32, 6},
-                                        {"Mouse02_Busy.png", 32, 32, 6}};
+    static const StripLayout kSet1[] = {
+        {"Mouse01_Normal.png", 28, 30, 9}, {"Mouse01_Help.png", 28, 30, 11}, {"Mouse01_Busy.png", 32, 32, 6}};
+    static const StripLayout kSet2[] = {
+        {"Mouse02_Normal.png", 32, 32, 6}, {"Mouse02_Help.png", 32, 32, 6}, {"Mouse02_Busy.png", 32, 32, 6}};
     if ((set != 1 && set != 2) || (kind != 10 && kind != 20 && kind != 30)) return false;
     const StripLayout* table = set == 1 ? kSet1 : kSet2;
     layout = table[kind / 10 - 1];

@@ -46,8 +46,7 @@ void KVX_MouseState::Update() {
 
 int KVX_MouseState::MouseIn(int x, int y, int w, int h, bool pressedInside) const {
     if (X < x || X > x + w || Y < y || Y > y + h) return 0;
-    if (pressedInside &&
-        (LeftPressX < x || LeftPressX > x + w - 1 || LeftPressY < y || LeftPressY > y + h - 1)) {
+    if (pressedInside && (LeftPressX < x || LeftPressX > x + w - 1 || LeftPressY < y || LeftPressY > y + h - 1)) {
         return 0;
     }
     return 1;

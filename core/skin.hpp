@@ -32,8 +32,7 @@ struct KVX_Scheme {
     KVX_ColorRef ScrollText, ScrollThumbFill, ScrollThumbLight, ScrollThumbDark, ScrollEdgeA, ScrollEdgeB;
     KVX_ColorRef ComboText, ComboEdgeA, ComboEdgeB, ComboListText;
     KVX_ColorRef TooltipText, TooltipFill, TooltipEdgeA, TooltipEdgeB;
-    KVX_ColorRef MenuText, MenuFill, MenuEdgeA, MenuEdgeB, MenuDark, MenuHighlight1, MenuHighlight2,
-        MenuHighlight3;
+    KVX_ColorRef MenuText, MenuFill, MenuEdgeA, MenuEdgeB, MenuDark, MenuHighlight1, MenuHighlight2, MenuHighlight3;
     KVX_ColorRef ColorIconEdgeA, ColorIconEdgeB;
     KVX_ColorRef DialogText;
 };

@@ -22,8 +22,8 @@ uint8_t ChannelOf(const KVX_ScrollbarRef& slider) { return uint8_t(int(slider->V
 int32_t KVX_ColorRequester(const std::string& title, uint8_t red, uint8_t green, uint8_t blue) {
     const KVX_ColorRef color = KVX_Color::Create(red, green, blue);
     {
-        auto window = KVX_Window::Create(title, GraphicsWidth() / 2 - 140, GraphicsHeight() / 2 - 75, 280, 150, 0, 1,
-                                         0, 20);
+        auto window =
+            KVX_Window::Create(title, GraphicsWidth() / 2 - 140, GraphicsHeight() / 2 - 75, 280, 150, 0, 1, 0, 20);
         const ChoiceButtons buttons = CreateChoiceButtons(window, "Ok", 170, 95);
         const KVX_ScrollbarRef sliders[] = {MakeChannelSlider(window, "Red", 10, red),
                                             MakeChannelSlider(window, "Green", 35, green),

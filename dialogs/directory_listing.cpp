@@ -18,8 +18,9 @@ struct IconRow {
 
 const std::vector<IconRow>& IconTable() {
     static const std::vector<IconRow> table = {
-        {"Icon_Picture.png", {".BMP", ".JPG", ".PNG", ".TGA", ".TIF", ".GIF", ".EPS", ".PSD", ".IFF", ".PCT",
-                              ".RAW", ".PCX", ".PXR", ".WMF", ".AVI", ".MPG"}},
+        {"Icon_Picture.png",
+         {".BMP", ".JPG", ".PNG", ".TGA", ".TIF", ".GIF", ".EPS", ".PSD", ".IFF", ".PCT", ".RAW", ".PCX", ".PXR",
+          ".WMF", ".AVI", ".MPG"}},
         {"Icon_Web.png", {".HTM", ".PHP"}},
         {"Icon_Sound.png", {".MP3", ".WAV", ".OGG"}},
         {"Icon_Archive.png", {".RAR", ".ZIP", ".ISO", ".TAR", ".ACE", ".LHA"}},
@@ -29,7 +30,9 @@ const std::vector<IconRow>& IconTable() {
     return table;
 }
 
-std::string LastChars(const std::string& text, size_t n) { return text.size() > n ? text.substr(text.size() - n) : text; }
+std::string LastChars(const std::string& text, size_t n) {
+    return text.size() > n ? text.substr(text.size() - n) : text;
+}
 
 // Folded text first, bytes second, so the order is stable and "B" sits by "b".
 bool ListedBefore(const std::string& a, const std::string& b) {
@@ -70,7 +73,8 @@ std::string FileIconPath(const std::string& name) {
 
 bool MatchesFilter(const std::string& name, const std::string& filter) {
     if (filter == ".*") return true;
-    return !filter.empty() && name.size() >= filter.size() && SameTextIgnoringCase(LastChars(name, filter.size()), filter);
+    return !filter.empty() && name.size() >= filter.size() &&
+           SameTextIgnoringCase(LastChars(name, filter.size()), filter);
 }
 
 bool ListDirectory(const std::string& path, const KVX_ListboxRef& list, const std::string& filter, uint8_t dirsOnly) {

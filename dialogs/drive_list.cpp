@@ -45,10 +45,11 @@ bool SystemMountPoint(const std::string& path) {
 }  // namespace
 
 bool PseudoFileSystem(const std::string& type) {
-    return OneOf(type, {"proc", "sysfs", "cgroup", "cgroup2", "devpts", "devtmpfs", "mqueue", "securityfs",
-                        "debugfs", "tracefs", "pstore", "bpf", "configfs", "fusectl", "hugetlbfs", "autofs",
-                        "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs", "selinuxfs", "nfsd", "overlay",
-                        "squashfs", "fuse.gvfsd-fuse", "fuse.portal", "fuse.lxcfs"});
+    return OneOf(type,
+                 {"proc",       "sysfs",   "cgroup",      "cgroup2",         "devpts",      "devtmpfs",  "mqueue",
+                  "securityfs", "debugfs", "tracefs",     "pstore",          "bpf",         "configfs",  "fusectl",
+                  "hugetlbfs",  "autofs",  "binfmt_misc", "efivarfs",        "rpc_pipefs",  "nsfs",      "selinuxfs",
+                  "nfsd",       "overlay", "squashfs",    "fuse.gvfsd-fuse", "fuse.portal", "fuse.lxcfs"});
 }
 
 DriveClass ClassOfMount(const std::string& mountPoint, const std::string& type) {
@@ -76,7 +77,8 @@ std::vector<MountedDrive> DrivesFromMountTable(const std::string& table) {
         }
         if (point.empty() || point[0] != '/' || PseudoFileSystem(type) || SystemMountPoint(point)) continue;
         const std::string path = WithTrailingSlash(point);
-        const bool listed = std::any_of(drives.begin(), drives.end(), [&](const MountedDrive& d) { return d.Path == path; });
+        const bool listed =
+            std::any_of(drives.begin(), drives.end(), [&](const MountedDrive& d) { return d.Path == path; });
         if (!listed) drives.push_back({path, ClassOfMount(point, type)});
     }
     return drives;

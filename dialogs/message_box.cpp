@@ -51,7 +51,8 @@ int32_t KVX_MessageBox(const std::string& title, const std::string& text, uint8_
     const int textWidth = TextBlockWidth(text);
     const int w = textWidth < 80 ? 220 : textWidth + 100;
     const int h = TextBlockHeight(text) + 100;
-    auto window = KVX_Window::Create(title, GraphicsWidth() / 2 - w / 2, GraphicsHeight() / 2 - h / 2, w, h, 0, 1, 0, 20);
+    auto window =
+        KVX_Window::Create(title, GraphicsWidth() / 2 - w / 2, GraphicsHeight() / 2 - h / 2, w, h, 0, 1, 0, 20);
     window->ClickSound = HandleFromSound(LoadSound(kAlertSoundPath));
 
     const int bw = w / 3 - 10, by = h - 55;

@@ -1,7 +1,7 @@
 #include "dialogs/modal_loop.hpp"
 
-#include "gadgets/gui.hpp"
 #include "gadgets/combo.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/menu.hpp"
 #include "platform/platform.hpp"
 

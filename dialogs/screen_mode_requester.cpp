@@ -4,11 +4,11 @@
 #include <array>
 #include <vector>
 
-#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
 #include "dialogs/choice_buttons.hpp"
 #include "dialogs/modal_loop.hpp"
 #include "gadgets/combo.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/listbox.hpp"
 #include "gadgets/menu.hpp"
 #include "gadgets/push_button.hpp"
@@ -22,7 +22,8 @@ struct ScreenMode {
     int Width, Height, Depth;
 };
 
-const std::array<std::pair<int, int>, 5> kResolutions = {{{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}, {1600, 1200}}};
+const std::array<std::pair<int, int>, 5> kResolutions = {
+    {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}, {1600, 1200}}};
 const std::array<int, 3> kDepths = {16, 24, 32};
 const char* const kPreselected = "Screen mode 800 - 600 - 32 Bits";
 const char* const k60Hz = "Monitor frequency 60 Hz";
@@ -77,8 +78,8 @@ int32_t KVX_ScreenModeRequester(const std::string& title, const std::string& bac
     int32_t choice = 3;
     std::string modeText, frequencyText;
     {
-        auto window = KVX_Window::Create(title, GraphicsWidth() / 2 - 140, GraphicsHeight() / 2 - 150, 280, 300, 0, 1,
-                                         0, 20);
+        auto window =
+            KVX_Window::Create(title, GraphicsWidth() / 2 - 140, GraphicsHeight() / 2 - 150, 280, 300, 0, 1, 0, 20);
         const ChoiceButtons buttons = CreateChoiceButtons(window, "Open", 170, 245);
         auto frequency = KVX_Combo::Create(window, 10, 220, 260);
         frequency->AddItem(k60Hz, "");

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "gadgets/gui.hpp"
 #include "fuzz/fuzz_support.hpp"
+#include "gadgets/gui.hpp"
 #include "platform/display.hpp"
 #include "platform/headless.hpp"
 #include "studio/design_reader.hpp"

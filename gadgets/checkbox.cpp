@@ -19,8 +19,7 @@ int LoadBox(const std::string& file) { return LoadSizedImage(SkinPath(file), kBo
 
 }  // namespace
 
-KVX_CheckboxRef KVX_Checkbox::Create(const KVX_GadgetRef& parent, const std::string& text, int x, int y,
-                                     int checked) {
+KVX_CheckboxRef KVX_Checkbox::Create(const KVX_GadgetRef& parent, const std::string& text, int x, int y, int checked) {
     auto box = MakeGadget<KVX_Checkbox>();
     box->Parent = parent;
     box->ClickSound = HandleFromSound(LoadSound(kClickSoundPath));

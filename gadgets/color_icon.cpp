@@ -2,8 +2,8 @@
 
 #include "core/drawing.hpp"
 #include "core/mouse.hpp"
-#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
+#include "gadgets/gui.hpp"
 #include "platform/audio.hpp"
 #include "platform/draw.hpp"
 #include "platform/handles.hpp"

@@ -141,8 +141,8 @@ void KVX_Combo::CloseAll() {
 }
 
 void KVX_Combo::Free() {
-    for (int32_t* image : {&SymbolImage, &SymbolOpenImage, &BodyImage, &BodyOpenImage, &RowImage, &RowHighImage,
-                           &ClickSound}) {
+    for (int32_t* image :
+         {&SymbolImage, &SymbolOpenImage, &BodyImage, &BodyOpenImage, &RowImage, &RowHighImage, &ClickSound}) {
         ReleaseHandleField(*image);
     }
     Closed = 1;

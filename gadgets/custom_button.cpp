@@ -1,8 +1,8 @@
 #include "gadgets/custom_button.hpp"
 
 #include "core/drawing.hpp"
-#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/label.hpp"
 #include "platform/platform.hpp"
 
@@ -17,8 +17,8 @@ KVX_CustomButtonRef KVX_CustomButton::Create(const KVX_GadgetRef& parent, const 
     button->Parent = owner;
     button->ClickSound = HandleFromSound(LoadSound(kClickSoundPath));
     button->Text = text;
-    button->Caption = KVX_Label::Create(button, text, width / 2, height / 2 - KVX_LineHeight / 2 + 2, 2,
-                                        KVX_SchemeColors.GadgetText);
+    button->Caption =
+        KVX_Label::Create(button, text, width / 2, height / 2 - KVX_LineHeight / 2 + 2, 2, KVX_SchemeColors.GadgetText);
     button->Caption->Clip = KVX_ClipBox{0, 0, width, height};
     button->X = x;
     button->Y = y;

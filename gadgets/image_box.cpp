@@ -8,8 +8,8 @@ namespace kvx {
 namespace {
 
 int LoadFramedPicture(const std::string& path, int width, int height, int border) {
-    return LoadSizedImage(path, width, height, ToARGB(KVX_SchemeColors.ImageEdgeA),
-                          ToARGB(KVX_SchemeColors.ImageEdgeB), border);
+    return LoadSizedImage(path, width, height, ToARGB(KVX_SchemeColors.ImageEdgeA), ToARGB(KVX_SchemeColors.ImageEdgeB),
+                          border);
 }
 
 }  // namespace

@@ -21,9 +21,8 @@ int LoadBody(const std::string& file, int width, int height) {
 
 // In the order a frame applies them when several are typed at once.
 constexpr std::pair<int, const char*> kEditingKeys[] = {
-    {KEY_ESCAPE, "KEY_ESCAPE"}, {KEY_RIGHT, "KEY_RIGHT"}, {KEY_LEFT, "KEY_LEFT"},
-    {KEY_HOME, "KEY_HOME"},     {KEY_END, "KEY_END"},     {KEY_ENTER, "KEY_ENTER"},
-    {KEY_DELETE, "KEY_DELETE"}, {KEY_BACKSPACE, "KEY_BACKSPACE"},
+    {KEY_ESCAPE, "KEY_ESCAPE"}, {KEY_RIGHT, "KEY_RIGHT"}, {KEY_LEFT, "KEY_LEFT"},     {KEY_HOME, "KEY_HOME"},
+    {KEY_END, "KEY_END"},       {KEY_ENTER, "KEY_ENTER"}, {KEY_DELETE, "KEY_DELETE"}, {KEY_BACKSPACE, "KEY_BACKSPACE"},
 };
 
 }  // namespace
@@ -125,9 +124,7 @@ void KVX_Input::ScrollToCaret() {
     if (CaretX <= 0) ScrollOffset = std::max(CaretIndex, 0);
 }
 
-int KVX_Input::CaretXAtEnd() const {
-    return std::clamp(int(Text.size()) - ScrollOffset, 0, NumChar) * CharWidth;
-}
+int KVX_Input::CaretXAtEnd() const { return std::clamp(int(Text.size()) - ScrollOffset, 0, NumChar) * CharWidth; }
 
 bool KVX_Input::ApplyKey(const std::string& key) {
     const int len = int(Text.size());

@@ -5,8 +5,8 @@
 
 #include "core/drawing.hpp"
 #include "core/mouse.hpp"
-#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/item_text.hpp"
 #include "gadgets/value_shared.hpp"
 #include "platform/platform.hpp"

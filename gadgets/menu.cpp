@@ -37,7 +37,9 @@ KVX_MenuRef MakeMenu(int style) {
 
 int LoadBarImage() { return LoadSizedImage(SkinPath("Menu_Bar.png"), GraphicsWidth(), KVX_MenuBarHeight, 0, 0, 0); }
 
-void Fill(int x, int y, int w, int h, const KVX_ColorRef& color) { DrawBevelRect(x, y, w, h, color, nullptr, nullptr, 0); }
+void Fill(int x, int y, int w, int h, const KVX_ColorRef& color) {
+    DrawBevelRect(x, y, w, h, color, nullptr, nullptr, 0);
+}
 
 void DrawTitle(KVX_Menu& m, int& hovered) {
     const int L = KVX_LineHeight;

@@ -24,8 +24,8 @@ int ScaledShare(float value, float maximum, double factor) {
 
 }  // namespace
 
-KVX_ProgressRef KVX_Progress::Create(const KVX_GadgetRef& parent, const std::string& caption, int x, int y,
-                                     int width, int height, int value, int maximum) {
+KVX_ProgressRef KVX_Progress::Create(const KVX_GadgetRef& parent, const std::string& caption, int x, int y, int width,
+                                     int height, int value, int maximum) {
     auto bar = MakeGadget<KVX_Progress>();
     bar->Parent = parent;
     bar->Text = caption;

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/drawing.hpp"
-#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/label.hpp"
 #include "platform/platform.hpp"
 
@@ -42,8 +42,8 @@ KVX_PushButtonRef KVX_PushButton::Create(const KVX_GadgetRef& parent, const std:
     button->PressRight = LoadCap("Button_right_se.png");
     button->PressMiddle = LoadMiddle("Button_middle_se.png", middle, button->Height);
     button->Text = text;
-    button->Caption = KVX_Label::Create(button, text, button->Width / 2,
-                                        button->Height / 2 - KVX_LineHeight / 2 + 2, 2, KVX_SchemeColors.GadgetText);
+    button->Caption = KVX_Label::Create(button, text, button->Width / 2, button->Height / 2 - KVX_LineHeight / 2 + 2, 2,
+                                        KVX_SchemeColors.GadgetText);
     button->Caption->Clip = KVX_ClipBox{0, 0, button->Width, button->Height};
     KVX_AddChild(owner, button);
     return button;

@@ -4,17 +4,17 @@
 
 #include "core/drawing.hpp"
 #include "core/mouse.hpp"
-#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/label.hpp"
 #include "gadgets/value_shared.hpp"
 #include "platform/platform.hpp"
 
 namespace kvx {
 
-KVX_ScrollbarRef KVX_Scrollbar::Create(const KVX_GadgetRef& parent, const std::string& text, int x, int y,
-                                       int width, int height, float value, float minimum, float maximum, float step,
-                                       int vertical, int integerOnly) {
+KVX_ScrollbarRef KVX_Scrollbar::Create(const KVX_GadgetRef& parent, const std::string& text, int x, int y, int width,
+                                       int height, float value, float minimum, float maximum, float step, int vertical,
+                                       int integerOnly) {
     auto bar = MakeGadget<KVX_Scrollbar>();
     const KVX_GadgetRef owner = KVX_ParentOrDesktop(parent);
     bar->Parent = owner;
@@ -34,10 +34,9 @@ KVX_ScrollbarRef KVX_Scrollbar::Create(const KVX_GadgetRef& parent, const std::s
     bar->Caption = KVX_Label::Create(bar, bar->Text, width / 2, height / 2 - KVX_LineHeight / 2 + 2, 2,
                                      KVX_SchemeColors.ScrollText);
     bar->Caption->Clip = KVX_ClipBox{0, 0, bar->Width, bar->Height};
-    bar->BodyImage = LoadSizedImage(SkinPath(bar->Vertical ? "Scrollbar_Vertical_Body.png"
-                                                           : "Scrollbar_Horizontal_Body.png"),
-                                    width, height, ToARGB(KVX_SchemeColors.ScrollEdgeA),
-                                    ToARGB(KVX_SchemeColors.ScrollEdgeB), 2);
+    bar->BodyImage =
+        LoadSizedImage(SkinPath(bar->Vertical ? "Scrollbar_Vertical_Body.png" : "Scrollbar_Horizontal_Body.png"), width,
+                       height, ToARGB(KVX_SchemeColors.ScrollEdgeA), ToARGB(KVX_SchemeColors.ScrollEdgeB), 2);
     KVX_AddChild(owner, bar);
     return bar;
 }
@@ -85,8 +84,7 @@ void KVX_Scrollbar::Update(KVX_Gadget* parent) {
 }
 
 void KVX_Scrollbar::Drag(int ax, int ay, int length) {
-    if (KVX_Mouse.LeftDown && KVX_Mouse.MouseIn(ax, ay, Width, Height, true) && !Disabled && !ComboOpen &&
-        !MenuOpen) {
+    if (KVX_Mouse.LeftDown && KVX_Mouse.MouseIn(ax, ay, Width, Height, true) && !Disabled && !ComboOpen && !MenuOpen) {
         State = 1;
     }
     if (KVX_Mouse.MouseIn(ax, ay, Width, Height, false)) StepByWheel(*this);

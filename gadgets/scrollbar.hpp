@@ -11,9 +11,9 @@ using KVX_ScrollbarRef = std::shared_ptr<KVX_Scrollbar>;
 // State: 1 while the thumb is held by the mouse, else 0.
 class KVX_Scrollbar : public KVX_Gadget {
 public:
-    int32_t ThumbSize = 0;    // length of the thumb in pixels
-    float ThumbPos = 0.f;     // thumb centre, in pixels from the start of the bar
-    float ThumbValid = 0.f;   // 0 makes the next Update place the thumb from Value
+    int32_t ThumbSize = 0;   // length of the thumb in pixels
+    float ThumbPos = 0.f;    // thumb centre, in pixels from the start of the bar
+    float ThumbValid = 0.f;  // 0 makes the next Update place the thumb from Value
     uint8_t ShowValue = 1;
     uint8_t Vertical = 0;
     int32_t BodyImage = 0;

@@ -6,8 +6,8 @@
 
 #include "core/drawing.hpp"
 #include "core/mouse.hpp"
-#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
+#include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
 
 namespace kvx {
@@ -107,7 +107,8 @@ void KVX_Tabpanel::DrawTab(const KVX_Gadget* parent, const KVX_Tab& tab, int n, 
     const bool selected = n == SelectedTab;
     if (selected) SelectedTitle = tab.Title;
     DrawImageHandle(selected ? TabLeftSelImage : TabLeftImage, left, ay, KVX_WhiteColor, 0);
-    DrawImageHandle(selected ? TabMiddleSelImage : TabMiddleImage, int(ax + xoff + TabEdgeWidth), ay, KVX_WhiteColor, 0);
+    DrawImageHandle(selected ? TabMiddleSelImage : TabMiddleImage, int(ax + xoff + TabEdgeWidth), ay, KVX_WhiteColor,
+                    0);
     DrawImageHandle(selected ? TabRightSelImage : TabRightImage, int(ax + xoff + TabEdgeWidth + TabMiddleWidth), ay,
                     KVX_WhiteColor, 0);
     const int tx = int(ax + xoff + TabEdgeWidth + TabMiddleWidth / 2 - float(TextWidth(tab.Title) / 2));
@@ -117,8 +118,8 @@ void KVX_Tabpanel::DrawTab(const KVX_Gadget* parent, const KVX_Tab& tab, int n, 
 }
 
 void KVX_Tabpanel::Free() {
-    for (int32_t* image : {&BodyImage, &BorderImage, &TabLeftImage, &TabMiddleImage, &TabRightImage,
-                           &TabLeftSelImage, &TabMiddleSelImage, &TabRightSelImage}) {
+    for (int32_t* image : {&BodyImage, &BorderImage, &TabLeftImage, &TabMiddleImage, &TabRightImage, &TabLeftSelImage,
+                           &TabMiddleSelImage, &TabRightSelImage}) {
         ReleaseHandleField(*image);
     }
     Tabs.clear();

@@ -22,10 +22,9 @@ constexpr int kTitleCapWidth = 15;
 // Placed by LayOutTitle.
 KVX_CustomButtonRef MakeTitleButton(const KVX_WindowRef& window, const std::string& piece, const std::string& tooltip) {
     const int size = window->TitleHeight - 2;
-    auto button = KVX_CustomButton::Create(window, "", 0, -window->TitleHeight, size, size,
-                                           SkinPath("Window_" + piece + "_hi.png"),
-                                           SkinPath("Window_" + piece + "_un.png"),
-                                           SkinPath("Window_" + piece + "_se.png"), 0);
+    auto button = KVX_CustomButton::Create(
+        window, "", 0, -window->TitleHeight, size, size, SkinPath("Window_" + piece + "_hi.png"),
+        SkinPath("Window_" + piece + "_un.png"), SkinPath("Window_" + piece + "_se.png"), 0);
     button->Tooltip = tooltip;
     return button;
 }
@@ -65,8 +64,8 @@ void KVX_Window::Resize(int width, int height) {
 }
 
 void KVX_Window::BuildPictures() {
-    for (int32_t* image : {&TitleLeft, &TitleMiddle, &TitleRight, &TitleLeftOff, &TitleMiddleOff, &TitleRightOff,
-                           &BodyImage}) {
+    for (int32_t* image :
+         {&TitleLeft, &TitleMiddle, &TitleRight, &TitleLeftOff, &TitleMiddleOff, &TitleRightOff, &BodyImage}) {
         ReleaseHandleField(*image);
     }
     if (Style == KVX_DesktopStyle) return;

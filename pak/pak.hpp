@@ -47,8 +47,7 @@ int32_t UnpackAll(const std::string& pakPath, const std::string& destDir);  // a
 // Resources out of the archive chosen by InitPak, decoded in memory whatever PakInMemory says;
 // null when it has no such entry.
 SoundPtr LoadPakSound(const std::string& name, int flags = 0);
-ImagePtr LoadPakAnimImage(const std::string& name, int cellWidth, int cellHeight, int first, int count,
-                          int flags = -1);
+ImagePtr LoadPakAnimImage(const std::string& name, int cellWidth, int cellHeight, int first, int count, int flags = -1);
 ImagePtr LoadPakImage(const std::string& name, int flags = -1);
 PixmapPtr LoadPakPixmap(const std::string& name);
 

@@ -38,7 +38,8 @@ bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 bool SafeEntryName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
 }
 
 bool NameReadsBack(const std::string& name) {

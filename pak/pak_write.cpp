@@ -73,7 +73,8 @@ int32_t AddFile(const std::string& path) {
     std::optional<std::vector<uint8_t>> block = CompressBank(*data, 9);
     int32_t stored = block ? int32_t(block->size()) : size;
     const int64_t saved = int64_t(size) - stored;
-    PakMessage("Packing file [" + name + "] / " + KbText(size) + " Kb => " + KbText(stored) + " Kb / " + KbText(saved) + " Kb");
+    PakMessage("Packing file [" + name + "] / " + KbText(size) + " Kb => " + KbText(stored) + " Kb / " + KbText(saved) +
+               " Kb");
     uint8_t compressed = 1;
     if (saved <= 0) {
         PakWarning("[" + name + "] cannot be compressed !");

@@ -123,17 +123,13 @@ private:
 
     void Handle(InputState& input, const SDL_Event& event) {
         switch (event.type) {
-            case SDL_QUIT:
-                input.terminate = true;
-                break;
+            case SDL_QUIT: input.terminate = true; break;
             case SDL_WINDOWEVENT:
                 if (event.window.event == SDL_WINDOWEVENT_CLOSE) input.terminate = true;
                 // Keys released while another window had the focus would stay held.
                 if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) input.Queue({InputEvent::Type::ReleaseAll});
                 break;
-            case SDL_MOUSEMOTION:
-                input.QueueMove(event.motion.x, event.motion.y);
-                break;
+            case SDL_MOUSEMOTION: input.QueueMove(event.motion.x, event.motion.y); break;
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP:
                 input.QueueButton(ButtonOf(event.button.button), event.type == SDL_MOUSEBUTTONDOWN, event.button.x,
@@ -146,14 +142,11 @@ private:
                 // The toolkit times its own repeats, the same in every backend.
                 if (!event.key.repeat) input.QueueKey(VirtualKeyOf(event.key.keysym.sym), true);
                 break;
-            case SDL_KEYUP:
-                KeyUp(input, event.key.keysym);
-                break;
+            case SDL_KEYUP: KeyUp(input, event.key.keysym); break;
             case SDL_TEXTINPUT:
                 for (const char* p = event.text.text; *p;) input.QueueChar(NextCodePoint(p));
                 break;
-            default:
-                break;
+            default: break;
         }
     }
 

@@ -34,7 +34,7 @@ struct Weights {
     uint32_t kb;
     uint32_t ka;  // alpha in 16.16, for the alpha test
     uint32_t tr, tg, tb;
-    bool plain;   // white tint at full alpha
+    bool plain;  // white tint at full alpha
     bool white;
     bool black;
 };
@@ -64,16 +64,28 @@ Weights WeightsOf(const Paint& paint) {
 }
 
 // For one pixel's alpha or coverage (uint32_t) or eight (Lanes, below).
-template <class T> KVX_INLINE T SourceWeight(const T& a, uint32_t k) { return (a * k + 128) >> 8; }
-template <class T> KVX_INLINE T DestWeight(const T& a, uint32_t kb) { return kOne - SourceWeight(a, kb); }
+template <class T>
+KVX_INLINE T SourceWeight(const T& a, uint32_t k) {
+    return (a * k + 128) >> 8;
+}
+template <class T>
+KVX_INLINE T DestWeight(const T& a, uint32_t kb) {
+    return kOne - SourceWeight(a, kb);
+}
 
 // Eight pixels at a time, one 32-bit lane each: one AVX2 register, or two SSE2 ones in the plain
 // code. The same integer operations run on single pixels too, so both give the same bits.
 using Lanes = uint32_t __attribute__((vector_size(32)));
 using SignedLanes = int32_t __attribute__((vector_size(32)));
 
-template <class T> struct SignedOf { using type = int32_t; };
-template <> struct SignedOf<Lanes> { using type = SignedLanes; };
+template <class T>
+struct SignedOf {
+    using type = int32_t;
+};
+template <>
+struct SignedOf<Lanes> {
+    using type = SignedLanes;
+};
 
 KVX_INLINE uint64_t Load64(const uint8_t* p) {
     uint64_t v;
@@ -109,28 +121,30 @@ KVX_INLINE void Row(uint32_t* d, const Source* s, int n, PixelFn pixel) {
 
 // Straight source over the destination, white tint: d + (s - d) * weight, rounded once.
 KVX_INLINE void BlendRow(uint32_t* d, const uint32_t* s, int n, uint32_t kb) {
-    Row(d, s, n, [kb](const auto& p, const auto& q) __attribute__((always_inline)) {
-        using Value = std::remove_cvref_t<decltype(p)>;
-        using Signed = typename SignedOf<Value>::type;
-        const Signed wa = Signed(SourceWeight(Value(p >> 24), kb));
-        auto mix = [&wa](const Value& sc, const Value& dc) __attribute__((always_inline)) {
-            return Value(Signed(dc) + ((Signed(sc - dc) * wa + 32768) >> 16));
-        };
-        return mix((p >> 16) & 255, (q >> 16) & 255) << 16 | mix((p >> 8) & 255, (q >> 8) & 255) << 8 |
-               mix(p & 255, q & 255);
-    });
+    Row(
+        d, s, n, [kb](const auto& p, const auto& q) __attribute__((always_inline)) {
+            using Value = std::remove_cvref_t<decltype(p)>;
+            using Signed = typename SignedOf<Value>::type;
+            const Signed wa = Signed(SourceWeight(Value(p >> 24), kb));
+            auto mix = [&wa](const Value& sc, const Value& dc) __attribute__((always_inline)) {
+                return Value(Signed(dc) + ((Signed(sc - dc) * wa + 32768) >> 16));
+            };
+            return mix((p >> 16) & 255, (q >> 16) & 255) << 16 | mix((p >> 8) & 255, (q >> 8) & 255) << 8 |
+                   mix(p & 255, q & 255);
+        });
 }
 
 // Straight source, any tint and alpha, rounded once.
 KVX_INLINE void TintRow(uint32_t* d, const uint32_t* s, int n, const Weights& w) {
-    Row(d, s, n, [&w](const auto& p, const auto& q) __attribute__((always_inline)) {
-        using Value = std::remove_cvref_t<decltype(p)>;
-        const Value a = p >> 24, wd = DestWeight(a, w.kb);
-        const auto r = (((p >> 16) & 255) * SourceWeight(a, w.ktr) + ((q >> 16) & 255) * wd + 32768) >> 16;
-        const auto g = (((p >> 8) & 255) * SourceWeight(a, w.ktg) + ((q >> 8) & 255) * wd + 32768) >> 16;
-        const auto b = ((p & 255) * SourceWeight(a, w.ktb) + (q & 255) * wd + 32768) >> 16;
-        return r << 16 | g << 8 | b;
-    });
+    Row(
+        d, s, n, [&w](const auto& p, const auto& q) __attribute__((always_inline)) {
+            using Value = std::remove_cvref_t<decltype(p)>;
+            const Value a = p >> 24, wd = DestWeight(a, w.kb);
+            const auto r = (((p >> 16) & 255) * SourceWeight(a, w.ktr) + ((q >> 16) & 255) * wd + 32768) >> 16;
+            const auto g = (((p >> 8) & 255) * SourceWeight(a, w.ktg) + ((q >> 8) & 255) * wd + 32768) >> 16;
+            const auto b = ((p & 255) * SourceWeight(a, w.ktb) + (q & 255) * wd + 32768) >> 16;
+            return r << 16 | g << 8 | b;
+        });
 }
 
 // A coverage mask in the tint colour, for one pixel or eight.
@@ -166,8 +180,7 @@ inline uint32_t OtherModePixel(int blend, uint32_t s, uint32_t p, uint32_t q, co
                 return q;
             }
             [[fallthrough]];
-        case kSolidBlend:
-            return (Div255(sr * w.tr) << 16) | (Div255(sg * w.tg) << 8) | Div255(sb * w.tb);
+        case kSolidBlend: return (Div255(sr * w.tr) << 16) | (Div255(sg * w.tg) << 8) | Div255(sb * w.tb);
         case kLightBlend: {
             auto add = [](uint32_t dc, uint32_t pc, uint32_t k) {
                 return std::min<uint32_t>(255, dc + ((pc * k + 32768) >> 16));
@@ -180,9 +193,7 @@ inline uint32_t OtherModePixel(int blend, uint32_t s, uint32_t p, uint32_t q, co
             return (mul((q >> 16) & 255, sr, w.tr) << 16) | (mul((q >> 8) & 255, sg, w.tg) << 8) |
                    mul(q & 255, sb, w.tb);
         }
-        default:
-            write = false;
-            return q;
+        default: write = false; return q;
     }
 }
 
@@ -304,18 +315,18 @@ struct Kernels {
     void (*drawCoverage)(const Target&, const Clip&, const uint8_t*, int, int, int, int, const Paint&);
 };
 
-#define KVX_KERNEL_SET(name, attributes)                                                                        \
-    attributes void FillRect##name(const Target& t, const Clip& c, int x, int y, int w, int h, const Paint& p) { \
-        FillRectBody(t, c, x, y, w, h, p);                                                                     \
-    }                                                                                                           \
-    attributes void DrawFrame##name(const Target& t, const Clip& c, const ImageFrame& f, int x, int y,          \
-                                    const Paint& p) {                                                           \
-        DrawFrameBody(t, c, f, x, y, p);                                                                        \
-    }                                                                                                           \
-    attributes void DrawCoverage##name(const Target& t, const Clip& c, const uint8_t* m, int w, int h, int x,  \
-                                       int y, const Paint& p) {                                                 \
-        DrawCoverageBody(t, c, m, w, h, x, y, p);                                                               \
-    }                                                                                                           \
+#define KVX_KERNEL_SET(name, attributes)                                                                             \
+    attributes void FillRect##name(const Target& t, const Clip& c, int x, int y, int w, int h, const Paint& p) {     \
+        FillRectBody(t, c, x, y, w, h, p);                                                                           \
+    }                                                                                                                \
+    attributes void DrawFrame##name(const Target& t, const Clip& c, const ImageFrame& f, int x, int y,               \
+                                    const Paint& p) {                                                                \
+        DrawFrameBody(t, c, f, x, y, p);                                                                             \
+    }                                                                                                                \
+    attributes void DrawCoverage##name(const Target& t, const Clip& c, const uint8_t* m, int w, int h, int x, int y, \
+                                       const Paint& p) {                                                             \
+        DrawCoverageBody(t, c, m, w, h, x, y, p);                                                                    \
+    }                                                                                                                \
     constexpr Kernels k##name##Kernels{FillRect##name, DrawFrame##name, DrawCoverage##name};
 
 KVX_KERNEL_SET(Plain, )

@@ -41,9 +41,7 @@ void UseBackend(Backend backend) {
 
 Backend CurrentBackend() { return Display().backend; }
 
-DisplayBackend& ActiveBackend() {
-    return Display().backend == Backend::Headless ? HeadlessBackend() : SdlBackend();
-}
+DisplayBackend& ActiveBackend() { return Display().backend == Backend::Headless ? HeadlessBackend() : SdlBackend(); }
 
 bool ModeMatches(const DisplayMode& mode, int width, int height, int depth, int hz) {
     if (mode.width != width || mode.height != height) return false;

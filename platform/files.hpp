@@ -28,7 +28,7 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, size_
 // Null when the target is a directory, a device or a pipe, or no temporary can be created.
 enum class AtLink { kFollow, kReplace };
 StreamPtr WriteReplacement(const std::string& path, AtLink atLink);
-bool CommitReplacement(const StreamPtr& stream);  // false: the target is untouched
+bool CommitReplacement(const StreamPtr& stream);         // false: the target is untouched
 StreamPtr OpenMemoryStream(std::vector<uint8_t> bytes);  // read-only stream over a buffer
 // Closes the stream; false when anything written to it did not reach the file.
 bool CloseStream(const StreamPtr& stream);
@@ -57,9 +57,9 @@ std::string CurrentDir();
 bool ChangeDir(const std::string& path);
 bool DeleteFile(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);  // atomic, replaces `to`
-int FilePermissions(const std::string& path);  // permission bits, -1 when missing
+int FilePermissions(const std::string& path);                     // permission bits, -1 when missing
 bool SetFilePermissions(const std::string& path, int permissions);
-bool SameFile(const std::string& a, const std::string& b);  // one file under two paths
+bool SameFile(const std::string& a, const std::string& b);        // one file under two paths
 bool SameFile(const StreamPtr& stream, const std::string& path);  // the file a stream has open
 
 class Directory;

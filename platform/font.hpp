@@ -11,11 +11,11 @@ namespace kvx {
 
 struct Glyph {
     bool present = false;
-    float advance = 0.f;     // pen advance in pixels (may be fractional)
-    int left = 0;            // bitmap offset from the pen position
-    int top = 0;             // bitmap offset from the top of the glyph cell
+    float advance = 0.f;  // pen advance in pixels (may be fractional)
+    int left = 0;         // bitmap offset from the pen position
+    int top = 0;          // bitmap offset from the top of the glyph cell
     int width = 0;
-    int height = 0;          // glyph-bitmap height, what TextHeight measures
+    int height = 0;                 // glyph-bitmap height, what TextHeight measures
     std::vector<uint8_t> coverage;  // width * height, 0..255
 };
 

@@ -11,7 +11,7 @@ int HandleFromImage(const ImagePtr& image);  // 0 for a null image
 int HandleFromSound(const SoundPtr& sound);  // 0 for a null sound
 ImagePtr ImageFromHandle(int handle);        // null for 0, unknown or released handles
 SoundPtr SoundFromHandle(int handle);
-void ReleaseHandle(int handle);              // drops the registry's hold; unknown handles are ignored
+void ReleaseHandle(int handle);  // drops the registry's hold; unknown handles are ignored
 int LiveHandleCount();
 
 // Gadget handles are plain serial numbers: they hold nothing.

@@ -20,8 +20,8 @@ enum ImageFlags : int {
 struct ImageFrame {
     PixmapPtr pixmap;  // straight ARGB, what LockImage hands out
     struct Row {
-        int16_t first = 0;  // first pixel with alpha > 0
-        int16_t end = 0;    // one past the last pixel with alpha > 0
+        int16_t first = 0;    // first pixel with alpha > 0
+        int16_t end = 0;      // one past the last pixel with alpha > 0
         bool opaque = false;  // every pixel of the row has alpha 255
     };
     std::vector<Row> rows;

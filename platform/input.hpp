@@ -5,11 +5,32 @@
 namespace kvx {
 
 enum KeyCode : int {
-    KEY_BACKSPACE = 8, KEY_TAB = 9, KEY_ENTER = 13, KEY_SHIFT = 16, KEY_CONTROL = 17, KEY_ALT = 18,
-    KEY_PAUSE = 19, KEY_CAPSLOCK = 20, KEY_ESCAPE = 27, KEY_SPACE = 32, KEY_PAGEUP = 33,
-    KEY_PAGEDOWN = 34, KEY_END = 35, KEY_HOME = 36, KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39,
-    KEY_DOWN = 40, KEY_INSERT = 45, KEY_DELETE = 46, KEY_0 = 48, KEY_A = 65, KEY_F1 = 112,
-    KEY_F12 = 123, KEY_NUMLOCK = 144, KEY_SCROLLLOCK = 145,
+    KEY_BACKSPACE = 8,
+    KEY_TAB = 9,
+    KEY_ENTER = 13,
+    KEY_SHIFT = 16,
+    KEY_CONTROL = 17,
+    KEY_ALT = 18,
+    KEY_PAUSE = 19,
+    KEY_CAPSLOCK = 20,
+    KEY_ESCAPE = 27,
+    KEY_SPACE = 32,
+    KEY_PAGEUP = 33,
+    KEY_PAGEDOWN = 34,
+    KEY_END = 35,
+    KEY_HOME = 36,
+    KEY_LEFT = 37,
+    KEY_UP = 38,
+    KEY_RIGHT = 39,
+    KEY_DOWN = 40,
+    KEY_INSERT = 45,
+    KEY_DELETE = 46,
+    KEY_0 = 48,
+    KEY_A = 65,
+    KEY_F1 = 112,
+    KEY_F12 = 123,
+    KEY_NUMLOCK = 144,
+    KEY_SCROLLLOCK = 145,
 };
 
 int MouseX();
@@ -22,7 +43,7 @@ int KeyHit(int key);  // presses in this frame not yet taken by an earlier call
 bool KeyDown(int key);
 // Pressed in this frame, or held long enough to repeat in it; asking does not take the press.
 bool KeyTyped(int key);
-int GetChar();  // next character typed in this frame (0..255), 0 when none
+int GetChar();      // next character typed in this frame (0..255), 0 when none
 void FlushChars();  // forgets the characters of this frame
 void FlushKeys();
 void FlushMouse();

@@ -12,6 +12,7 @@
 // What the previous frame delivered and nobody read (hits, characters) is dropped: a keystroke
 // made while nothing listened must not surface later in whatever listens next.
 #include <bitset>
+
 #include "platform/input_state.hpp"
 
 namespace kvx {
@@ -92,12 +93,8 @@ void InputState::TakeFrameEvents(int now) {
                 chars.push_back(e.code);
                 typed = true;
                 break;
-            case T::ReleaseAll:
-                ReleaseAll();
-                break;
-            case T::Close:
-                terminate = true;
-                break;
+            case T::ReleaseAll: ReleaseAll(); break;
+            case T::Close: terminate = true; break;
         }
         pending.pop_front();
     }

@@ -43,7 +43,9 @@ struct InputState {
     void QueueButton(int button, bool down, int x, int y) {
         Queue({down ? InputEvent::Type::Press : InputEvent::Type::Release, x, y, button});
     }
-    void QueueKey(int key, bool down) { Queue({down ? InputEvent::Type::KeyDown : InputEvent::Type::KeyUp, 0, 0, key}); }
+    void QueueKey(int key, bool down) {
+        Queue({down ? InputEvent::Type::KeyDown : InputEvent::Type::KeyUp, 0, 0, key});
+    }
     void QueueChar(int code);  // 8-bit text: codes above 255 are not queued
     void QueueWheel(int steps) { Queue({InputEvent::Type::Wheel, 0, 0, steps}); }
 

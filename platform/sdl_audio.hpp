@@ -6,4 +6,4 @@ namespace kvx {
 // Starts the sound on a fresh voice; without an audio device it is silently skipped.
 void SdlPlay(const SoundPtr& sound);
 void SdlCloseAudio();
-}
+}  // namespace kvx

@@ -5,4 +5,4 @@
 namespace kvx {
 // 0 for keys the program has no code for.
 int VirtualKeyOf(SDL_Keycode key);
-}
+}  // namespace kvx

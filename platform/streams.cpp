@@ -33,7 +33,10 @@ public:
         : fd_(fd), mode_(mode), fileBuffer_(new uint8_t[capacity]), buffer_(fileBuffer_.get()), capacity_(capacity) {}
     Stream(int fd, Replacement replacement) : Stream(fd, Mode::Write) { replacement_ = std::move(replacement); }
     explicit Stream(std::vector<uint8_t> bytes)
-        : mode_(Mode::Memory), memory_(std::move(bytes)), buffer_(memory_.data()), capacity_(memory_.size()),
+        : mode_(Mode::Memory),
+          memory_(std::move(bytes)),
+          buffer_(memory_.data()),
+          capacity_(memory_.size()),
           end_(capacity_) {}
     ~Stream() { Close(); }
     Stream(const Stream&) = delete;
@@ -340,9 +343,7 @@ bool WriteLine(const StreamPtr& stream, const std::string& text) {
 
 bool Eof(const StreamPtr& stream) { return !stream || stream->AtEnd(); }
 
-bool WriteBytes(const StreamPtr& stream, const void* data, size_t size) {
-    return stream && stream->Write(data, size);
-}
+bool WriteBytes(const StreamPtr& stream, const void* data, size_t size) { return stream && stream->Write(data, size); }
 
 size_t ReadBytes(const StreamPtr& stream, void* data, size_t size) { return stream ? stream->Read(data, size) : 0; }
 

@@ -18,12 +18,12 @@ namespace kvx {
 //
 // Any other non-zero status is reported as a run-time error.
 enum ScriptStatus : int32_t {
-  ScriptOk = 0,
-  ScriptRunError = 1,
-  ScriptFileError = 2,
-  ScriptSyntaxError = 3,
-  ScriptMemoryError = 4,
-  ScriptHandlerError = 5,
+    ScriptOk = 0,
+    ScriptRunError = 1,
+    ScriptFileError = 2,
+    ScriptSyntaxError = 3,
+    ScriptMemoryError = 4,
+    ScriptHandlerError = 5,
 };
 
 ScriptStatus ScriptStatusFromLua(int luaStatus);

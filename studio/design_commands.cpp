@@ -1,7 +1,6 @@
-#include "studio/ask_path.hpp"
-
 #include <string>
 
+#include "studio/ask_path.hpp"
 #include "studio/design_reader.hpp"
 #include "studio/design_writer.hpp"
 #include "studio/file_ending.hpp"

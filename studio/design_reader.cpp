@@ -65,7 +65,8 @@ public:
         for (const DesignedGadgetRef& record : Design().DesignList) Add(*record);
     }
     void Add(const DesignedGadget& record) {
-        if (record.Info().IsWindow) windows_.try_emplace(record.Handle, std::static_pointer_cast<KVX_Window>(record.Gadget));
+        if (record.Info().IsWindow)
+            windows_.try_emplace(record.Handle, std::static_pointer_cast<KVX_Window>(record.Gadget));
     }
     std::shared_ptr<KVX_Window> Find(const std::string& handle) const {
         const auto it = windows_.find(handle);

@@ -22,7 +22,7 @@ inline constexpr const char* kVersionText = "0.6a";
 // beside the live gadget what only the designer needs.
 struct DesignedGadget {
     // Geometry and values that the record itself holds (what a gadget's base would hold).
-    std::string Caption;  // the caption to export
+    std::string Caption;     // the caption to export
     int32_t Px = 0, Py = 0;  // relative to the parent window's body; absolute for windows
     int32_t Tx = 0, Ty = 0;
     std::shared_ptr<KVX_Window> ParentWindow;  // the live parent window, or none

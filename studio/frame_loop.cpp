@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/fps.hpp"
-#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
+#include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
 #include "studio/designed_gadget.hpp"
 #include "studio/grid_image.hpp"

@@ -13,9 +13,9 @@ const KindDescription kTabpanelKind{.Word = "Tabpanel", .PaletteCaption = "Tabpa
 const KindDescription kMenuKind{.Word = "Menu", .PaletteCaption = "Menu - Popup"};
 
 const std::array<const KindDescription*, kKindCount> kPalette = {
-    &kWindowKind,      &kTabpanelKind, &kFrameKind,   &kCheckboxKind,  &kButtonKind,    &kCustomButtonKind,
-    &kScrollbarKind,   &kProgressbarKind, &kListboxKind, &kComboboxKind, &kInputboxKind, &kValueKind,
-    &kLabeltextKind,   &kImageboxKind, &kMenuKind,    &kColorIconKind,
+    &kWindowKind,    &kTabpanelKind,    &kFrameKind,   &kCheckboxKind,  &kButtonKind,   &kCustomButtonKind,
+    &kScrollbarKind, &kProgressbarKind, &kListboxKind, &kComboboxKind,  &kInputboxKind, &kValueKind,
+    &kLabeltextKind, &kImageboxKind,    &kMenuKind,    &kColorIconKind,
 };
 
 }  // namespace

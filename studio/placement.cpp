@@ -38,7 +38,8 @@ void DrawCrosshair() {
     DrawLine(sx, 0, sx, float(GraphicsHeight()), true);
     DrawLine(0, sy, float(GraphicsWidth()), sy, true);
     SetColor(255, 0, 0);
-    for (const auto& [dx, dy] : {std::pair{0, 0}, {-5, 0}, {5, 0}, {0, -5}, {0, 5}}) Plot(sx + float(dx), sy + float(dy));
+    for (const auto& [dx, dy] : {std::pair{0, 0}, {-5, 0}, {5, 0}, {0, -5}, {0, 5}})
+        Plot(sx + float(dx), sy + float(dy));
 }
 
 void DrawBandAndSizeTip() {

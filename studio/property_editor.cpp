@@ -85,8 +85,8 @@ void ShowInEditor(const DesignedGadget* r) {
     g_shown.Global = e.GlobalBox->State = shown.Global;
     ShowGeometry(shown);
     ShowProblem("");
-    for (const KVX_GadgetRef& field : std::initializer_list<KVX_GadgetRef>{e.HandleBox, e.CaptionBox, e.GlobalBox,
-                                                                            e.PxBox, e.PyBox}) {
+    for (const KVX_GadgetRef& field :
+         std::initializer_list<KVX_GadgetRef>{e.HandleBox, e.CaptionBox, e.GlobalBox, e.PxBox, e.PyBox}) {
         field->Disabled = r ? 0 : 1;
     }
     LockFixedSizes(r);

@@ -22,15 +22,13 @@ void WriteLines(const StreamPtr& out, std::initializer_list<const char*> lines) 
 void WriteHead(const StreamPtr& out) {
     WriteLines(out, {kRule, "'", "'"});
     WriteLine(out, std::string("'\tKorvex Studio ") + kVersionText + " - Dremond (C) - Interface export");
-    WriteLines(out, {"'", "'", kRule, "", "Strict", "",
-                     "' --------------------------", "' Load KVX gui ! important !", "' --------------------------",
-                     "Include \"./KVX_Classe/Inc_Korvex.bmx\"", "",
-                     "' ------------", "' Open graphic", "' ------------"});
+    WriteLines(out, {"'", "'", kRule, "", "Strict", "", "' --------------------------", "' Load KVX gui ! important !",
+                     "' --------------------------", "Include \"./KVX_Classe/Inc_Korvex.bmx\"", "", "' ------------",
+                     "' Open graphic", "' ------------"});
     // The exported program opens a surface of the designer's own size.
     WriteLine(out, "Graphics " + std::to_string(GraphicsWidth()) + "," + std::to_string(GraphicsHeight()) +
                        ",32,75 '/!\\ FrameRate");
-    WriteLines(out, {"",
-                     "' --------------------------", "' Init KVX gui ! important !", "' --------------------------",
+    WriteLines(out, {"", "' --------------------------", "' Init KVX gui ! important !", "' --------------------------",
                      "", "KVX_InitGUI(1)", "", "KVX_Background(\"./KVX_Demos/Background_01.png\")", "",
                      "'----------------------------", "' Build interface", "'----------------------------"});
 }
@@ -42,19 +40,45 @@ void WriteTail(const StreamPtr& out) {
     const char* const fpsRule = "\t' -------------------------------";
     const char* const swapRule = "\t' ------------------------";
     const char* const clearRule = "' ---------------------------";
-    WriteLines(out, {
-             "", "'------------------------------", "' Desactivate synchro", "'------------------------------",
-             "zglSetSwapInterval(0) ", "",
-             loopRule, "'the MAIN LOOP", loopRule,
-             "While Not KeyHit(KEY_ESCAPE)", "\tCls",
-             refreshRule, "\t' Refresh KVX gui ! important !", refreshRule, "\tKVX_RefreshGui()", "",
-             testRule, "\t' Gui test", testRule, "",
-             fpsRule, "\t' Draw FPS info (use KVX_Fps var)", fpsRule, "\tSetColor 255,255,255",
-             "\tDrawText \"FPS : \"+KVX_Fps+\" / Memory used : \"+MemAlloced(),10,10", "",
-             swapRule, "\t' Swap buffer and flushmem", swapRule, "\tzglSwapBuffers()", "\tFlushMem()",
-             "Wend", "",
-             clearRule, "' Clear KVX gui ! important !", clearRule, "KVX_ClearGui()", "",
-             "End"});
+    WriteLines(out, {"",
+                     "'------------------------------",
+                     "' Desactivate synchro",
+                     "'------------------------------",
+                     "zglSetSwapInterval(0) ",
+                     "",
+                     loopRule,
+                     "'the MAIN LOOP",
+                     loopRule,
+                     "While Not KeyHit(KEY_ESCAPE)",
+                     "\tCls",
+                     refreshRule,
+                     "\t' Refresh KVX gui ! important !",
+                     refreshRule,
+                     "\tKVX_RefreshGui()",
+                     "",
+                     testRule,
+                     "\t' Gui test",
+                     testRule,
+                     "",
+                     fpsRule,
+                     "\t' Draw FPS info (use KVX_Fps var)",
+                     fpsRule,
+                     "\tSetColor 255,255,255",
+                     "\tDrawText \"FPS : \"+KVX_Fps+\" / Memory used : \"+MemAlloced(),10,10",
+                     "",
+                     swapRule,
+                     "\t' Swap buffer and flushmem",
+                     swapRule,
+                     "\tzglSwapBuffers()",
+                     "\tFlushMem()",
+                     "Wend",
+                     "",
+                     clearRule,
+                     "' Clear KVX gui ! important !",
+                     clearRule,
+                     "KVX_ClearGui()",
+                     "",
+                     "End"});
 }
 
 // The handle of the designed window each live window belongs to, as WindowHandleOf finds it, kept
@@ -82,8 +106,8 @@ void WriteGadget(const StreamPtr& out, const DesignedGadget& r, const ParentName
     const Creation creation = kind.Export(r, parents.Of(r));
     WriteLine(out, ScopeWord(r.Global) + r.Handle + ":" + std::string(creation.TypeName));
     for (const std::string& line : creation.Prelude) WriteLine(out, line);
-    WriteLine(out, r.Handle + "=" + std::string(creation.TypeName) + ".Create(" + creation.Args.Text() +
-                       creation.Ending);
+    WriteLine(out,
+              r.Handle + "=" + std::string(creation.TypeName) + ".Create(" + creation.Args.Text() + creation.Ending);
 }
 
 }  // namespace

@@ -73,15 +73,12 @@ void StudioFrameStep() {
             LeavePlacement();
             FilePageStep();
             break;
-        case kCreatePage:
-            CreatePageStep();
-            break;
+        case kCreatePage: CreatePageStep(); break;
         case kModifyPage:
             LeavePlacement();
             ModifyStep();
             break;
-        default:
-            break;
+        default: break;
     }
 }
 

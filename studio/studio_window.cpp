@@ -15,9 +15,7 @@ KVX_PushButtonRef PageButton(const std::string& caption, int y) {
     return KVX_PushButton::Create(Studio().StudioWindow, caption, kButtonX, y, kButtonWidth);
 }
 
-void Attach(const KVX_GadgetRef& gadget, const std::string& page) {
-    AttachToTab(gadget, Studio().StudioTabs, page);
-}
+void Attach(const KVX_GadgetRef& gadget, const std::string& page) { AttachToTab(gadget, Studio().StudioTabs, page); }
 
 KVX_ValueRef NumberBox(const std::string& caption, int y, int maximum) {
     return KVX_Value::Create(Studio().StudioWindow, caption, 45, y, 12, 0, 1.0f, 0, float(maximum), 1);
@@ -69,8 +67,8 @@ void BuildModifyPage() {
     e.CaptionBox = KVX_Input::Create(w, "Caption", 20, 230, 17, 255);
     const KVX_FrameRef propertiesFrame = KVX_Frame::Create(w, "Proprieties", 10, 260, 160, 235);
     for (const KVX_GadgetRef& g : std::initializer_list<KVX_GadgetRef>{
-             handleFrame, e.HandleBox, e.GlobalBox, e.HandleProblem, positionFrame, e.PxBox, e.PyBox, sizeFrame, e.TxBox, e.TyBox,
-             captionFrame, e.CaptionBox, propertiesFrame}) {
+             handleFrame, e.HandleBox, e.GlobalBox, e.HandleProblem, positionFrame, e.PxBox, e.PyBox, sizeFrame,
+             e.TxBox, e.TyBox, captionFrame, e.CaptionBox, propertiesFrame}) {
         Attach(g, "Modify");
     }
 }

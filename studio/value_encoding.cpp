@@ -28,7 +28,8 @@ int32_t ReadInteger(std::string_view text) {
 
     if (base != 10) {
         uint32_t bits = 0;  // unsigned arithmetic wraps by definition
-        for (; i < text.size() && DigitValue(text[i]) < base; ++i) bits = bits * uint32_t(base) + uint32_t(DigitValue(text[i]));
+        for (; i < text.size() && DigitValue(text[i]) < base; ++i)
+            bits = bits * uint32_t(base) + uint32_t(DigitValue(text[i]));
         return int32_t(negative ? 0u - bits : bits);
     }
     // The magnitude stops growing once it passes every int32; the clamp below saturates it.

@@ -99,8 +99,8 @@ void PrintTable(const std::vector<std::unique_ptr<Renderer>>& renderers, const s
     for (size_t i = 0; i < renderers.size(); ++i) {
         const double median = Median(fps[i]);
         const auto [low, high] = std::minmax_element(fps[i].begin(), fps[i].end());
-        std::printf("%-14s %9.0f %9.3f %9.0f   %.0f - %.0f\n", renderers[i]->Name(), median, 1000 / median, *high,
-                    *low, *high);
+        std::printf("%-14s %9.0f %9.3f %9.0f   %.0f - %.0f\n", renderers[i]->Name(), median, 1000 / median, *high, *low,
+                    *high);
     }
     std::printf("(fps and ms/frame: median of the rounds)\n");
 }

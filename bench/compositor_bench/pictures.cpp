@@ -112,7 +112,8 @@ PixmapPtr RoundIconPicture(int variant) {
     for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 20; ++x) {
             const double disc = Coverage(x, y, [](double px, double py) { return std::hypot(px - 10, py - 10) <= 7; });
-            const double halo = Coverage(x, y, [](double px, double py) { return std::hypot(px - 10, py - 10) <= 9.5; });
+            const double halo =
+                Coverage(x, y, [](double px, double py) { return std::hypot(px - 10, py - 10) <= 9.5; });
             const double a = disc + (halo - disc) * 0.3;
             const double light = 1.0 + 0.25 * (1.0 - std::hypot(x - 7.0, y - 7.0) / 10.0);
             p->at(x, y) = a > 0 ? Argb(int(std::lround(a * 255)), int(r * light), int(g * light), int(b * light)) : 0;

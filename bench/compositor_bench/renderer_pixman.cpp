@@ -41,8 +41,8 @@ public:
             const Pixmap& p = *image.pixels;
             std::vector<uint32_t>& bits = buffers_.emplace_back(p.pixels.size());
             for (size_t i = 0; i < bits.size(); ++i) bits[i] = image.opaque ? p.pixels[i] : Premultiply(p.pixels[i]);
-            images_.push_back(Bits(image.opaque ? PIXMAN_x8r8g8b8 : PIXMAN_a8r8g8b8, p.width, p.height, bits.data(),
-                                   p.width * 4));
+            images_.push_back(
+                Bits(image.opaque ? PIXMAN_x8r8g8b8 : PIXMAN_a8r8g8b8, p.width, p.height, bits.data(), p.width * 4));
         }
         for (const Draw& d : scene.draws) {
             firstOps_.push_back(ops_.size());
@@ -78,7 +78,8 @@ private:
         const double a = std::clamp(double(t.alpha), 0.0, 1.0);
         auto c16 = [a](int c) { return uint16_t(std::lround(c / 255.0 * a * 65535)); };
         const pixman_color_t colour{c16(t.r), c16(t.g), c16(t.b), c16(255)};
-        const uint64_t key = uint64_t(colour.red) << 48 | uint64_t(colour.green) << 32 | uint64_t(colour.blue) << 16 | colour.alpha;
+        const uint64_t key =
+            uint64_t(colour.red) << 48 | uint64_t(colour.green) << 32 | uint64_t(colour.blue) << 16 | colour.alpha;
         PixmanImage& solid = solids_[key];
         if (!solid) solid.reset(pixman_image_create_solid_fill(&colour));
         return solid.get();

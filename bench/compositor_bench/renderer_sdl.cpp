@@ -27,8 +27,7 @@ public:
         // Opaque pictures go in without an alpha channel, as an application that knows them would.
         for (const SceneImage& image : scene.images) {
             const Pixmap& p = *image.pixels;
-            images_.push_back(Texture(SDL_PIXELFORMAT_ARGB8888, p.width,
-                                      p.height, p.pixels.data()));
+            images_.push_back(Texture(SDL_PIXELFORMAT_ARGB8888, p.width, p.height, p.pixels.data()));
         }
         for (const Draw& d : scene.draws) {
             for (const PlacedGlyph& g : d.glyphs) {

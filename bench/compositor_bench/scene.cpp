@@ -18,7 +18,15 @@ constexpr Tint kWhite{};
 constexpr Tint kShadow{0, 0, 0, 0.25f};
 
 // Indices of the pictures in Scene::images.
-enum Picture : int { kBackground, kBody0, kLeftCap = kBody0 + 3, kRightCap, kTitleMiddle, kTallIcons, kRoundIcons = kTallIcons + 4 };
+enum Picture : int {
+    kBackground,
+    kBody0,
+    kLeftCap = kBody0 + 3,
+    kRightCap,
+    kTitleMiddle,
+    kTallIcons,
+    kRoundIcons = kTallIcons + 4
+};
 
 class SceneBuilder {
 public:

@@ -36,9 +36,9 @@ struct Draw {
     DrawKind kind = DrawKind::Rect;
     DrawGroup group = DrawGroup::Rect;
     Tint tint;
-    int image = 0;               // Image: index into Scene::images
-    int x = 0, y = 0, w = 0, h = 0;  // Image: top-left; Rect and Line: the covered pixels
-    std::string text;            // Text: drawn at x, y
+    int image = 0;                    // Image: index into Scene::images
+    int x = 0, y = 0, w = 0, h = 0;   // Image: top-left; Rect and Line: the covered pixels
+    std::string text;                 // Text: drawn at x, y
     std::vector<PlacedGlyph> glyphs;  // Text: its glyphs that have ink
 };
 

@@ -30,9 +30,9 @@ double MillisecondsSince(Clock::time_point start) {
 
 // Windows of 100 gadgets of every placeable kind, 99 gadgets and the window.
 void BuildDesign(int gadgets) {
-    static const char* const kinds[] = {"Frame",    "Checkbox", "Button",   "CustomButton", "ColorIcon",
-                                        "Scrollbar", "Progressbar", "Listbox", "Combobox",   "Inputbox",
-                                        "Value",    "Labeltext", "Imagebox"};
+    static const char* const kinds[] = {"Frame",     "Checkbox",    "Button",  "CustomButton", "ColorIcon",
+                                        "Scrollbar", "Progressbar", "Listbox", "Combobox",     "Inputbox",
+                                        "Value",     "Labeltext",   "Imagebox"};
     constexpr int kKinds = sizeof(kinds) / sizeof(kinds[0]);
     constexpr int kPerWindow = 100;
     for (int placed = 0, w = 0; placed < gadgets; ++w) {
@@ -69,8 +69,8 @@ void MeasureLoad(int gadgets, const std::string& path) {
     const auto start = Clock::now();
     studio::LoadDesignFrom(path);
     const double ms = MillisecondsSince(start);
-    std::printf("%6d gadgets: load %7.1f ms, %zu records, peak memory %.1f MB (%.1f MB before the load)\n", gadgets,
-                ms, studio::Design().DesignList.size(), PeakKilobytes() / 1024.0, before / 1024.0);
+    std::printf("%6d gadgets: load %7.1f ms, %zu records, peak memory %.1f MB (%.1f MB before the load)\n", gadgets, ms,
+                studio::Design().DesignList.size(), PeakKilobytes() / 1024.0, before / 1024.0);
     studio::Shutdown();
 }
 

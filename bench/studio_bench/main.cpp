@@ -20,9 +20,9 @@ constexpr int kFrames = 400;
 
 // Places records as the Create page would, each gadget in the window just made.
 void BuildLargeDesign() {
-    static const char* kinds[] = {"Frame",   "Checkbox", "Button",   "CustomButton", "ColorIcon",
-                                  "Scrollbar", "Progressbar", "Listbox", "Combobox", "Inputbox",
-                                  "Value",   "Labeltext", "Imagebox"};
+    static const char* kinds[] = {"Frame",     "Checkbox",    "Button",  "CustomButton", "ColorIcon",
+                                  "Scrollbar", "Progressbar", "Listbox", "Combobox",     "Inputbox",
+                                  "Value",     "Labeltext",   "Imagebox"};
     constexpr int kKinds = sizeof(kinds) / sizeof(kinds[0]);
     for (int w = 0; w < kWindows; ++w) {
         const int x = 10 + (w % 5) * 160, y = 10 + (w / 5) * 180;

@@ -37,7 +37,8 @@ void BuildButtons(Gallery& g) {
     off->Disabled = 1;
     g.quit = KVX_PushButton::Create(w, "Quit gallery", 115, 48, 190);
     KVX_CustomButton::Create(w, "", 15, 85, 48, 48, kDemos + "Icon_04_hi.png", kDemos + "Icon_04_un.png",
-                             kDemos + "Icon_04_se.png", 0)->Tooltip = "A picture button";
+                             kDemos + "Icon_04_se.png", 0)
+        ->Tooltip = "A picture button";
     KVX_CustomButton::Create(w, "Bevel", 75, 85, 90, 48, kDemos + "Icon_04_hi.png", kDemos + "Icon_04_un.png",
                              kDemos + "Icon_04_se.png", 1);
     KVX_Label::Create(w, "Labels break lines|at a bar, and align|left, centre or right.", 180, 88, 1,
@@ -98,12 +99,11 @@ void BuildTabs() {
 void BuildLists() {
     KVX_WindowRef w = KVX_Window::Create("Lists", 690, 275, 324, 230, 1, 1, 0);
     KVX_ListboxRef list = KVX_Listbox::Create(w, 15, 15, 180, 8);
-    const char* files[][2] = {{"Projects", "Icon_Folder.png"}, {"Sounds", "Icon_Folder.png"},
-                              {"[]", ""},
-                              {"photo.png", "Icon_Picture.png"}, {"chime.wav", "Icon_Sound.png"},
-                              {"backup.zip", "Icon_Archive.png"}, {"notes.txt", "Icon_Document.png"},
-                              {"tool.exe", "Icon_Program.png"}, {"index.htm", "Icon_Web.png"},
-                              {"design.kvx", "Icon_Default.png"}, {"readme.txt", "Icon_Document.png"}};
+    const char* files[][2] = {
+        {"Projects", "Icon_Folder.png"},    {"Sounds", "Icon_Folder.png"},      {"[]", ""},
+        {"photo.png", "Icon_Picture.png"},  {"chime.wav", "Icon_Sound.png"},    {"backup.zip", "Icon_Archive.png"},
+        {"notes.txt", "Icon_Document.png"}, {"tool.exe", "Icon_Program.png"},   {"index.htm", "Icon_Web.png"},
+        {"design.kvx", "Icon_Default.png"}, {"readme.txt", "Icon_Document.png"}};
     for (const auto& file : files) list->AddItem(file[0], file[1][0] ? SkinPath(file[1]) : "");
     list->SelectItem("chime.wav");
     KVX_ComboRef combo = KVX_Combo::Create(w, 210, 15, 100);
@@ -117,8 +117,8 @@ void BuildInactiveAndMinimised() {
     KVX_PushButton::Create(minimised, "Hidden while minimised", 15, 15, 200);
     minimised->ToggleMinimise();
     KVX_WindowRef notes = KVX_Window::Create("Inactive window", 345, 525, 330, 120, 1, 1, 1);
-    KVX_Label::Create(notes, "Only the active window takes input;|click a window to bring it to the front.", 10,
-                      10, 1, KVX_SchemeColors.GadgetText);
+    KVX_Label::Create(notes, "Only the active window takes input;|click a window to bring it to the front.", 10, 10, 1,
+                      KVX_SchemeColors.GadgetText);
 }
 
 void BuildDialogs(Gallery& g) {

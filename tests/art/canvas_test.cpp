@@ -1,13 +1,13 @@
 // The canvas: anti-aliased coverage, compositing, effects, conversion to pixels and PNG output.
-#include <png.h>
+#include "tools/art/canvas.hpp"
 
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 
-#include "tools/art/canvas.hpp"
 #include "tools/art/noise.hpp"
 
 namespace kvx::art {
@@ -45,7 +45,8 @@ TEST(ArtCanvas, FillCoversWholePixelsAndShadesEdges) {
 TEST(ArtCanvas, CompositesOverWithPaintAlphaAndOpacity) {
     Canvas canvas(3, 1, Rgb8(0, 0, 255));
     const Shape all = RoundRect(-1, -1, 4, 2);
-    canvas.Fill(all, [](float x, float) { return Rgb8(255, 0, 0, x < 1 ? 0.5f : 1.0f); }, 1.0f);
+    canvas.Fill(
+        all, [](float x, float) { return Rgb8(255, 0, 0, x < 1 ? 0.5f : 1.0f); }, 1.0f);
     const Pixmap pixels = canvas.ToPixmap(Layout::Rgb);
     EXPECT_NEAR(Red(pixels.at(0, 0)), 128, 1);
     EXPECT_NEAR(Blue(pixels.at(0, 0)), 128, 1);
@@ -103,13 +104,13 @@ TEST(ArtCanvas, EffectsStayWhereTheyBelong) {
     canvas.Fill(square, Rgb8(128, 128, 128));
     canvas.Bevel(square, 2, Rgb8(255, 255, 255, 1), Rgb8(0, 0, 0, 1));
     const Pixmap p = canvas.ToPixmap(Layout::Rgba);
-    EXPECT_EQ(Alpha(p.at(22, 22)), 255);                // shadow below right
-    EXPECT_EQ(Alpha(p.at(5, 5)), 0);                     // nothing far away
-    EXPECT_GT(Alpha(p.at(15, 8)), 0);                    // glow just outside
-    EXPECT_EQ(Alpha(p.at(15, 4)), 0);                    // but not beyond its radius
-    EXPECT_GT(Red(p.at(15, 10)), Red(p.at(15, 15)));    // lit top edge
-    EXPECT_LT(Red(p.at(15, 19)), Red(p.at(15, 15)));    // dark bottom edge
-    EXPECT_EQ(p.at(15, 15), 0xFF808080u);                // the middle untouched
+    EXPECT_EQ(Alpha(p.at(22, 22)), 255);              // shadow below right
+    EXPECT_EQ(Alpha(p.at(5, 5)), 0);                  // nothing far away
+    EXPECT_GT(Alpha(p.at(15, 8)), 0);                 // glow just outside
+    EXPECT_EQ(Alpha(p.at(15, 4)), 0);                 // but not beyond its radius
+    EXPECT_GT(Red(p.at(15, 10)), Red(p.at(15, 15)));  // lit top edge
+    EXPECT_LT(Red(p.at(15, 19)), Red(p.at(15, 15)));  // dark bottom edge
+    EXPECT_EQ(p.at(15, 15), 0xFF808080u);             // the middle untouched
 
     Canvas target(4, 4);
     target.Draw(canvas.Crop(14, 14, 2, 2), 1, 1);

@@ -26,8 +26,8 @@ TEST(ArtShapes, BasicShapesMeasureTrueDistances) {
     const Shape square = RoundRect(0, 0, 10, 6);
     EXPECT_NEAR(square(11, 7), std::sqrt(2.0f), 1e-5);
     const Shape topRounded = RoundRect(0, 0, 10, 10, Corners(3, 3, 0, 0));
-    EXPECT_GT(topRounded(0.3f, 0.3f), 0);   // cut away at the top
-    EXPECT_LT(topRounded(0.3f, 9.7f), 0);   // square at the bottom
+    EXPECT_GT(topRounded(0.3f, 0.3f), 0);  // cut away at the top
+    EXPECT_LT(topRounded(0.3f, 9.7f), 0);  // square at the bottom
 
     const Shape stroke = Segment({0, 0}, {10, 0}, 1);
     EXPECT_NEAR(stroke(5, 3), 2, 1e-5);

@@ -17,8 +17,8 @@ namespace {
 using studio::Design;
 using studio::DesignedGadgetRef;
 using testing::ClearDesign;
-using testing::PlaceDesigned;
 using testing::FileBytes;
+using testing::PlaceDesigned;
 using testing::PutFileBytes;
 
 using Clock = std::chrono::steady_clock;
@@ -59,9 +59,9 @@ int64_t PeakGrowth(const Body& body) {
     return StatusBytes("VmHWM") - before;
 }
 
-const char* const kChildKinds[] = {"Frame",    "Checkbox", "Button",   "CustomButton", "ColorIcon",
-                                   "Scrollbar", "Progressbar", "Listbox", "Combobox",  "Inputbox",
-                                   "Value",    "Labeltext", "Imagebox"};
+const char* const kChildKinds[] = {"Frame",     "Checkbox",    "Button",  "CustomButton", "ColorIcon",
+                                   "Scrollbar", "Progressbar", "Listbox", "Combobox",     "Inputbox",
+                                   "Value",     "Labeltext",   "Imagebox"};
 
 class DesignHostileTest : public testing::DesignTest {
 protected:
@@ -181,7 +181,7 @@ TEST_F(DesignHostileTest, LongLinesHugeNumbersAndAHundredThousandSections) {
     // A megabyte of digits as a number saturates instead of wrapping.
     studio::LoadDesignFrom([&] {
         PutFileBytes(PathIn("digits.kvx"), "[FRAME]\nPx=" + std::string(1 << 20, '9') + "\nPy=-" +
-                                              std::string(1 << 20, '9') + "\nTx=4294967297\nTy=-4294967297\n");
+                                               std::string(1 << 20, '9') + "\nTx=4294967297\nTy=-4294967297\n");
         return PathIn("digits.kvx");
     }());
     ASSERT_EQ(Design().DesignList.size(), 1u);

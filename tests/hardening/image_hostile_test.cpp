@@ -6,8 +6,8 @@
 #include <functional>
 #include <random>
 
-#include "gadgets/gui.hpp"
 #include "gadgets/custom_button.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/image_box.hpp"
 #include "gadgets/window.hpp"
 #include "pak/pak_test_support.hpp"
@@ -66,9 +66,8 @@ TEST_F(ImageHostileTest, HugeDeclaredSizesAreRefusedBeforeAllocating) {
     ASSERT_TRUE(FromBytes(DeclaredPng(64, 1))) << "the crafted file itself is well formed";
     const std::string huge = Put("huge.png", DeclaredPng(30000, 30000));
     // 30000 x 30000 would be 3.6 GB of pixels; the child may allocate far less than that.
-    EXPECT_TRUE(test::RunWithMemoryCap(size_t(96) << 20, [&] {
-        return !LoadPixmap(huge) && !LoadImage(huge) && !LoadAnimImage(huge, 30, 30, 0, 4);
-    }));
+    EXPECT_TRUE(test::RunWithMemoryCap(
+        size_t(96) << 20, [&] { return !LoadPixmap(huge) && !LoadImage(huge) && !LoadAnimImage(huge, 30, 30, 0, 4); }));
     const uint32_t side = kMaxPixmapSide;
     for (const auto& [w, h] : std::initializer_list<std::pair<uint32_t, uint32_t>>{
              {side + 1, 1}, {1, side + 1}, {8193, 8192}, {0x7FFFFFFF, 0x7FFFFFFF}, {0, 10}}) {
@@ -78,7 +77,8 @@ TEST_F(ImageHostileTest, HugeDeclaredSizesAreRefusedBeforeAllocating) {
     // The gadgets that load pictures by path end up with none and still draw.
     const KVX_ImageRef box = KVX_Image::Create(KVX_DesktopWindow, huge, 10, 10, 50, 40, 1);
     EXPECT_EQ(box->ImageHandle, 0);
-    const KVX_CustomButtonRef button = KVX_CustomButton::Create(KVX_DesktopWindow, "", 80, 10, 40, 40, huge, huge, huge, 1);
+    const KVX_CustomButtonRef button =
+        KVX_CustomButton::Create(KVX_DesktopWindow, "", 80, 10, 40, 40, huge, huge, huge, 1);
     EXPECT_EQ(button->NormalImage, 0);
     KVX_Background(huge);
     Frames(2);

@@ -92,14 +92,15 @@ TEST_F(LostDesignTest, ASaveCutOffAtAnyPointKeepsTheOldDesignOrWritesTheWholeNew
     for (int i = 0; i < 400; ++i) {
         testing::PlaceDesigned(i % 2 ? "Labeltext" : "Checkbox", 20 + i % 500, 60 + i % 400, 0, 0, window);
     }
-    const std::string reference = (folder_.parent_path() / ("kvx_reference_" + std::to_string(getpid()) + ".kvx")).string();
+    const std::string reference =
+        (folder_.parent_path() / ("kvx_reference_" + std::to_string(getpid()) + ".kvx")).string();
     ASSERT_TRUE(studio::SaveDesignTo(reference));
     const std::string newBytes = testing::FileBytes(reference);
     fs::remove(reference);
     ASSERT_GT(newBytes.size(), size_t(30) << 10);
 
-    const CutOffTally tally = EveryCutOff(target, oldBytes, newBytes, [&] { return studio::SaveDesignTo(target); },
-                                          [](bool) {});
+    const CutOffTally tally = EveryCutOff(
+        target, oldBytes, newBytes, [&] { return studio::SaveDesignTo(target); }, [](bool) {});
     Report("design save", tally, newBytes.size());
     RecordProperty("design_cut_offs", tally.cuts);
     RecordProperty("design_files_lost", tally.lost);
@@ -135,7 +136,9 @@ protected:
 };
 
 TEST_F(LostMergeTest, AMergeCutOffAtAnyPointKeepsTheOldExecutableOrWritesTheWholeNewOne) {
-    std::string program = "\x7f" "ELF";
+    std::string program =
+        "\x7f"
+        "ELF";
     for (int i = 0; program.size() < 24000; ++i) program += char(i * 37 + i / 5);
     const std::string exe = Put("game", program);
     const std::string first = PackedArchive("old.bin", 3000, 1);
@@ -148,8 +151,9 @@ TEST_F(LostMergeTest, AMergeCutOffAtAnyPointKeepsTheOldExecutableOrWritesTheWhol
     const std::string newBytes = test::ReadText(exe);
     ASSERT_GT(newBytes.size(), oldBytes.size() + 16000);
 
-    const CutOffTally tally = EveryCutOff(exe, oldBytes, newBytes, [&] { return MergePak(second, exe); },
-                                          [&](bool replaced) { ExpectCarries(exe, replaced ? "new.bin" : "old.bin"); });
+    const CutOffTally tally = EveryCutOff(
+        exe, oldBytes, newBytes, [&] { return MergePak(second, exe); },
+        [&](bool replaced) { ExpectCarries(exe, replaced ? "new.bin" : "old.bin"); });
     Report("pak merge", tally, newBytes.size());
     RecordProperty("merge_cut_offs", tally.cuts);
     RecordProperty("merge_files_lost", tally.lost);

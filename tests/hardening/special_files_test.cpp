@@ -41,7 +41,9 @@ TEST_F(SpecialFilesTest, EveryReaderRefusesPipesAndDevicesWithoutWaiting) {
     const std::string fifo = PathIn("pipe");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const std::string program = PathIn("game");
-    testing::PutFileBytes(program, "\x7f" "ELF and so on");
+    testing::PutFileBytes(program,
+                          "\x7f"
+                          "ELF and so on");
     for (const std::string& path : {fifo, std::string("/dev/zero")}) {
         SCOPED_TRACE(path);
         EXPECT_TRUE(InTime([&] { return !LoadPixmap(path) && !LoadImageFont(path, 13) && !LoadSound(path, 0); }));
@@ -55,7 +57,9 @@ TEST_F(SpecialFilesTest, EveryReaderRefusesPipesAndDevicesWithoutWaiting) {
             return listed && IsPacked(path, "x") == 0 && ExtractFile(path, "x", PathIn("")) == 0 &&
                    !MergePak(path, program) && !MergePak(PathIn("none"), path);
         }));
-        EXPECT_EQ(testing::FileBytes(program), "\x7f" "ELF and so on");
+        EXPECT_EQ(testing::FileBytes(program),
+                  "\x7f"
+                  "ELF and so on");
     }
     EXPECT_TRUE(InTime([&] { return !WriteFile(fifo); })) << "no reader: refused, not waited for";
 }

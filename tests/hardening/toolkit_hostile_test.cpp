@@ -3,9 +3,9 @@
 #include <chrono>
 
 #include "core/mouse.hpp"
-#include "gadgets/gui.hpp"
 #include "dialogs/message_box.hpp"
 #include "gadgets/checkbox.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/input.hpp"
 #include "gadgets/listbox.hpp"
 #include "gadgets/window.hpp"
@@ -105,7 +105,10 @@ TEST_F(ToolkitHostileTest, CharactersBeyondEightBitsAreDroppedAndTheTextKeepsIts
         headless::TypeChar(code);
     }
     Frame();
-    EXPECT_EQ(field->Text, "ab\xE9" "c") << "only the 8-bit codes arrive, in order";
+    EXPECT_EQ(field->Text,
+              "ab\xE9"
+              "c")
+        << "only the 8-bit codes arrive, in order";
     EXPECT_EQ(field->CaretIndex, 4);
     EXPECT_EQ(GetChar(), 0) << "nothing of the dropped codes is left queued";
     Frames(2);

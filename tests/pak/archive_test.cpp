@@ -80,14 +80,17 @@ TEST_F(PakTest, EntriesAreWrittenByteForByteWithTheirMessages) {
 
     EXPECT_EQ(out.substr(0, out.find("Vorlath message : Opening")),
               "\nVorlath message : Create pak file [" + pakPath + "] ...\n");
-    EXPECT_TRUE(Contains(out, "Vorlath message : Opening file [text.txt] ...\n"
-                              "Vorlath message : Packing file [text.txt] / 2 Kb => 0 Kb / 1 Kb\n"
-                              "Vorlath message : Writing file [text.txt] ...\n"));
-    EXPECT_TRUE(Contains(out, "Vorlath message : Packing file [empty.bin] / 0 Kb => 0 Kb / 0 Kb\n"
-                              "Vorlath warning : [empty.bin] cannot be compressed !\n"
-                              "Vorlath message : Writing file [empty.bin] ...\n"));
-    EXPECT_TRUE(Contains(out, "Vorlath message : Packing file [noise.bin] / 2 Kb => 2 Kb / 0 Kb\n"
-                              "Vorlath warning : [noise.bin] cannot be compressed !\n"));
+    EXPECT_TRUE(Contains(out,
+                         "Vorlath message : Opening file [text.txt] ...\n"
+                         "Vorlath message : Packing file [text.txt] / 2 Kb => 0 Kb / 1 Kb\n"
+                         "Vorlath message : Writing file [text.txt] ...\n"));
+    EXPECT_TRUE(Contains(out,
+                         "Vorlath message : Packing file [empty.bin] / 0 Kb => 0 Kb / 0 Kb\n"
+                         "Vorlath warning : [empty.bin] cannot be compressed !\n"
+                         "Vorlath message : Writing file [empty.bin] ...\n"));
+    EXPECT_TRUE(Contains(out,
+                         "Vorlath message : Packing file [noise.bin] / 2 Kb => 2 Kb / 0 Kb\n"
+                         "Vorlath warning : [noise.bin] cannot be compressed !\n"));
     EXPECT_TRUE(Contains(out, "Vorlath message : Closing pak file [" + pakPath + "] ...\n"));
 
     // Walk the file as the format describes it.
@@ -142,14 +145,17 @@ TEST_F(PakTest, ListingAndLookupIgnoreCaseAndExtractionKeepsTheStoredName) {
 
     CaptureStdout();
     EXPECT_EQ(DirPak(pakPath), 0);
-    EXPECT_EQ(GetCapturedStdout(), "\nVorlath message : Dir pak [Alpha.TXT] / 0 Kb => 0 Kb\n"
-                                   "Vorlath message : Dir pak [Text.txt] / 2 Kb => 0 Kb\n"
-                                   "Vorlath message : There is 2 files under [" + pakPath + "]\n");
+    EXPECT_EQ(GetCapturedStdout(),
+              "\nVorlath message : Dir pak [Alpha.TXT] / 0 Kb => 0 Kb\n"
+              "Vorlath message : Dir pak [Text.txt] / 2 Kb => 0 Kb\n"
+              "Vorlath message : There is 2 files under [" +
+                  pakPath + "]\n");
 
     CaptureStdout();
     EXPECT_EQ(IsPacked(pakPath, "TEXT.TXT"), 1);
-    EXPECT_EQ(GetCapturedStdout(), "\nVorlath message : Skiping file [1] : [Alpha.TXT] / Statut : Ok\n"
-                                   "Vorlath message : The file [TEXT.TXT] is packed !\n");
+    EXPECT_EQ(GetCapturedStdout(),
+              "\nVorlath message : Skiping file [1] : [Alpha.TXT] / Statut : Ok\n"
+              "Vorlath message : The file [TEXT.TXT] is packed !\n");
     CaptureStdout();
     EXPECT_EQ(IsPacked(pakPath, "text"), 0);
     EXPECT_TRUE(Contains(GetCapturedStdout(), "Vorlath warning : The file  [text] is not packed !\n"));
@@ -176,8 +182,9 @@ TEST_F(PakTest, ListingAndLookupIgnoreCaseAndExtractionKeepsTheStoredName) {
 
     CaptureStdout();
     EXPECT_EQ(UnpackAll(pakPath, MakeDir("all")), 0);
-    EXPECT_EQ(GetCapturedStdout(), "Vorlath message : Unpacking file [Alpha.TXT] ...\n"
-                                   "Vorlath message : Unpacking file [Text.txt] ...\n");
+    EXPECT_EQ(GetCapturedStdout(),
+              "Vorlath message : Unpacking file [Alpha.TXT] ...\n"
+              "Vorlath message : Unpacking file [Text.txt] ...\n");
     EXPECT_EQ(ReadText(Path("all/Alpha.TXT")), "alpha");
     EXPECT_EQ(ReadText(Path("all/Text.txt")), text);
 }
@@ -227,9 +234,11 @@ TEST_F(PakTest, DirectoriesAddTheirFilesOnlyAndTheArchiveNeverHoldsItself) {
     Put("src/a.txt", "ay");
     Put("src/sub/deep.txt", "not entered");
     const std::string pakPath = Path("src/self.pak");
-    const std::string listed = "\nVorlath message : Dir pak [a.txt] / 0 Kb => 0 Kb\n"
-                               "Vorlath message : Dir pak [b.txt] / 0 Kb => 0 Kb\n"
-                               "Vorlath message : There is 2 files under [" + pakPath + "]\n";
+    const std::string listed =
+        "\nVorlath message : Dir pak [a.txt] / 0 Kb => 0 Kb\n"
+        "Vorlath message : Dir pak [b.txt] / 0 Kb => 0 Kb\n"
+        "Vorlath message : There is 2 files under [" +
+        pakPath + "]\n";
 
     // Twice: the second time the folder holds the old archive beside the one being written.
     for (const bool replacing : {false, true}) {
@@ -264,7 +273,8 @@ TEST_F(PakTest, DirectoriesAddTheirFilesOnlyAndTheArchiveNeverHoldsItself) {
     AddFile(Path("src/missing.txt"));
     EXPECT_TRUE(Pak().PakFault);
     ClosePak();
-    EXPECT_TRUE(Contains(GetCapturedStdout(), "Vorlath warning : Unable to read file [" + Path("src/missing.txt") + "] !"));
+    EXPECT_TRUE(
+        Contains(GetCapturedStdout(), "Vorlath warning : Unable to read file [" + Path("src/missing.txt") + "] !"));
     EXPECT_EQ(Pak().ExtractDir, Pak().TempDir);
 }
 

@@ -85,7 +85,7 @@ TEST_F(CliTest, EveryHostileCaseFailsWithoutWritingAnythingOutsideItsDestination
     EXPECT_EQ(Run("unpack escapes.pak out"), 2);
     EXPECT_EQ(Run("list endless.pak"), 2);
     for (const char* command : {"list fifo.pak", "unpack fifo.pak out", "merge fifo.pak victim.txt",
-                                       "merge old.pak fifo.pak", "create fifo.pak src"})
+                                "merge old.pak fifo.pak", "create fifo.pak src"})
         EXPECT_EQ(Run(command), 2) << command;
 
     EXPECT_TRUE(ReadText(dir_ / "old.pak") == archive);

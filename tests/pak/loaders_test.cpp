@@ -18,7 +18,8 @@ std::string Wav(const std::string& samples) {
 Pixmap Picture(int width, int height, uint32_t seed) {
     Pixmap pixmap(width, height);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) pixmap.at(x, y) = 0xff000000u | (seed * 2654435761u + uint32_t(x * 977 + y * 131)) | 0x010101u;
+        for (int x = 0; x < width; ++x)
+            pixmap.at(x, y) = 0xff000000u | (seed * 2654435761u + uint32_t(x * 977 + y * 131)) | 0x010101u;
     return pixmap;
 }
 

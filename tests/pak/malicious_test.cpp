@@ -21,7 +21,8 @@ size_t Count(const std::string& text, const std::string& part) {
 std::string Zlib(const std::string& text) {
     std::string out(compressBound(text.size()), '\0');
     uLongf length = out.size();
-    compress2(reinterpret_cast<Bytef*>(out.data()), &length, reinterpret_cast<const Bytef*>(text.data()), text.size(), 9);
+    compress2(reinterpret_cast<Bytef*>(out.data()), &length, reinterpret_cast<const Bytef*>(text.data()), text.size(),
+              9);
     out.resize(length);
     return out;
 }
@@ -35,8 +36,8 @@ protected:
 
 TEST_F(MaliciousPakTest, EntryNamesNeverLeadOutOfTheDestination) {
     const std::string absolute = "/kvx-absolute.txt";
-    const std::vector<std::string> unsafe = {"../escaped.txt", absolute, "sub/inner.txt", "back\\slash.txt",
-                                             ".", "..", "", std::string("nul\0.txt", 8)};
+    const std::vector<std::string> unsafe = {
+        "../escaped.txt", absolute, "sub/inner.txt", "back\\slash.txt", ".", "..", "", std::string("nul\0.txt", 8)};
     CraftedArchive crafted;
     crafted.Raw("good.txt", "fine");
     for (const std::string& name : unsafe) {
@@ -52,7 +53,8 @@ TEST_F(MaliciousPakTest, EntryNamesNeverLeadOutOfTheDestination) {
     EXPECT_EQ(UnpackAll(pakPath, dest), 0);
     const std::string out = GetCapturedStdout();
     EXPECT_EQ(Count(out, "is not a safe file name, skipped !"), unsafe.size());
-    EXPECT_TRUE(out.find("Vorlath warning : [../escaped.txt] is not a safe file name, skipped !\n") != std::string::npos);
+    EXPECT_TRUE(out.find("Vorlath warning : [../escaped.txt] is not a safe file name, skipped !\n") !=
+                std::string::npos);
     EXPECT_TRUE(Pak().PakFault);
     EXPECT_EQ(Listing(dest), (std::set<std::string>{"good.txt", "last.txt"}));
     EXPECT_EQ(ReadText(dest + "/last.txt"), "also fine");
@@ -169,8 +171,10 @@ TEST_F(MaliciousPakTest, NamesWhoseScrambledFormCutsTheLineAreRefused) {
 
     CaptureStdout();
     DirPak(pakPath);
-    EXPECT_EQ(GetCapturedStdout(), "\nVorlath message : Dir pak [kept.txt] / 0 Kb => 0 Kb\n"
-                                   "Vorlath message : There is 1 files under [" + pakPath + "]\n");
+    EXPECT_EQ(GetCapturedStdout(),
+              "\nVorlath message : Dir pak [kept.txt] / 0 Kb => 0 Kb\n"
+              "Vorlath message : There is 1 files under [" +
+                  pakPath + "]\n");
     const std::string dest = MakeDir("dest");
     CaptureStdout();
     UnpackAll(pakPath, dest);
@@ -251,7 +255,9 @@ TEST_F(MaliciousPakTest, HeadersAndBlocksCostNoMoreThanTheBytesBehindThem) {
 }
 
 TEST_F(MaliciousPakTest, ControlCharactersInNamesAreShownEscaped) {
-    const std::string name = "title\x1b]0;owned\x07\x9b" "2J\xe9.txt";
+    const std::string name =
+        "title\x1b]0;owned\x07\x9b"
+        "2J\xe9.txt";
     const std::string pakPath = Archive("control.pak", CraftedArchive().Raw(name, "x"));
     CaptureStdout();
     DirPak(pakPath);

@@ -15,7 +15,9 @@ class MergeTest : public PakTest {
 protected:
     void SetUp() override {
         PakTest::SetUp();
-        exeBytes_ = "\x7f" "ELF";
+        exeBytes_ =
+            "\x7f"
+            "ELF";
         for (int i = 0; exeBytes_.size() < 5000; ++i) exeBytes_ += char(i * 31 + i / 7);
         exe_ = Put("game", exeBytes_);
         fs::permissions(exe_, fs::perms(0751));
@@ -45,10 +47,13 @@ protected:
 TEST_F(MergeTest, MergedExecutableCarriesTheArchiveAndIsFoundThroughExeOrTrailer) {
     CaptureStdout();
     EXPECT_TRUE(MergePak(pak_, exe_));
-    EXPECT_EQ(GetCapturedStdout(), "\nVorlath message : Loading exe file [" + exe_ + "] ...\n"
-                                   "Vorlath message : Loading pak file [" + pak_ + "] ...\n"
-                                   "Vorlath message : Creating output file ...\n"
-                                   "Vorlath message : Merge completed !\n");
+    EXPECT_EQ(GetCapturedStdout(), "\nVorlath message : Loading exe file [" + exe_ +
+                                       "] ...\n"
+                                       "Vorlath message : Loading pak file [" +
+                                       pak_ +
+                                       "] ...\n"
+                                       "Vorlath message : Creating output file ...\n"
+                                       "Vorlath message : Merge completed !\n");
     EXPECT_TRUE(ReadText(exe_) == exeBytes_ + ReadText(pak_) + Int32Text(5000));
     EXPECT_EQ(int(fs::status(exe_).permissions()), 0751);
     EXPECT_EQ(Listing(dir_), (std::set<std::string>{"a.txt", "b.bin", "data.pak", "game", "temp"}));

@@ -33,7 +33,8 @@ std::string Deflated(size_t size, std::mt19937& random) {
     const std::string text = Text(size * 4, random);
     std::string out(compressBound(text.size()), '\0');
     uLongf length = out.size();
-    compress2(reinterpret_cast<Bytef*>(out.data()), &length, reinterpret_cast<const Bytef*>(text.data()), text.size(), 9);
+    compress2(reinterpret_cast<Bytef*>(out.data()), &length, reinterpret_cast<const Bytef*>(text.data()), text.size(),
+              9);
     out.resize(length);
     return out;
 }

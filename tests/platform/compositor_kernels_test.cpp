@@ -65,9 +65,8 @@ struct PaintCase {
     int r, g, b;
     float alpha;
 };
-const PaintCase kPaints[] = {{255, 255, 255, 1.f},  {255, 255, 255, 0.6f}, {0, 0, 0, 0.25f},
-                             {0, 0, 0, 1.f},        {250, 120, 3, 0.8f},   {17, 200, 99, 1.f},
-                             {255, 255, 255, 0.01f}, {90, 90, 255, 0.f}};
+const PaintCase kPaints[] = {{255, 255, 255, 1.f}, {255, 255, 255, 0.6f}, {0, 0, 0, 0.25f},       {0, 0, 0, 1.f},
+                             {250, 120, 3, 0.8f},  {17, 200, 99, 1.f},    {255, 255, 255, 0.01f}, {90, 90, 255, 0.f}};
 
 void UsePaint(const PaintCase& p) {
     SetBlend(kAlphaBlend);
@@ -120,8 +119,8 @@ TEST_F(CompositorKernelTest, AlphaBlendingRoundsOnceForEveryRowLength) {
                 const int x = int(rng() % (kW - w + 1)), y = int(rng() % (kH - 3));
                 UsePaint(p);
                 DrawImage(LoadImage(picture, 0), float(x), float(y));
-                ExpectRoundedOnce(before, p, x, y, w, 3, [&](int sx, int sy) { return picture->at(sx, sy); },
-                                  "image");
+                ExpectRoundedOnce(
+                    before, p, x, y, w, 3, [&](int sx, int sy) { return picture->at(sx, sy); }, "image");
 
                 // Glyph rows, also against the right edge, where a block of eight does not fit.
                 RandomBackground(rng);

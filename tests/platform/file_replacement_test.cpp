@@ -134,7 +134,10 @@ TEST_F(FileReplacementTest, LinksAreFollowedOnlyWhenAskedAndOnlyWhereNobodyElseC
 }
 
 TEST_F(FileReplacementTest, CappedLinesStopAtTheCapWhateverFollows) {
-    std::string text = "0123456789\r\n" "0123456789x\n" "short\n";
+    std::string text =
+        "0123456789\r\n"
+        "0123456789x\n"
+        "short\n";
     text += std::string(1 << 20, 'z');
     const StreamPtr in = ReadFile(Put("lines", text));
     std::string line;

@@ -1,3 +1,5 @@
+#include "platform/files.hpp"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -8,8 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-
-#include "platform/files.hpp"
 
 namespace fs = std::filesystem;
 using namespace kvx;

@@ -1,8 +1,7 @@
 // Image fonts: the .fon our tool builds (through FreeType's Windows FNT driver), TrueType,
 // the built-in font, failures and "incbin::" loading.
-#include <gtest/gtest.h>
-
 #include <ft2build.h>
+#include <gtest/gtest.h>
 #include FT_FREETYPE_H
 #include FT_FONT_FORMATS_H
 #include FT_WINFONTS_H
@@ -114,9 +113,9 @@ TEST(FonFile, LoadsAsThirteenPixelMonoFixedPitchGlyphs) {
         EXPECT_EQ(glyph.height, 13) << code;
         EXPECT_EQ(glyph.advance, 7.f) << code;
         EXPECT_EQ(glyph.top, 0) << code;
-        EXPECT_TRUE(std::all_of(glyph.coverage.begin(), glyph.coverage.end(),
-                                [](uint8_t v) { return v == 0 || v == 255; }))
-            << code;
+        EXPECT_TRUE(std::all_of(glyph.coverage.begin(), glyph.coverage.end(), [](uint8_t v) {
+            return v == 0 || v == 255;
+        })) << code;
     }
     EXPECT_FALSE(font->glyphs[31].present);
     EXPECT_GT(Ink(font->glyphs['0']), 0);
@@ -193,7 +192,6 @@ TEST(ImageFontLoading, RefusesAFontThatCannotDrawBasicLatin) {
     }
     EXPECT_GT(refused, 0);
 }
-
 
 // A damaged font may declare glyphs far larger than its line, all drawn from the same bits: such
 // glyphs are dropped and the rest of the font still loads. The fuzzer's .fon lost its v that way,

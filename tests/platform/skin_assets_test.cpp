@@ -1,5 +1,6 @@
 // The committed skin, cursors, sounds and demo pictures: names, stored sizes,
 // alpha layout, and the properties the toolkit's loaders rely on.
+#include <gtest/gtest.h>
 #include <png.h>
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <string>
@@ -38,46 +38,86 @@ constexpr bool RGBA = true, RGB = false;
 
 // Every image of the skin table, with its stored size and layout.
 constexpr Entry kSkin[] = {
-    {"Window_title_left_se.png", 15, 23, RGBA},   {"Window_title_middle_se.png", 86, 23, RGB},
-    {"Window_title_right_se.png", 15, 23, RGBA},  {"Window_title_left_un.png", 15, 23, RGBA},
-    {"Window_title_middle_un.png", 86, 23, RGB},  {"Window_title_right_un.png", 15, 23, RGBA},
-    {"Window_Body.png", 256, 256, RGB},           {"Window_Lock_hi.png", 20, 20, RGBA},
-    {"Window_Lock_se.png", 20, 20, RGBA},         {"Window_Lock_un.png", 20, 20, RGBA},
-    {"Window_Minimize_hi.png", 20, 20, RGBA},     {"Window_Minimize_se.png", 20, 20, RGBA},
-    {"Window_Minimize_un.png", 20, 20, RGBA},     {"Window_Close_hi.png", 20, 20, RGBA},
-    {"Window_Close_se.png", 20, 20, RGBA},        {"Window_Close_un.png", 20, 20, RGBA},
-    {"Button_left_hi.png", 15, 23, RGBA},         {"Button_middle_hi.png", 15, 23, RGBA},
-    {"Button_right_hi.png", 15, 23, RGBA},        {"Button_left_un.png", 15, 23, RGBA},
-    {"Button_middle_un.png", 15, 23, RGBA},       {"Button_right_un.png", 15, 23, RGBA},
-    {"Button_left_se.png", 15, 23, RGBA},         {"Button_middle_se.png", 15, 23, RGBA},
-    {"Button_right_se.png", 15, 23, RGBA},        {"Checkbox_un.png", 18, 18, RGB},
-    {"Checkbox_se.png", 18, 18, RGB},             {"Arrow_Left_hi.png", 20, 20, RGB},
-    {"Arrow_Left_un.png", 20, 20, RGB},           {"Arrow_Left_se.png", 20, 20, RGB},
-    {"Arrow_Right_hi.png", 20, 20, RGB},          {"Arrow_Right_un.png", 20, 20, RGB},
-    {"Arrow_Right_se.png", 20, 20, RGB},          {"Arrow_Up_hi.png", 20, 20, RGB},
-    {"Arrow_Up_un.png", 20, 20, RGB},             {"Arrow_Up_se.png", 20, 20, RGB},
-    {"Arrow_Down_hi.png", 20, 20, RGB},           {"Arrow_Down_un.png", 20, 20, RGB},
-    {"Arrow_Down_se.png", 20, 20, RGB},           {"Input_Unselect.png", 256, 20, RGB},
-    {"Input_Select.png", 256, 20, RGB},           {"Progress_Body.png", 256, 21, RGB},
-    {"Progress_Bar.png", 256, 18, RGB},           {"Combo_Symbol_un.png", 20, 20, RGB},
-    {"Combo_Symbol_se.png", 20, 20, RGB},         {"Combo_Body_un.png", 256, 20, RGB},
-    {"Combo_Body_se.png", 256, 20, RGB},          {"Combo_Bar_un.png", 128, 16, RGB},
-    {"Combo_Bar_se.png", 128, 16, RGB},           {"Scrollbar_Horizontal_Body.png", 256, 20, RGB},
-    {"Scrollbar_Vertical_Body.png", 20, 256, RGB}, {"Listbox_Body.png", 256, 256, RGB},
-    {"Tab_Body.png", 256, 256, RGB},              {"Tab_Horizontal_Border.png", 256, 6, RGB},
-    {"Tab_left_un.png", 8, 24, RGBA},             {"Tab_middle_un.png", 128, 24, RGB},
-    {"Tab_right_un.png", 8, 24, RGBA},            {"Tab_left_se.png", 8, 24, RGBA},
-    {"Tab_middle_se.png", 128, 24, RGB},          {"Tab_right_se.png", 8, 24, RGBA},
-    {"Menu_Bar.png", 128, 30, RGBA},              {"Menu_Checkmark.png", 15, 15, RGBA},
-    {"Messagebox_Ask.png", 64, 64, RGBA},         {"Messagebox_Warning.png", 64, 64, RGBA},
-    {"Messagebox_Alert.png", 64, 64, RGBA},       {"Icon_Default.png", 16, 16, RGBA},
-    {"Icon_Item.png", 16, 16, RGBA},              {"Icon_Folder.png", 16, 16, RGBA},
-    {"Icon_Screen.png", 16, 16, RGBA},            {"Icon_Picture.png", 16, 16, RGBA},
-    {"Icon_Sound.png", 16, 16, RGBA},             {"Icon_Archive.png", 16, 16, RGBA},
-    {"Icon_Document.png", 16, 16, RGBA},          {"Icon_Program.png", 16, 16, RGBA},
-    {"Icon_Web.png", 16, 16, RGBA},               {"Icon_CDROM.png", 16, 16, RGBA},
-    {"Icon_Floppy.png", 16, 16, RGBA},            {"Icon_Drive.png", 16, 16, RGBA},
-    {"Icon_Network.png", 16, 16, RGBA},           {"Icon_Ramdrive.png", 16, 16, RGBA},
+    {"Window_title_left_se.png", 15, 23, RGBA},
+    {"Window_title_middle_se.png", 86, 23, RGB},
+    {"Window_title_right_se.png", 15, 23, RGBA},
+    {"Window_title_left_un.png", 15, 23, RGBA},
+    {"Window_title_middle_un.png", 86, 23, RGB},
+    {"Window_title_right_un.png", 15, 23, RGBA},
+    {"Window_Body.png", 256, 256, RGB},
+    {"Window_Lock_hi.png", 20, 20, RGBA},
+    {"Window_Lock_se.png", 20, 20, RGBA},
+    {"Window_Lock_un.png", 20, 20, RGBA},
+    {"Window_Minimize_hi.png", 20, 20, RGBA},
+    {"Window_Minimize_se.png", 20, 20, RGBA},
+    {"Window_Minimize_un.png", 20, 20, RGBA},
+    {"Window_Close_hi.png", 20, 20, RGBA},
+    {"Window_Close_se.png", 20, 20, RGBA},
+    {"Window_Close_un.png", 20, 20, RGBA},
+    {"Button_left_hi.png", 15, 23, RGBA},
+    {"Button_middle_hi.png", 15, 23, RGBA},
+    {"Button_right_hi.png", 15, 23, RGBA},
+    {"Button_left_un.png", 15, 23, RGBA},
+    {"Button_middle_un.png", 15, 23, RGBA},
+    {"Button_right_un.png", 15, 23, RGBA},
+    {"Button_left_se.png", 15, 23, RGBA},
+    {"Button_middle_se.png", 15, 23, RGBA},
+    {"Button_right_se.png", 15, 23, RGBA},
+    {"Checkbox_un.png", 18, 18, RGB},
+    {"Checkbox_se.png", 18, 18, RGB},
+    {"Arrow_Left_hi.png", 20, 20, RGB},
+    {"Arrow_Left_un.png", 20, 20, RGB},
+    {"Arrow_Left_se.png", 20, 20, RGB},
+    {"Arrow_Right_hi.png", 20, 20, RGB},
+    {"Arrow_Right_un.png", 20, 20, RGB},
+    {"Arrow_Right_se.png", 20, 20, RGB},
+    {"Arrow_Up_hi.png", 20, 20, RGB},
+    {"Arrow_Up_un.png", 20, 20, RGB},
+    {"Arrow_Up_se.png", 20, 20, RGB},
+    {"Arrow_Down_hi.png", 20, 20, RGB},
+    {"Arrow_Down_un.png", 20, 20, RGB},
+    {"Arrow_Down_se.png", 20, 20, RGB},
+    {"Input_Unselect.png", 256, 20, RGB},
+    {"Input_Select.png", 256, 20, RGB},
+    {"Progress_Body.png", 256, 21, RGB},
+    {"Progress_Bar.png", 256, 18, RGB},
+    {"Combo_Symbol_un.png", 20, 20, RGB},
+    {"Combo_Symbol_se.png", 20, 20, RGB},
+    {"Combo_Body_un.png", 256, 20, RGB},
+    {"Combo_Body_se.png", 256, 20, RGB},
+    {"Combo_Bar_un.png", 128, 16, RGB},
+    {"Combo_Bar_se.png", 128, 16, RGB},
+    {"Scrollbar_Horizontal_Body.png", 256, 20, RGB},
+    {"Scrollbar_Vertical_Body.png", 20, 256, RGB},
+    {"Listbox_Body.png", 256, 256, RGB},
+    {"Tab_Body.png", 256, 256, RGB},
+    {"Tab_Horizontal_Border.png", 256, 6, RGB},
+    {"Tab_left_un.png", 8, 24, RGBA},
+    {"Tab_middle_un.png", 128, 24, RGB},
+    {"Tab_right_un.png", 8, 24, RGBA},
+    {"Tab_left_se.png", 8, 24, RGBA},
+    {"Tab_middle_se.png", 128, 24, RGB},
+    {"Tab_right_se.png", 8, 24, RGBA},
+    {"Menu_Bar.png", 128, 30, RGBA},
+    {"Menu_Checkmark.png", 15, 15, RGBA},
+    {"Messagebox_Ask.png", 64, 64, RGBA},
+    {"Messagebox_Warning.png", 64, 64, RGBA},
+    {"Messagebox_Alert.png", 64, 64, RGBA},
+    {"Icon_Default.png", 16, 16, RGBA},
+    {"Icon_Item.png", 16, 16, RGBA},
+    {"Icon_Folder.png", 16, 16, RGBA},
+    {"Icon_Screen.png", 16, 16, RGBA},
+    {"Icon_Picture.png", 16, 16, RGBA},
+    {"Icon_Sound.png", 16, 16, RGBA},
+    {"Icon_Archive.png", 16, 16, RGBA},
+    {"Icon_Document.png", 16, 16, RGBA},
+    {"Icon_Program.png", 16, 16, RGBA},
+    {"Icon_Web.png", 16, 16, RGBA},
+    {"Icon_CDROM.png", 16, 16, RGBA},
+    {"Icon_Floppy.png", 16, 16, RGBA},
+    {"Icon_Drive.png", 16, 16, RGBA},
+    {"Icon_Network.png", 16, 16, RGBA},
+    {"Icon_Ramdrive.png", 16, 16, RGBA},
 };
 
 struct Strip {
@@ -116,7 +156,8 @@ int VisibleBlackPixels(const Pixmap& pixmap) {
 
 // Transparent pixels are stored black, so resizing blends nothing stray into the edges.
 int ColouredTransparentPixels(const Pixmap& pixmap) {
-    return int(std::count_if(pixmap.pixels.begin(), pixmap.pixels.end(), [](uint32_t p) { return p >> 24 == 0 && p != 0; }));
+    return int(
+        std::count_if(pixmap.pixels.begin(), pixmap.pixels.end(), [](uint32_t p) { return p >> 24 == 0 && p != 0; }));
 }
 
 TEST(SkinAssets, SkinTableFilesHaveTheirStoredSizesAndAlphaLayout) {
@@ -132,7 +173,8 @@ TEST(SkinAssets, SkinTableFilesHaveTheirStoredSizesAndAlphaLayout) {
     }
     EXPECT_EQ(expected.size(), 80u);
     std::set<std::string> present;
-    for (const auto& file : fs::directory_iterator(Graphics() / "Default_Skin")) present.insert(file.path().filename().string());
+    for (const auto& file : fs::directory_iterator(Graphics() / "Default_Skin"))
+        present.insert(file.path().filename().string());
     EXPECT_EQ(present, expected);
 
     const PngHeader logo = ReadHeader(Graphics() / "KorvexLogo.png");
@@ -149,7 +191,8 @@ TEST(SkinAssets, NoVisiblePixelIsTheMaskColour) {
         EXPECT_EQ(VisibleBlackPixels(*pixmap), 0);
         EXPECT_EQ(ColouredTransparentPixels(*pixmap), 0);
         if (!entry.alpha) {
-            EXPECT_TRUE(std::all_of(pixmap->pixels.begin(), pixmap->pixels.end(), [](uint32_t p) { return p >> 24 == 255; }));
+            EXPECT_TRUE(
+                std::all_of(pixmap->pixels.begin(), pixmap->pixels.end(), [](uint32_t p) { return p >> 24 == 255; }));
         }
     }
     for (const Strip& strip : kCursors) {
@@ -200,7 +243,8 @@ TEST(SkinAssets, CursorStripsHoldAnimatedFramesWithTheTipOnTheHotSpot) {
             frames.push_back(std::move(cell));
         }
         for (int a = 0; a < strip.frames; ++a)
-            for (int b = a + 1; b < strip.frames; ++b) EXPECT_NE(frames[a], frames[b]) << "frames " << a << " and " << b << " are equal";
+            for (int b = a + 1; b < strip.frames; ++b)
+                EXPECT_NE(frames[a], frames[b]) << "frames " << a << " and " << b << " are equal";
     }
 }
 

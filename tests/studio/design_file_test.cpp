@@ -25,8 +25,8 @@ namespace {
 using studio::Design;
 using studio::DesignedGadgetRef;
 using testing::CrLfLines;
-using testing::PlaceDesigned;
 using testing::FileBytes;
+using testing::PlaceDesigned;
 using testing::PutFileBytes;
 
 const std::vector<std::string> kBanner = {";-------------------------------------------------",
@@ -74,11 +74,27 @@ TEST_F(DesignFileTest, EmptyDesignAndWindowWithButtonSaveExactlyTheirLines) {
     const int title = std::static_pointer_cast<KVX_Window>(window->Gadget)->TitleHeight;
     PlaceDesigned("Button", 110, 100 + title + 40, 80, 10, window);
     ASSERT_TRUE(studio::SaveDesignTo(path));
-    const std::vector<std::string> expected = Concat(
-        kBanner, {";=======================", "[WINDOW]", "Global=True", "Handle=Window1", "Px=100", "Py=100",
-                  "Tx=300", "Ty=200", "Caption=Window1", "LockButton=True", "MinimizeButton=True",
-                  "CloseButton=True", ";=======================", "[BUTTON]", "Global=True", "Handle=Button1",
-                  "Parent=Window1", "Px=10", "Py=40", "Tx=80", "Caption=Button1"});
+    const std::vector<std::string> expected = Concat(kBanner, {";=======================",
+                                                               "[WINDOW]",
+                                                               "Global=True",
+                                                               "Handle=Window1",
+                                                               "Px=100",
+                                                               "Py=100",
+                                                               "Tx=300",
+                                                               "Ty=200",
+                                                               "Caption=Window1",
+                                                               "LockButton=True",
+                                                               "MinimizeButton=True",
+                                                               "CloseButton=True",
+                                                               ";=======================",
+                                                               "[BUTTON]",
+                                                               "Global=True",
+                                                               "Handle=Button1",
+                                                               "Parent=Window1",
+                                                               "Px=10",
+                                                               "Py=40",
+                                                               "Tx=80",
+                                                               "Caption=Button1"});
     const std::string bytes = FileBytes(path);
     EXPECT_EQ(CrLfLines(bytes), expected);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
@@ -92,9 +108,9 @@ TEST_F(DesignFileTest, GadgetOutsideAnyWindowSavesParentFalseAndKeepsIt) {
     ASSERT_TRUE(studio::SaveDesignTo(PathIn("ui.kvx")));
     const std::vector<std::string> lines = CrLfLines(FileBytes(PathIn("ui.kvx")));
     const std::vector<std::string> section(lines.begin() + 3, lines.end());
-    EXPECT_EQ(section, (std::vector<std::string>{";=======================", "[CHECKBOX]", "Global=False",
-                                                 "Handle=Checkbox1", "Parent=False", "Px=0", "Py=0",
-                                                 "Caption=Checkbox1", "State="}));
+    EXPECT_EQ(section,
+              (std::vector<std::string>{";=======================", "[CHECKBOX]", "Global=False", "Handle=Checkbox1",
+                                        "Parent=False", "Px=0", "Py=0", "Caption=Checkbox1", "State="}));
     EXPECT_EQ(local->Parent, "False");
 }
 
@@ -120,8 +136,8 @@ TEST_F(DesignFileTest, RangesAreSavedAsTheRecordHoldsThemAndReadBackExactly) {
     EXPECT_EQ(whole, (std::vector<std::string>{"Integer=True", "Value=50", "Minimum=0", "Maximum=100", "Increment=1",
                                                "Vertical=True"}));
     const std::vector<std::string> negative(lines.begin() + 37 + 7, lines.end());
-    EXPECT_EQ(negative, (std::vector<std::string>{"Integer=True", "Value=-2", "Minimum=-5", "Maximum=0",
-                                                  "Increment=1"}));
+    EXPECT_EQ(negative,
+              (std::vector<std::string>{"Integer=True", "Value=-2", "Minimum=-5", "Maximum=0", "Increment=1"}));
 
     testing::ClearDesign();
     studio::LoadDesignFrom(PathIn("ui.kvx"));
@@ -173,9 +189,12 @@ TEST_F(DesignFileTest, LoadingAppendsRaisesCountersAndResolvesParentsByHandle) {
 TEST_F(DesignFileTest, ReaderTakesKnownKeysOfTheKindInTheSectionsLinesOnly) {
     const std::string path = DesignFile({
         {"text outside any section", "Handle=Stray", "[button]", ";======================="},
-        Section("[WINDOW]", {"Caption=a=b", "Handle=Main", "Tx=300", "Ty= 200", "Px=$1F", "Py=%101", "Parent=Nobody",
-                             "LockButton=False", "no equals sign"}, 10),
-        Section("[LABELTEXT]", {"Handle=Left", "Parent=Main", "Px=12.5", "Py=abc", "Align=True", "Caption=", "Tx=99"}, 7),
+        Section("[WINDOW]",
+                {"Caption=a=b", "Handle=Main", "Tx=300", "Ty= 200", "Px=$1F", "Py=%101", "Parent=Nobody",
+                 "LockButton=False", "no equals sign"},
+                10),
+        Section("[LABELTEXT]", {"Handle=Left", "Parent=Main", "Px=12.5", "Py=abc", "Align=True", "Caption=", "Tx=99"},
+                7),
         Section("[LABELTEXT]", {"Handle=Off", "Parent=Main", "Align=true", "Global=TRUE"}, 7),
         Section("[CHECKBOX]", {"Tx=99", "Ty=99", "Parent=Later", "Caption=Box"}, 7),
         Section("[LISTBOX]", {"Caption=List", "LineNumber=4", "Tx=120", "Items=a|b"}, 8),
@@ -268,9 +287,9 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
 
     ASSERT_TRUE(studio::SaveDesignTo(PathIn("first.kvx")));
     const std::string first = FileBytes(PathIn("first.kvx"));
-    for (const char* header : {"[WINDOW]", "[FRAME]", "[CHECKBOX]", "[BUTTON]", "[CUSTOMBUTTON]", "[COLORICON]",
-                                      "[SCROLLBAR]", "[PROGRESSBAR]", "[LISTBOX]", "[COMBOBOX]", "[INPUTBOX]",
-                                      "[VALUE]", "[LABELTEXT]", "[IMAGEBOX]"}) {
+    for (const char* header :
+         {"[WINDOW]", "[FRAME]", "[CHECKBOX]", "[BUTTON]", "[CUSTOMBUTTON]", "[COLORICON]", "[SCROLLBAR]",
+          "[PROGRESSBAR]", "[LISTBOX]", "[COMBOBOX]", "[INPUTBOX]", "[VALUE]", "[LABELTEXT]", "[IMAGEBOX]"}) {
         EXPECT_NE(first.find("\r\n" + std::string(header) + "\r\n"), std::string::npos) << header;
     }
     testing::ClearDesign();
@@ -393,14 +412,15 @@ TEST_F(DesignFileTest, DamagedAndHostileFilesLoadWithinBounds) {
     std::mt19937 random(8);
     std::string garbage;
     int headers = 0;
-    const char* const kinds[] = {"[WINDOW]", "[FRAME]", "[CHECKBOX]", "[BUTTON]", "[CUSTOMBUTTON]", "[COLORICON]",
-                                 "[SCROLLBAR]", "[PROGRESSBAR]", "[LISTBOX]", "[COMBOBOX]", "[INPUTBOX]", "[VALUE]",
-                                 "[LABELTEXT]", "[IMAGEBOX]"};
+    const char* const kinds[] = {"[WINDOW]",    "[FRAME]",     "[CHECKBOX]",    "[BUTTON]",  "[CUSTOMBUTTON]",
+                                 "[COLORICON]", "[SCROLLBAR]", "[PROGRESSBAR]", "[LISTBOX]", "[COMBOBOX]",
+                                 "[INPUTBOX]",  "[VALUE]",     "[LABELTEXT]",   "[IMAGEBOX]"};
     for (int block = 0; block < 400; ++block) {
         garbage += std::string("\n") + kinds[block % 14] + "\n";
         ++headers;
         for (int i = 0; i < 300; ++i) garbage += char(random() & 0xFF);
-        if (block % 3 == 0) garbage += "\nTx=" + std::to_string(int32_t(random())) + "\nNumChar=" + std::to_string(int32_t(random()));
+        if (block % 3 == 0)
+            garbage += "\nTx=" + std::to_string(int32_t(random())) + "\nNumChar=" + std::to_string(int32_t(random()));
     }
     PutFileBytes(PathIn("garbage.kvx"), garbage);
     studio::LoadDesignFrom(PathIn("garbage.kvx"));

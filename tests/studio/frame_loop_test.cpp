@@ -1,6 +1,7 @@
 // The studio's frame loop, headless: it runs, shows its status line, and ends only on its exit flag.
-#include "platform/platform.hpp"
 #include "studio/frame_loop.hpp"
+
+#include "platform/platform.hpp"
 #include "support/headless_fixture.hpp"
 
 namespace kvx {

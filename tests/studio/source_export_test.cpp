@@ -1,8 +1,9 @@
 // Exporting the design as a .bmx program: head and tail, declaration and creation lines per kind.
+#include "studio/source_export.hpp"
+
 #include <algorithm>
 
 #include "studio/file_ending.hpp"
-#include "studio/source_export.hpp"
 #include "support/design_fixture.hpp"
 
 namespace kvx {
@@ -10,8 +11,8 @@ namespace {
 
 using studio::Design;
 using testing::CrLfLines;
-using testing::PlaceDesigned;
 using testing::FileBytes;
+using testing::PlaceDesigned;
 
 constexpr size_t kHeadLines = 31;
 constexpr size_t kTailLines = 39;
@@ -66,11 +67,10 @@ TEST_F(SourceExportTest, WindowAndButtonGiveTheirDeclarationAndCreationLines) {
     window->Global = 0;
     const int title = std::static_pointer_cast<KVX_Window>(window->Gadget)->TitleHeight;
     PlaceDesigned("Button", 110, 100 + title + 40, 80, 0, window);
-    EXPECT_EQ(GadgetLines(), (std::vector<std::string>{
-                                 "Local Window1:KVX_Window",
-                                 "Window1=KVX_Window.Create(\"Window1\",100,100,300,200,True,True,True)",
-                                 "Global Button1:KVX_PushButton",
-                                 "Button1=KVX_PushButton.Create(Window1,\"Button1\",10,40,80)"}));
+    EXPECT_EQ(GadgetLines(),
+              (std::vector<std::string>{
+                  "Local Window1:KVX_Window", "Window1=KVX_Window.Create(\"Window1\",100,100,300,200,True,True,True)",
+                  "Global Button1:KVX_PushButton", "Button1=KVX_PushButton.Create(Window1,\"Button1\",10,40,80)"}));
 
     // The parent is looked up through the live window, so an edited handle is exported.
     window->Handle = "Main";
@@ -103,23 +103,31 @@ TEST_F(SourceExportTest, EachKindWritesItsArgumentsInOrder) {
 
     const std::vector<std::string> lines = GadgetLines();
     const std::vector<std::string> expected = {
-        "Global Window1:KVX_Window", "Window1=KVX_Window.Create(\"Window1\",0,0,800,700,True,True,True)",
-        "Global Frame1:KVX_Frame", "Frame1=KVX_Frame.Create(Window1,\"Frame1\",10,10,100,50)",
-        "Global Checkbox1:KVX_Checkbox", "Checkbox1=KVX_Checkbox.Create(,\"Checkbox1\",0,0,True)",
+        "Global Window1:KVX_Window",
+        "Window1=KVX_Window.Create(\"Window1\",0,0,800,700,True,True,True)",
+        "Global Frame1:KVX_Frame",
+        "Frame1=KVX_Frame.Create(Window1,\"Frame1\",10,10,100,50)",
+        "Global Checkbox1:KVX_Checkbox",
+        "Checkbox1=KVX_Checkbox.Create(,\"Checkbox1\",0,0,True)",
         "Global CustomButton1:KVX_CustomButton",
         "CustomButton1=KVX_CustomButton.Create(Window1,\"CustomButton1\",30,30,40,45,\"./KVX_Demos/Icon_04_hi.png\","
         "\"./KVX_Demos/Icon_04_un.png\",\"./KVX_Demos/Icon_04_se.png\",True)",
-        "Local ColorIcon1:KVX_ColorIcon", "Local My_ColorIcon1:KVX_Color",
+        "Local ColorIcon1:KVX_ColorIcon",
+        "Local My_ColorIcon1:KVX_Color",
         "My_ColorIcon1=KVX_Color.Create(Rnd(0,255),Rnd(0,255),Rnd(0,255))",
         "ColorIcon1=KVX_ColorIcon.Create(Window1,50,50,20,25,My_ColorIcon1)",
         "Global Scrollbar1:KVX_Scrollbar",
         "Scrollbar1=KVX_Scrollbar.Create(Window1,\"Scrollbar1\",10,70,100,20,50,0,100,1,False,True)",
         "Global Progressbar1:KVX_Progress",
         "Progressbar1=KVX_Progress.Create(Window1,\"Progressbar1\",10,90,100,20,2,-7)",
-        "Global Listbox1:KVX_Listbox", "Listbox1=KVX_Listbox.Create(Window1,10,110,120,6)",
-        "Global Combobox1:KVX_Combo", "Combobox1=KVX_Combo.Create(Window1,10,130,90)",
-        "Global Inputbox1:KVX_Input", "Inputbox1=KVX_Input.Create(Window1,\"Inputbox1\",10,150,10,255)",
-        "Global Value1:KVX_Value", "Value1=KVX_Value.Create(Window1,\"Value1\",10,170,4,128,1,0,255,True)",
+        "Global Listbox1:KVX_Listbox",
+        "Listbox1=KVX_Listbox.Create(Window1,10,110,120,6)",
+        "Global Combobox1:KVX_Combo",
+        "Combobox1=KVX_Combo.Create(Window1,10,130,90)",
+        "Global Inputbox1:KVX_Input",
+        "Inputbox1=KVX_Input.Create(Window1,\"Inputbox1\",10,150,10,255)",
+        "Global Value1:KVX_Value",
+        "Value1=KVX_Value.Create(Window1,\"Value1\",10,170,4,128,1,0,255,True)",
         "Global Labeltext1:KVX_Label",
         "Labeltext1=KVX_Label.Create(Window1,\"Labeltext1\",10,190,False,KVX_BlackColor)",
         "Global Imagebox1:KVX_Image",

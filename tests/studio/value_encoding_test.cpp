@@ -1,10 +1,10 @@
 // How design files spell numbers, flags and headers, and how lenient the reader is.
+#include "studio/value_encoding.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "studio/value_encoding.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -31,7 +31,10 @@ TEST(ValueEncodingTest, IntegersReadLeniently) {
     EXPECT_EQ(ReadInteger("%102"), 2);
     EXPECT_EQ(ReadInteger("$"), 0);
     EXPECT_EQ(ReadInteger("$G"), 0);
-    EXPECT_EQ(ReadInteger("\xE9" "5"), 0) << "a Latin-1 byte is no white space";
+    EXPECT_EQ(ReadInteger("\xE9"
+                          "5"),
+              0)
+        << "a Latin-1 byte is no white space";
 }
 
 TEST(ValueEncodingTest, IntegersBeyondThirtyTwoBitsSaturateOrWrapAsBitPatterns) {
@@ -51,7 +54,8 @@ TEST(ValueEncodingTest, IntegersBeyondThirtyTwoBitsSaturateOrWrapAsBitPatterns) 
 
 TEST(ValueEncodingTest, FlagsRealsAndTruncation) {
     EXPECT_TRUE(ReadBoolean("True"));
-    for (const char* text : {"true", "TRUE", "True ", " True", "1", "", "False"}) EXPECT_FALSE(ReadBoolean(text)) << text;
+    for (const char* text : {"true", "TRUE", "True ", " True", "1", "", "False"})
+        EXPECT_FALSE(ReadBoolean(text)) << text;
     EXPECT_STREQ(BooleanText(true), "True");
     EXPECT_STREQ(BooleanText(false), "False");
 

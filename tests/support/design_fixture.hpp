@@ -57,8 +57,9 @@ protected:
         ToolkitTest::SetUp();
         studio::Design().ButtonSkinHeight = studio::SkinButtonHeight();
         ClearDesign();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("kvx_design_" + std::to_string(getpid()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            std::filesystem::temp_directory_path() / ("kvx_design_" + std::to_string(getpid()) + "_" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }

@@ -7,8 +7,7 @@ namespace kvx::reference {
 
 bool BlendPixel(uint32_t source, uint32_t dest, const Paint& paint, double out[3]) {
     const double sa = (source >> 24) / 255.0;
-    const double src[3] = {((source >> 16) & 255) * paint.r, ((source >> 8) & 255) * paint.g,
-                           (source & 255) * paint.b};
+    const double src[3] = {((source >> 16) & 255) * paint.r, ((source >> 8) & 255) * paint.g, (source & 255) * paint.b};
     const double dst[3] = {double((dest >> 16) & 255), double((dest >> 8) & 255), double(dest & 255)};
     const double a = sa * paint.alpha;
     if (paint.blend == 1 && a < 0.5) return false;

@@ -73,7 +73,8 @@ protected:
         const KVX_Tabpanel& tabs = *Ui().StudioTabs;
         const KVX_Window& w = *Ui().StudioWindow;
         const int tabWidth = int(tabs.TabMiddleWidth) + 2 * tabs.TabEdgeWidth;
-        Click(w.X + tabs.X + (page - 1) * tabWidth + tabWidth / 2, w.Y + w.TitleHeight + 1 + tabs.Y + tabs.TabHeight / 2);
+        Click(w.X + tabs.X + (page - 1) * tabWidth + tabWidth / 2,
+              w.Y + w.TitleHeight + 1 + tabs.Y + tabs.TabHeight / 2);
     }
     static void Arm(const std::string& kindWord) {
         SelectPage(studio::kCreatePage);

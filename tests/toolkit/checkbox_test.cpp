@@ -1,10 +1,11 @@
 // Check box: the press area of box and caption, the disabled look and no desktop default.
+#include "gadgets/checkbox.hpp"
+
 #include <algorithm>
 #include <cstdlib>
 
 #include "core/mouse.hpp"
 #include "core/runtime.hpp"
-#include "gadgets/checkbox.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
 

@@ -1,13 +1,13 @@
 // Colour chooser: cancelling keeps the starting colour; closing the window ends it at once.
 #include <algorithm>
 
-#include "gadgets/gui.hpp"
 #include "dialogs/color_requester.hpp"
 #include "dialogs/screen_mode_requester.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/listbox.hpp"
 #include "gadgets/menu.hpp"
-#include "gadgets/tabpanel.hpp"
 #include "gadgets/push_button.hpp"
+#include "gadgets/tabpanel.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
 

@@ -1,7 +1,8 @@
 // Colour icons: hover and pressed bevels, clicks that need press and release on the same icon.
+#include "gadgets/color_icon.hpp"
+
 #include "core/mouse.hpp"
 #include "core/skin.hpp"
-#include "gadgets/color_icon.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
 

@@ -1,9 +1,10 @@
 // Combo boxes: opening, the drop-down rectangle, choosing on release, closing, item states,
 // one open drop-down at a time and the input it blocks.
+#include "gadgets/combo.hpp"
+
 #include <algorithm>
 
 #include "core/mouse.hpp"
-#include "gadgets/combo.hpp"
 #include "gadgets/push_button.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"

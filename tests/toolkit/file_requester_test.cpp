@@ -1,14 +1,15 @@
 // File and path requesters on a temporary tree: the listing by filter and icon, picking, typing
 // and confirming, walking the tree on release, the alerts, cancel and the window closed.
+#include "dialogs/file_requester.hpp"
+
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "gadgets/gui.hpp"
 #include "core/skin.hpp"
-#include "dialogs/file_requester.hpp"
 #include "dialogs/path_requester.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/listbox.hpp"
 #include "gadgets/window.hpp"
 #include "platform/files.hpp"

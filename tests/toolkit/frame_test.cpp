@@ -1,6 +1,7 @@
 // Frames: the pre-rendered outline, its caption gap and its placement on the screen.
-#include "core/skin.hpp"
 #include "gadgets/frame.hpp"
+
+#include "core/skin.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
 

@@ -140,8 +140,8 @@ TEST_F(HelpersTest, SizedImagesGetTheirBorderAndBuildingOneClearsTheScreen) {
 TEST_F(HelpersTest, BevelsAndFrameOutlinesCoverTheirStatedPixels) {
     SetClsColor(0, 0, 0);
     Cls();
-    DrawBevelRect(2, 2, 5, 4, KVX_Color::Create(10, 10, 10), KVX_Color::Create(0, 0, 200),
-                  KVX_Color::Create(200, 0, 0), 1);
+    DrawBevelRect(2, 2, 5, 4, KVX_Color::Create(10, 10, 10), KVX_Color::Create(0, 0, 200), KVX_Color::Create(200, 0, 0),
+                  1);
     EXPECT_EQ(Pixel(2, 2), 0x0000C8u);  // top-left: edge A
     EXPECT_EQ(Pixel(6, 2), 0x0000C8u);  // top-right corner: A drawn last
     EXPECT_EQ(Pixel(6, 5), 0xC80000u);  // bottom-right: edge B

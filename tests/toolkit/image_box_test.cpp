@@ -1,10 +1,11 @@
 // Image boxes: built-in bevels, reloading at a changed size, pictures that do not load.
-#include <filesystem>
+#include "gadgets/image_box.hpp"
 
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "core/skin.hpp"
-#include "gadgets/image_box.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
 

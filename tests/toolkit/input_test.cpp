@@ -1,8 +1,9 @@
 // Input box: focus and caret placement, paced keys, the length and character filters, scrolling.
+#include "gadgets/input.hpp"
+
 #include "core/focus.hpp"
 #include "core/mouse.hpp"
 #include "core/runtime.hpp"
-#include "gadgets/input.hpp"
 #include "gadgets/window.hpp"
 #include "platform/input_state.hpp"
 #include "support/keyboard_fixture.hpp"
@@ -48,7 +49,9 @@ TEST_F(InputTest, SizeLengthAndCharacterFilters) {
     Type("\x10");
     EXPECT_EQ(field->Text, "\x10") << "16 is the first code accepted";
     Type("abcdefghijklmnopqrstuvwxy");
-    EXPECT_EQ(field->Text, "\x10" "abcdefghijklmnopqrs");
+    EXPECT_EQ(field->Text,
+              "\x10"
+              "abcdefghijklmnopqrs");
 
     // Characters come in the order typed, however many a frame holds.
     KVX_InputRef other = Field("abcdef", 10, 80);

@@ -1,11 +1,12 @@
 // List boxes: the clamped body and its six children, separators, selection by text, index and
 // mouse, the scroll bar layout, wheel and arrow repeat, and what adding items costs.
+#include "gadgets/listbox.hpp"
+
 #include <algorithm>
 #include <chrono>
 
 #include "core/mouse.hpp"
 #include "core/skin.hpp"
-#include "gadgets/listbox.hpp"
 #include "gadgets/push_button.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
@@ -90,9 +91,9 @@ TEST_F(ListboxTest, CreateClampsTheBodyAndPlacesTheSixChildren) {
     EXPECT_EQ(at(box->ButtonDown), (std::vector{w + 1, h - 15, 15, 15}));
     EXPECT_EQ(at(box->ButtonLeft), (std::vector{w - 15, h + 1, 15, 15}));
     EXPECT_EQ(at(box->ButtonRight), (std::vector{w + 1, h + 1, 15, 15}));
-    for (const KVX_GadgetRef& child : {KVX_GadgetRef(box->HScroll), KVX_GadgetRef(box->VScroll),
-                                       KVX_GadgetRef(box->ButtonUp), KVX_GadgetRef(box->ButtonDown),
-                                       KVX_GadgetRef(box->ButtonLeft), KVX_GadgetRef(box->ButtonRight)}) {
+    for (const KVX_GadgetRef& child :
+         {KVX_GadgetRef(box->HScroll), KVX_GadgetRef(box->VScroll), KVX_GadgetRef(box->ButtonUp),
+          KVX_GadgetRef(box->ButtonDown), KVX_GadgetRef(box->ButtonLeft), KVX_GadgetRef(box->ButtonRight)}) {
         EXPECT_NE(std::find(box->Children.begin(), box->Children.end(), child), box->Children.end());
     }
     EXPECT_NE(box->BodyImage, 0);

@@ -1,10 +1,11 @@
 // The menu bar and pop-up menus: title layout, opening and sliding, choosing on release,
 // entries that cannot be chosen, check marks, disabled titles, cascading sub-menus, the y 20 rule.
+#include "gadgets/menu.hpp"
+
 #include <cstdlib>
 
 #include "core/mouse.hpp"
 #include "core/skin.hpp"
-#include "gadgets/menu.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
 

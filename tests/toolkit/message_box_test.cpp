@@ -1,10 +1,11 @@
 // Message box: size from the text, answers of each button set, the icons, the window-close
 // answer, and the drive list read from a mount table.
+#include "dialogs/message_box.hpp"
+
 #include <algorithm>
 
-#include "gadgets/gui.hpp"
 #include "dialogs/drive_list.hpp"
-#include "dialogs/message_box.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/image_box.hpp"
 #include "gadgets/push_button.hpp"
 #include "gadgets/window.hpp"

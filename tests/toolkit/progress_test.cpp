@@ -1,6 +1,7 @@
 // Progress bars: the label text and where the empty-look overlay starts.
-#include "gadgets/label.hpp"
 #include "gadgets/progress.hpp"
+
+#include "gadgets/label.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
 

@@ -1,8 +1,8 @@
 // Rules a review found untested: each case here fails when the rule it names is changed by one
 // comparison or one condition.
 #include "core/cursor.hpp"
-#include "core/runtime.hpp"
 #include "core/fps.hpp"
+#include "core/runtime.hpp"
 #include "gadgets/label.hpp"
 #include "gadgets/listbox.hpp"
 #include "gadgets/tabpanel.hpp"

@@ -1,8 +1,9 @@
 // Scroll bar: the drag mapping with its clamping, the wheel, the caption, and an empty range.
+#include "gadgets/scrollbar.hpp"
+
 #include "core/mouse.hpp"
 #include "core/runtime.hpp"
 #include "gadgets/label.hpp"
-#include "gadgets/scrollbar.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
 

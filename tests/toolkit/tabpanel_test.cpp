@@ -1,7 +1,8 @@
 // Tab panels: titles from "|", tab geometry from the skin, selection by a press that starts on a tab.
+#include "gadgets/tabpanel.hpp"
+
 #include "core/mouse.hpp"
 #include "gadgets/push_button.hpp"
-#include "gadgets/tabpanel.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
 

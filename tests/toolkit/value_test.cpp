@@ -1,8 +1,9 @@
 // Value box: steps clamped to the range, the value text, re-reading the field after editing,
 // the wheel and the arrows' shared repeat.
+#include "gadgets/value.hpp"
+
 #include "core/mouse.hpp"
 #include "gadgets/gui.hpp"
-#include "gadgets/value.hpp"
 #include "gadgets/value_shared.hpp"
 #include "gadgets/window.hpp"
 #include "support/keyboard_fixture.hpp"

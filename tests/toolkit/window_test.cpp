@@ -1,10 +1,11 @@
 // Windows: title buttons, the grip, dragging, minimising, locking, closing; labels' lines.
+#include "gadgets/window.hpp"
+
 #include "core/mouse.hpp"
 #include "core/skin.hpp"
 #include "gadgets/label.hpp"
 #include "gadgets/menu.hpp"
 #include "gadgets/push_button.hpp"
-#include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
 
 namespace kvx {

@@ -15,8 +15,7 @@ Emblem MakeEmblem(Point c, float radius) {
     }
     const float half = radius * 0.1f;
     const float top = c.y - radius * 0.42f, bottom = c.y + radius * 0.42f;
-    return {Grow(Polygon(corners), rounding),
-            Segment({c.x - radius * 0.3f, top}, {c.x - radius * 0.3f, bottom}, half),
+    return {Grow(Polygon(corners), rounding), Segment({c.x - radius * 0.3f, top}, {c.x - radius * 0.3f, bottom}, half),
             Polyline({{c.x + radius * 0.32f, top}, {c.x - radius * 0.06f, c.y}, {c.x + radius * 0.32f, bottom}}, half)};
 }
 

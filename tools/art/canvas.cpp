@@ -38,10 +38,10 @@ float Coverage(const Shape& shape, int x, int y) {
 }  // namespace
 
 Canvas::Canvas(int width, int height, Rgba background)
-    : width_(width), height_(height),
-      pixels_(size_t(width) * size_t(height),
-              Rgba{background.r * background.a, background.g * background.a, background.b * background.a,
-                   background.a}) {}
+    : width_(width),
+      height_(height),
+      pixels_(size_t(width) * size_t(height), Rgba{background.r * background.a, background.g * background.a,
+                                                   background.b * background.a, background.a}) {}
 
 void Canvas::Blend(int x, int y, const Rgba& colour, float alpha) {
     alpha = std::clamp(alpha * colour.a, 0.0f, 1.0f);
@@ -106,8 +106,10 @@ void Canvas::Bevel(const Shape& shape, float depth, Rgba light, Rgba dark) {
             const float facing = gx * lightX + gy * lightY;
             const float band = 1 - SmoothStep(0, depth, std::max(-d, 0.0f));
             const float weight = band * Coverage(shape, x, y);
-            if (facing > 0) Blend(x, y, light, weight * facing);
-            else Blend(x, y, dark, weight * -facing);
+            if (facing > 0)
+                Blend(x, y, light, weight * facing);
+            else
+                Blend(x, y, dark, weight * -facing);
         }
     }
 }

@@ -63,9 +63,10 @@ Padlock MakePadlock(Point c, float size) {
     const Point shackleCentre{c.x, c.y - 0.16f * size};
     Padlock lock;
     lock.body = RoundRect(c.x - 0.36f * size, bodyTop, c.x + 0.36f * size, c.y + 0.44f * size, 0.1f * size);
-    lock.shackle = Union({Arc(shackleCentre, shackleRadius, 180, 360, shackleHalf),
-                          Segment({c.x - shackleRadius, shackleCentre.y}, {c.x - shackleRadius, bodyTop}, shackleHalf),
-                          Segment({c.x + shackleRadius, shackleCentre.y}, {c.x + shackleRadius, bodyTop}, shackleHalf)});
+    lock.shackle =
+        Union({Arc(shackleCentre, shackleRadius, 180, 360, shackleHalf),
+               Segment({c.x - shackleRadius, shackleCentre.y}, {c.x - shackleRadius, bodyTop}, shackleHalf),
+               Segment({c.x + shackleRadius, shackleCentre.y}, {c.x + shackleRadius, bodyTop}, shackleHalf)});
     lock.keyhole = Union({Circle({c.x, c.y + 0.14f * size}, 0.075f * size),
                           Segment({c.x, c.y + 0.14f * size}, {c.x, c.y + 0.28f * size}, 0.035f * size)});
     return lock;

@@ -35,8 +35,8 @@ Shape RoundRect(float left, float top, float right, float bottom, Corners radius
     const float hx = (right - left) / 2, hy = (bottom - top) / 2;
     return [=](float x, float y) {
         const float px = x - cx, py = y - cy;
-        float r = px > 0 ? (py > 0 ? radius.bottomRight : radius.topRight)
-                         : (py > 0 ? radius.bottomLeft : radius.topLeft);
+        float r =
+            px > 0 ? (py > 0 ? radius.bottomRight : radius.topRight) : (py > 0 ? radius.bottomLeft : radius.topLeft);
         r = std::min({r, hx, hy});
         const float qx = std::abs(px) - hx + r, qy = std::abs(py) - hy + r;
         return std::min(std::max(qx, qy), 0.0f) + Length(std::max(qx, 0.0f), std::max(qy, 0.0f)) - r;
@@ -50,7 +50,8 @@ Shape Segment(Point from, Point to, float halfWidth) {
 Shape Polyline(const std::vector<Point>& points, float halfWidth) {
     return [points, halfWidth](float x, float y) {
         float best = 1e9f;
-        for (size_t i = 1; i < points.size(); ++i) best = std::min(best, SegmentDistance({x, y}, points[i - 1], points[i]));
+        for (size_t i = 1; i < points.size(); ++i)
+            best = std::min(best, SegmentDistance({x, y}, points[i - 1], points[i]));
         return best - halfWidth;
     };
 }

@@ -103,12 +103,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"create", 3, SIZE_MAX, Create},
-    {"list", 2, 2, List},
-    {"extract", 3, 4, Extract},
-    {"unpack", 2, 3, Unpack},
-    {"merge", 3, 3, Merge},
-    {"has", 3, 3, Has},
+    {"create", 3, SIZE_MAX, Create}, {"list", 2, 2, List},   {"extract", 3, 4, Extract},
+    {"unpack", 2, 3, Unpack},        {"merge", 3, 3, Merge}, {"has", 3, 3, Has},
 };
 
 }  // namespace

@@ -114,10 +114,10 @@ void List(const MockupPainter& p, int ox, int oy, int width, int rows) {
     const int l = p.LineHeight(), height = rows * l;
     p.Put(p.Framed("Listbox_Body.png", width, height, kEdgeB, kEdgeA, 1), ox, oy);
     const std::pair<const char*, const char*> items[] = {
-        {"Icon_Folder.png", "Projects"},   {"Icon_Picture.png", "Photo.png"}, {"Icon_Sound.png", "Chime.wav"},
-        {"Icon_Archive.png", "Backup.pak"}, {"Icon_Program.png", "Tool.exe"}, {"Icon_Web.png", "index.html"},
-        {"Icon_Document.png", "Notes.txt"}, {"Icon_Default.png", "data.bin"}, {"Icon_CDROM.png", "CD-ROM (E:)"},
-        {"Icon_Floppy.png", "Floppy (A:)"}, {"Icon_Drive.png", "Disk (C:)"}, {"Icon_Network.png", "Net (N:)"},
+        {"Icon_Folder.png", "Projects"},    {"Icon_Picture.png", "Photo.png"}, {"Icon_Sound.png", "Chime.wav"},
+        {"Icon_Archive.png", "Backup.pak"}, {"Icon_Program.png", "Tool.exe"},  {"Icon_Web.png", "index.html"},
+        {"Icon_Document.png", "Notes.txt"}, {"Icon_Default.png", "data.bin"},  {"Icon_CDROM.png", "CD-ROM (E:)"},
+        {"Icon_Floppy.png", "Floppy (A:)"}, {"Icon_Drive.png", "Disk (C:)"},   {"Icon_Network.png", "Net (N:)"},
         {"Icon_Ramdrive.png", "RAM (R:)"},  {"Icon_Screen.png", "1024 x 768"}, {"Icon_Item.png", "Item"}};
     int row = 0;
     for (const auto& [icon, text] : items) {

@@ -55,7 +55,8 @@ SheetSection CursorSection(const std::filesystem::path& graphicsDir) {
 void DrawTile(const SheetTile& tile) {
     SetColor(255, 255, 255);
     if (tile.cellWidth > 0) {
-        const ImagePtr frames = LoadAnimImage(tile.picture, tile.cellWidth, tile.cellHeight, 0, tile.frames, kMaskedImage);
+        const ImagePtr frames =
+            LoadAnimImage(tile.picture, tile.cellWidth, tile.cellHeight, 0, tile.frames, kMaskedImage);
         for (int frame = 0; frame < tile.frames; ++frame)
             DrawImage(frames, float(tile.x + frame * (tile.cellWidth + kFrameGap)), float(tile.y), frame);
     } else {

@@ -13,7 +13,7 @@ struct SheetTile {
     int cellWidth = 0;  // > 0: an animation strip shown as separate frames
     int cellHeight = 0;
     int frames = 1;
-    int x = 0, y = 0;   // filled in by LayOutSheet
+    int x = 0, y = 0;  // filled in by LayOutSheet
 };
 
 struct SheetSection {

@@ -25,7 +25,8 @@ Shape Wave(float centre, float amplitude, float phase) {
 
 Canvas AppBackground() {
     Canvas image(kWidth, kHeight);
-    image.Cover(LinearGradient(0, 0, kWidth, kHeight, {{0, Rgb8(24, 58, 78)}, {0.5f, Rgb8(19, 33, 54)}, {1, Rgb8(13, 17, 30)}}));
+    image.Cover(LinearGradient(0, 0, kWidth, kHeight,
+                               {{0, Rgb8(24, 58, 78)}, {0.5f, Rgb8(19, 33, 54)}, {1, Rgb8(13, 17, 30)}}));
     // A faint haze, so the large gradient does not look flat.
     image.Cover([](float x, float y) { return Rgb8(140, 200, 230, 0.06f * FractalNoise(x, y, 240, 4, 11u)); });
     image.Cover(RadialGradient(860, 120, 520, 420, {{0, Rgb8(0, 150, 204, 0.16f)}, {1, Rgb8(0, 150, 204, 0)}}));

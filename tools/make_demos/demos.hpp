@@ -5,9 +5,9 @@
 
 namespace kvx {
 
-art::Canvas StudioBackground();  // 1024x768
-art::Canvas AppBackground();     // 1024x768
+art::Canvas StudioBackground();          // 1024x768
+art::Canvas AppBackground();             // 1024x768
 art::Canvas IconButton(art::Look look);  // 64x64
-art::Canvas Landscape();         // 256x192
+art::Canvas Landscape();                 // 256x192
 
 }  // namespace kvx

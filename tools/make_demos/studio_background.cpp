@@ -21,8 +21,10 @@ Paint DraftingGrid() {
     return [](float x, float y) {
         const int ix = int(x), iy = int(y);
         float alpha = 0;
-        if (ix % 100 == 0 || iy % 100 == 0) alpha = 0.06f;
-        else if (ix % 20 == 0 || iy % 20 == 0) alpha = 0.028f;
+        if (ix % 100 == 0 || iy % 100 == 0)
+            alpha = 0.06f;
+        else if (ix % 20 == 0 || iy % 20 == 0)
+            alpha = 0.028f;
         const float calmRight = 1 - Fade(700, 820, x);
         const float calmStatus = 1 - Fade(660, 700, y) * (1 - Fade(380, 480, x));
         return Rgb8(150, 190, 240, alpha * calmRight * calmStatus);
@@ -38,7 +40,8 @@ Canvas StudioBackground() {
     image.Cover(DraftingGrid());
 
     const Emblem emblem = MakeEmblem({400, 380}, 250);
-    image.Fill(emblem.badge, RadialGradient(330, 250, 380, 380, {{0, Rgb8(130, 180, 240, 0.07f)}, {1, Rgb8(130, 180, 240, 0.015f)}}));
+    image.Fill(emblem.badge,
+               RadialGradient(330, 250, 380, 380, {{0, Rgb8(130, 180, 240, 0.07f)}, {1, Rgb8(130, 180, 240, 0.015f)}}));
     image.Fill(Outline(emblem.badge, 1.5f), Rgb8(150, 196, 245, 0.1f));
     image.Fill(emblem.stem, Rgb8(160, 205, 250, 0.05f));
     image.Fill(emblem.chevron, Rgb8(255, 170, 60, 0.045f));

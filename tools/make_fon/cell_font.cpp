@@ -36,15 +36,13 @@ bool SelectCharmap(FT_Face face) {
 
 std::string AtomProperty(FT_Face face, const char* name) {
     BDF_PropertyRec property;
-    if (FT_Get_BDF_Property(face, name, &property) == 0 && property.type == BDF_PROPERTY_TYPE_ATOM &&
-        property.u.atom)
+    if (FT_Get_BDF_Property(face, name, &property) == 0 && property.type == BDF_PROPERTY_TYPE_ATOM && property.u.atom)
         return property.u.atom;
     return {};
 }
 
 bool LoadSourceGlyph(FT_Library library, FT_Face face, FT_ULong code, SourceGlyph& glyph) {
-    if (FT_Load_Glyph(face, FT_Get_Char_Index(face, code), FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0)
-        return false;
+    if (FT_Load_Glyph(face, FT_Get_Char_Index(face, code), FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return false;
     const FT_GlyphSlot slot = face->glyph;
     FT_Bitmap gray;
     FT_Bitmap_Init(&gray);

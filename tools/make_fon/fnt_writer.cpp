@@ -80,7 +80,7 @@ std::vector<uint8_t> BuildFnt(const CellFont& font) {
     out.U16(kScreenDpi);
     out.U16(unsigned(font.ascent));
     out.U16(unsigned(std::max(0, height - font.ppem)));  // internal leading
-    out.U16(0);                                            // external leading
+    out.U16(0);                                          // external leading
     out.U8(font.italic);
     out.U8(0);  // underline
     out.U8(0);  // strike-out
@@ -93,8 +93,8 @@ std::vector<uint8_t> BuildFnt(const CellFont& font) {
     out.U16(unsigned(maxWidth));
     out.U8(CellFont::kFirstChar);
     out.U8(CellFont::kLastChar);
-    out.U8('?' - CellFont::kFirstChar);  // default character, relative to the first
-    out.U8(' ' - CellFont::kFirstChar);  // break character, relative to the first
+    out.U8('?' - CellFont::kFirstChar);             // default character, relative to the first
+    out.U8(' ' - CellFont::kFirstChar);             // break character, relative to the first
     out.U16(unsigned((totalWidth + 15) / 16 * 2));  // row bytes of the whole strike, even
     out.U32(0);                                     // no device name
     out.U32(uint32_t(faceOffset));

@@ -20,8 +20,8 @@ constexpr unsigned kWindows3 = 0x0300;
 constexpr unsigned kTypeFontDir = 0x8007;
 constexpr unsigned kTypeFont = 0x8008;
 constexpr unsigned kIntegerId = 0x8000;
-constexpr unsigned kFontDirFlags = 0x0C50;  // moveable, preload
-constexpr unsigned kFontFlags = 0x1C30;     // moveable, shareable, discardable
+constexpr unsigned kFontDirFlags = 0x0C50;        // moveable, preload
+constexpr unsigned kFontFlags = 0x1C30;           // moveable, shareable, discardable
 constexpr size_t kFontDirEntryHeaderBytes = 113;  // dfVersion .. dfReserved of the FNT header
 
 // Prints a line and exits when run under DOS.
@@ -99,8 +99,7 @@ std::vector<uint8_t> FontDirectory(const std::vector<uint8_t>& fnt, const std::s
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> BuildFon(const std::vector<uint8_t>& fnt, const std::string& faceName,
-                                             int points) {
+std::optional<std::vector<uint8_t>> BuildFon(const std::vector<uint8_t>& fnt, const std::string& faceName, int points) {
     constexpr unsigned kFontId = 1;
     ByteWriter out;
     WriteDosStub(out);
@@ -124,8 +123,8 @@ std::optional<std::vector<uint8_t>> BuildFon(const std::vector<uint8_t>& fnt, co
     out.U16(0);  // module references
     const size_t nonResidentLengthField = out.Size();
     out.U16(0);
-    out.U16(unsigned(kNeHeaderSize));  // segment table (empty)
-    out.U16(unsigned(kNeHeaderSize));  // resource table
+    out.U16(unsigned(kNeHeaderSize));       // segment table (empty)
+    out.U16(unsigned(kNeHeaderSize));       // resource table
     const size_t tableFields = out.Size();  // resident names, module references, imported names
     out.Zeros(3 * 2);
     const size_t nonResidentOffsetField = out.Size();
@@ -145,7 +144,7 @@ std::optional<std::vector<uint8_t>> BuildFon(const std::vector<uint8_t>& fnt, co
     out.U16(kAlignShift);
     const ResourceSlot dirSlot = WriteResourceType(out, kTypeFontDir, kFontDirFlags, 0);
     const ResourceSlot fontSlot = WriteResourceType(out, kTypeFont, kFontFlags, kIntegerId | kFontId);
-    out.U16(0);  // end of types
+    out.U16(0);                                                                   // end of types
     out.PatchU16(dirSlot.offsetField + 6, unsigned(out.Size() - resourceTable));  // the FONTDIR name
     out.CountedText("FONTDIR");
     out.U8(0);  // end of names
@@ -163,8 +162,8 @@ std::optional<std::vector<uint8_t>> BuildFon(const std::vector<uint8_t>& fnt, co
     // Windows recognises a font library by this module description.
     const size_t nonResident = out.Size();
     out.PatchU32(nonResidentOffsetField, uint32_t(nonResident));
-    out.CountedText("FONTRES 100," + std::to_string(kScreenDpi) + "," + std::to_string(kScreenDpi) + " : " +
-                    faceName + " " + std::to_string(points));
+    out.CountedText("FONTRES 100," + std::to_string(kScreenDpi) + "," + std::to_string(kScreenDpi) + " : " + faceName +
+                    " " + std::to_string(points));
     out.U16(0);  // ordinal
     out.U8(0);
     out.PatchU16(nonResidentLengthField, unsigned(out.Size() - nonResident));

@@ -8,7 +8,6 @@
 namespace kvx {
 
 // fnt is a complete FNT resource; nullopt when it is too large for the NE resource table.
-std::optional<std::vector<uint8_t>> BuildFon(const std::vector<uint8_t>& fnt, const std::string& faceName,
-                                             int points);
+std::optional<std::vector<uint8_t>> BuildFon(const std::vector<uint8_t>& fnt, const std::string& faceName, int points);
 
 }  // namespace kvx

@@ -49,7 +49,8 @@ void WriteArrows(SkinWriter& out) {
 }
 
 void WriteComboSymbols(SkinWriter& out) {
-    const Shape glyph = Union({ArrowHead({10, 8.8f}, 10.0f, Direction::Down), RoundRect(5.5f, 13.2f, 14.5f, 14.8f, 0.6f)});
+    const Shape glyph =
+        Union({ArrowHead({10, 8.8f}, 10.0f, Direction::Down), RoundRect(5.5f, 13.2f, 14.5f, 14.8f, 0.6f)});
     out.SkinImage("Combo_Symbol_un.png", SquareButton(Look::Normal, glyph), Layout::Rgb);
     out.SkinImage("Combo_Symbol_se.png", SquareButton(Look::Pressed, glyph), Layout::Rgb);
 }

@@ -28,13 +28,23 @@ struct CursorStyle {
 };
 
 CursorStyle Set1() {
-    return {1.25f, {{0, Rgb8(252, 253, 255)}, {1, Rgb8(196, 204, 218)}}, false, Rgb8(90, 210, 255),
-            theme::kSelectionLight, theme::kSelectionDark, Rgb8(40, 196, 250)};
+    return {1.25f,
+            {{0, Rgb8(252, 253, 255)}, {1, Rgb8(196, 204, 218)}},
+            false,
+            Rgb8(90, 210, 255),
+            theme::kSelectionLight,
+            theme::kSelectionDark,
+            Rgb8(40, 196, 250)};
 }
 
 CursorStyle Set2() {
-    return {1.3f, {{0, Rgb8(48, 186, 240)}, {1, Rgb8(0, 84, 138)}}, true, Rgb8(255, 255, 255),
-            theme::kAccentLight, theme::kAccentDark, theme::kAccentLight};
+    return {1.3f,
+            {{0, Rgb8(48, 186, 240)}, {1, Rgb8(0, 84, 138)}},
+            true,
+            Rgb8(255, 255, 255),
+            theme::kAccentLight,
+            theme::kAccentDark,
+            theme::kAccentLight};
 }
 
 // The outline round the arrow's tip covers the cell's top-left pixel, the hot spot.
@@ -43,7 +53,8 @@ constexpr Point kAxis{0.40f, 0.916f};  // from the tip towards the tail
 constexpr float kAxisLength = 19.5f;
 
 Shape ArrowShape(float scale) {
-    const Point outline[] = {{0, 0}, {0, 16}, {3.8f, 12.4f}, {6.5f, 18.4f}, {9.1f, 17.2f}, {6.5f, 11.4f}, {11.4f, 11.4f}};
+    const Point outline[] = {{0, 0},        {0, 16},       {3.8f, 12.4f}, {6.5f, 18.4f},
+                             {9.1f, 17.2f}, {6.5f, 11.4f}, {11.4f, 11.4f}};
     std::vector<Point> points;
     for (Point p : outline) points.push_back({kTip.x + p.x * scale, kTip.y + p.y * scale});
     return Polygon(points);
@@ -83,7 +94,9 @@ void PaintSpinner(Canvas& cell, const CursorStyle& style, Point centre, float he
         const float to = headDegrees - i * 22.0f, from = to - 22.0f;
         cell.Fill(Arc(centre, kRadius, from, to, kHalf), WithAlpha(style.spinner, 1.0f - float(i) / kTailSteps));
     }
-    cell.Fill(Circle({centre.x + kRadius * std::cos(headDegrees * kPi / 180), centre.y + kRadius * std::sin(headDegrees * kPi / 180)}, kHalf),
+    cell.Fill(Circle({centre.x + kRadius * std::cos(headDegrees * kPi / 180),
+                      centre.y + kRadius * std::sin(headDegrees * kPi / 180)},
+                     kHalf),
               Rgb8(255, 255, 255));
 }
 
@@ -105,22 +118,30 @@ void WriteSet(SkinWriter& out, const std::string& prefix, const CursorStyle& sty
     const int normalFrames = narrow ? 9 : 6, helpFrames = narrow ? 11 : 6;
     const int normalStrip = narrow ? 280 : 224, helpStrip = narrow ? 336 : 224;
 
-    out.Graphic(prefix + "_Normal.png", Strip(normalStrip, cellWidth, cellHeight, normalFrames, [&](Canvas& cell, int frame) {
-        PaintArrow(cell, style, style.scale, (frame + 0.5f) / normalFrames);
-    }), Layout::Rgba);
+    out.Graphic(
+        prefix + "_Normal.png",
+        Strip(normalStrip, cellWidth, cellHeight, normalFrames,
+              [&](Canvas& cell, int frame) { PaintArrow(cell, style, style.scale, (frame + 0.5f) / normalFrames); }),
+        Layout::Rgba);
 
     const Point badge{cellWidth - 8.0f, cellHeight - 8.5f};
-    out.Graphic(prefix + "_Help.png", Strip(helpStrip, cellWidth, cellHeight, helpFrames, [&](Canvas& cell, int frame) {
-        // A quarter-frame offset keeps the rise and the fall of the pulse from repeating a frame.
-        const float pulse = 0.5f + 0.5f * std::cos(2 * kPi * (frame + 0.25f) / helpFrames);
-        PaintArrow(cell, style, style.scale * 0.82f, -1);
-        PaintBadge(cell, style, badge, 5.2f + 1.4f * pulse, pulse);
-    }), Layout::Rgba);
+    out.Graphic(prefix + "_Help.png",
+                Strip(helpStrip, cellWidth, cellHeight, helpFrames,
+                      [&](Canvas& cell, int frame) {
+                          // A quarter-frame offset keeps the rise and the fall of the pulse from repeating a frame.
+                          const float pulse = 0.5f + 0.5f * std::cos(2 * kPi * (frame + 0.25f) / helpFrames);
+                          PaintArrow(cell, style, style.scale * 0.82f, -1);
+                          PaintBadge(cell, style, badge, 5.2f + 1.4f * pulse, pulse);
+                      }),
+                Layout::Rgba);
 
-    out.Graphic(prefix + "_Busy.png", Strip(224, 32, 32, 6, [&](Canvas& cell, int frame) {
-        PaintArrow(cell, style, style.scale * 0.82f, -1);
-        PaintSpinner(cell, style, {23, 23}, -90.0f + 60.0f * frame);
-    }), Layout::Rgba);
+    out.Graphic(prefix + "_Busy.png",
+                Strip(224, 32, 32, 6,
+                      [&](Canvas& cell, int frame) {
+                          PaintArrow(cell, style, style.scale * 0.82f, -1);
+                          PaintSpinner(cell, style, {23, 23}, -90.0f + 60.0f * frame);
+                      }),
+                Layout::Rgba);
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ Canvas Sunken(int width, int height, Rgba near, Rgba far, float shadow = 0.4f) {
 
 Canvas FocusedInput() {
     Canvas field = Sunken(256, 20, Rgb8(28, 35, 48), Rgb8(40, 50, 66), 0.45f);
-    field.Cover(VerticalGradient(12, 20, {{0, WithAlpha(theme::kSelectionLight, 0)}, {1, WithAlpha(theme::kSelectionLight, 0.22f)}}));
+    field.Cover(VerticalGradient(
+        12, 20, {{0, WithAlpha(theme::kSelectionLight, 0)}, {1, WithAlpha(theme::kSelectionLight, 0.22f)}}));
     return field;
 }
 
@@ -34,10 +35,11 @@ Canvas OpenCombo() {
 Canvas ProgressFill(int height) {
     Canvas bar(256, height);
     const float h = float(height);
-    bar.Cover(VerticalGradient(0, h, {{0, Rgb8(86, 196, 236)},
-                                       {0.45f, theme::kSelectionLight},
-                                       {0.55f, theme::kSelection},
-                                       {1, theme::kSelectionDark}}));
+    bar.Cover(VerticalGradient(0, h,
+                               {{0, Rgb8(86, 196, 236)},
+                                {0.45f, theme::kSelectionLight},
+                                {0.55f, theme::kSelection},
+                                {1, theme::kSelectionDark}}));
     // Gentle diagonal bands, the usual sign of a progress bar.
     for (int i = -2; i < 256 / 16 + 2; ++i) {
         const float x = i * 16.0f;

@@ -58,7 +58,8 @@ Canvas Folder() {
 Canvas Screen() {
     Canvas icon(16, 16);
     const Shape stand = Union({RoundRect(7, 11, 9, 13.5f), RoundRect(4.5f, 13, 11.5f, 14.5f, 0.7f)});
-    Outlined(icon, Union({RoundRect(1.5f, 1.5f, 14.5f, 11.5f, 1.5f), stand}), Down(Rgb8(214, 218, 226), Rgb8(140, 146, 158)));
+    Outlined(icon, Union({RoundRect(1.5f, 1.5f, 14.5f, 11.5f, 1.5f), stand}),
+             Down(Rgb8(214, 218, 226), Rgb8(140, 146, 158)));
     icon.Fill(RoundRect(3, 3, 13, 10, 0.5f), Down(Rgb8(50, 178, 236), Rgb8(0, 78, 122), 3, 10));
     icon.Fill(Polygon({{3, 3}, {9, 3}, {3, 8}}), Rgb8(255, 255, 255, 0.18f));
     return icon;
@@ -103,7 +104,8 @@ Canvas Program() {
     Canvas icon(16, 16);
     const Shape window = RoundRect(1.5f, 2.5f, 14.5f, 13.5f, 1.5f);
     Outlined(icon, window, Down(Rgb8(236, 239, 244), Rgb8(190, 196, 206)));
-    icon.Fill(Intersect(window, RoundRect(0, 0, 16, 5.5f)), Down(theme::kSelectionLight, theme::kSelectionDark, 2.5f, 5.5f));
+    icon.Fill(Intersect(window, RoundRect(0, 0, 16, 5.5f)),
+              Down(theme::kSelectionLight, theme::kSelectionDark, 2.5f, 5.5f));
     icon.Fill(Circle({12.6f, 4}, 0.8f), Rgb8(255, 255, 255, 0.9f));
     icon.Fill(Grow(Polygon({{6.5f, 7.3f}, {10.3f, 9.5f}, {6.5f, 11.7f}}), 0.4f), theme::kAccent);
     return icon;
@@ -150,7 +152,8 @@ Canvas Floppy() {
 }
 
 void DriveBox(Canvas& icon, float top, float bottom) {
-    Outlined(icon, RoundRect(1.5f, top, 14.5f, bottom, 1.5f), Down(Rgb8(222, 226, 232), Rgb8(132, 138, 150), top, bottom));
+    Outlined(icon, RoundRect(1.5f, top, 14.5f, bottom, 1.5f),
+             Down(Rgb8(222, 226, 232), Rgb8(132, 138, 150), top, bottom));
     icon.Fill(Segment({3, top + 0.9f}, {13, top + 0.9f}, 0.4f), Rgb8(255, 255, 255, 0.7f));
     const float slot = (top + bottom) / 2 + 0.5f;
     icon.Fill(Segment({3.5f, slot}, {9.5f, slot}, 0.5f), Rgb8(84, 90, 102));

@@ -12,7 +12,8 @@ Canvas Badge(const Shape& badge, Rgba light, Rgba dark, Rgba rim, const Shape& m
     image.DropShadow(badge, 0, 2.0f, 2.5f, Rgb8(0, 0, 0, 0.5f));
     image.Fill(badge, RadialGradient(24, 16, 48, 48, {{0, light}, {1, dark}}));
     image.Bevel(Grow(badge, -1.5f), 4.0f, Rgb8(255, 255, 255, 0.35f), Rgb8(0, 0, 0, 0.25f));
-    image.Fill(Intersect(Grow(badge, -4), Ellipse({32, 14}, 24, 13)), VerticalGradient(2, 26, {{0, Rgb8(255, 255, 255, 0.35f)}, {1, Rgb8(255, 255, 255, 0)}}));
+    image.Fill(Intersect(Grow(badge, -4), Ellipse({32, 14}, 24, 13)),
+               VerticalGradient(2, 26, {{0, Rgb8(255, 255, 255, 0.35f)}, {1, Rgb8(255, 255, 255, 0)}}));
     image.Fill(Subtract(badge, Grow(badge, -1.5f)), rim);
     image.DropShadow(mark, 0, 1.5f, 1.2f, Rgb8(0, 0, 0, 0.4f));
     image.Fill(mark, markColour);
@@ -26,8 +27,8 @@ Canvas Ask() {
 
 Canvas Warning() {
     const Shape triangle = Grow(Polygon({{32, 8}, {57, 53}, {7, 53}}), 4.0f);
-    return Badge(triangle, Rgb8(255, 214, 90), Rgb8(226, 128, 0), Rgb8(128, 70, 0),
-                 ExclamationMark({32, 38}, 28, 3.2f), Rgb8(48, 32, 8));
+    return Badge(triangle, Rgb8(255, 214, 90), Rgb8(226, 128, 0), Rgb8(128, 70, 0), ExclamationMark({32, 38}, 28, 3.2f),
+                 Rgb8(48, 32, 8));
 }
 
 Canvas Alert() {

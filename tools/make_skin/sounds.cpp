@@ -54,7 +54,8 @@ std::vector<int16_t> Click() {
 float Bell(float t, float frequency, float decay) {
     if (t < 0) return 0;
     const float attack = std::min(1.0f, t / 0.004f);
-    const float tone = std::sin(kTwoPi * frequency * t) + 0.32f * std::sin(kTwoPi * 2.0f * frequency * t) * std::exp(-t / 0.09f) +
+    const float tone = std::sin(kTwoPi * frequency * t) +
+                       0.32f * std::sin(kTwoPi * 2.0f * frequency * t) * std::exp(-t / 0.09f) +
                        0.12f * std::sin(kTwoPi * 3.01f * frequency * t) * std::exp(-t / 0.05f);
     return attack * tone * std::exp(-t / decay);
 }

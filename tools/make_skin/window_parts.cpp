@@ -97,8 +97,9 @@ void WriteWindowParts(SkinWriter& out) {
     WriteTitle(out, true);
     WriteTitle(out, false);
     out.SkinImage("Window_Body.png", WindowBody(), Layout::Rgb);
-    const std::pair<TitleButton, const char*> buttons[] = {
-        {TitleButton::Lock, "Window_Lock_"}, {TitleButton::Minimize, "Window_Minimize_"}, {TitleButton::Close, "Window_Close_"}};
+    const std::pair<TitleButton, const char*> buttons[] = {{TitleButton::Lock, "Window_Lock_"},
+                                                           {TitleButton::Minimize, "Window_Minimize_"},
+                                                           {TitleButton::Close, "Window_Close_"}};
     for (const auto& [kind, prefix] : buttons)
         for (Look look : kAllLooks)
             out.SkinImage(std::string(prefix) + Suffix(look) + ".png", TitleButtonImage(kind, look), Layout::Rgba);
