@@ -1,10 +1,46 @@
 #include "core/drawing.hpp"
 
+#include <functional>
 #include <utility>
 
 #include "platform/platform.hpp"
+#include "platform/resources.hpp"
+#include "platform/weak_cache.hpp"
 
 namespace kvx {
+namespace {
+
+// What names a picture's source: an embedded one by its name, a file by its name and version.
+std::string SourceKey(const std::string& path) {
+    return path.starts_with(kIncbinPrefix) ? path : path + '\n' + FileVersion(path);
+}
+
+ImagePtr SharedImage(const std::string& key, const std::function<ImagePtr()>& make) {
+    static WeakCache<Image> images;
+    return images.Get(key, make);
+}
+
+ImagePtr SizedImage(const PixmapPtr& source, int width, int height, int32_t colorA, int32_t colorB, int style) {
+    PixmapPtr pixels = ResizePixmap(source, width, height);
+    if (!pixels) return nullptr;
+    // The border goes into the pixels before they become an image, which then is built once.
+    auto row = [&](int y, int32_t color) {
+        for (int x = 0; x < width; ++x) WritePixel(pixels, x, y, uint32_t(color));
+    };
+    auto column = [&](int x, int32_t color) {
+        for (int y = 0; y < height; ++y) WritePixel(pixels, x, y, uint32_t(color));
+    };
+    if (style == 1 || style == 2) {
+        const int32_t lower = style == 1 ? colorB : colorA, upper = style == 1 ? colorA : colorB;
+        row(height - 1, lower);
+        column(width - 1, lower);
+        row(0, upper);
+        column(0, upper);
+    }
+    return LoadImage(std::move(pixels), kDynamicImage);
+}
+
+}  // namespace
 
 void DrawImageHandle(int image, int x, int y, const KVX_ColorRef& color, int frame) {
     ImagePtr picture = ImageFromHandle(image);
@@ -60,28 +96,26 @@ void ResetDrawState() {
 }
 
 int LoadSizedImage(const std::string& source, int width, int height, int32_t colorA, int32_t colorB, int style) {
-    return LoadSizedImage(SharedPixmap(source), width, height, colorA, colorB, style);
+    Cls();
+    const std::string key = "sized\n" + SourceKey(source) + '\n' + std::to_string(width) + 'x' +
+                            std::to_string(height) + '\n' + std::to_string(colorA) + ',' + std::to_string(colorB) +
+                            ',' + std::to_string(style);
+    return HandleFromImage(
+        SharedImage(key, [&] { return SizedImage(SharedPixmap(source), width, height, colorA, colorB, style); }));
 }
 
 int LoadSizedImage(const PixmapPtr& source, int width, int height, int32_t colorA, int32_t colorB, int style) {
     Cls();
-    PixmapPtr pixels = ResizePixmap(source, width, height);
-    if (!pixels) return 0;
-    // The border goes into the pixels before they become an image, which then is built once.
-    auto row = [&](int y, int32_t color) {
-        for (int x = 0; x < width; ++x) WritePixel(pixels, x, y, uint32_t(color));
-    };
-    auto column = [&](int x, int32_t color) {
-        for (int y = 0; y < height; ++y) WritePixel(pixels, x, y, uint32_t(color));
-    };
-    if (style == 1 || style == 2) {
-        const int32_t lower = style == 1 ? colorB : colorA, upper = style == 1 ? colorA : colorB;
-        row(height - 1, lower);
-        column(width - 1, lower);
-        row(0, upper);
-        column(0, upper);
-    }
-    return HandleFromImage(LoadImage(std::move(pixels), kDynamicImage));
+    return HandleFromImage(SizedImage(source, width, height, colorA, colorB, style));
+}
+
+int LoadSkinPiece(const std::string& source, int width, int height) {
+    const std::string key = "piece\n" + SourceKey(source) + '\n' + std::to_string(width) + 'x' +
+                            std::to_string(height) + '\n' + std::to_string(DefaultImageFlags());
+    return HandleFromImage(SharedImage(key, [&] {
+        const PixmapPtr pixels = SharedPixmap(source);
+        return width > 0 ? LoadImage(ResizePixmap(pixels, width, height), -1) : LoadImage(pixels, -1);
+    }));
 }
 
 int GrabScreenImage(int x, int y, int w, int h, bool masked) {

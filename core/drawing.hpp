@@ -21,9 +21,12 @@ void DrawFrameRect(int x, int y, int w, int h, bool solid);
 void ResetDrawState();
 
 // Loads, resizes and borders an image; clears the back buffer first, as building images during
-// a frame always has. 0 when the source does not load or the size is not positive.
+// a frame always has. 0 when the source does not load or the size is not positive. Gadgets that
+// ask for the same picture of the same file at the same size share one (nobody changes them).
 int LoadSizedImage(const std::string& source, int width, int height, int32_t colorA, int32_t colorB, int style);
 int LoadSizedImage(const PixmapPtr& source, int width, int height, int32_t colorA, int32_t colorB, int style);
+// A skin piece as an image of the default flags, resized unless width is 0; shared like the above.
+int LoadSkinPiece(const std::string& source, int width = 0, int height = 0);
 // A (w + 1) x (h + 1) copy of the back buffer at x, y; clears the back buffer afterwards.
 int GrabScreenImage(int x, int y, int w, int h, bool masked);
 

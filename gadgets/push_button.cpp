@@ -11,11 +11,9 @@
 namespace kvx {
 namespace {
 
-int LoadCap(const std::string& file) { return HandleFromImage(LoadImage(SkinPath(file), -1)); }
+int LoadCap(const std::string& file) { return LoadSkinPiece(SkinPath(file)); }
 
-int LoadMiddle(const std::string& file, int width, int height) {
-    return HandleFromImage(LoadImage(ResizePixmap(SharedPixmap(SkinPath(file)), width, height), -1));
-}
+int LoadMiddle(const std::string& file, int width, int height) { return LoadSkinPiece(SkinPath(file), width, height); }
 
 }  // namespace
 

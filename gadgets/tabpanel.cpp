@@ -14,9 +14,7 @@ namespace kvx {
 namespace {
 
 int LoadPiece(const std::string& file, int width = 0, int height = 0) {
-    PixmapPtr pixmap = SharedPixmap(SkinPath(file));
-    if (width > 0) pixmap = ResizePixmap(pixmap, width, height);
-    return HandleFromImage(LoadImage(std::move(pixmap), -1));
+    return LoadSkinPiece(SkinPath(file), width, height);
 }
 
 bool SameText(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }

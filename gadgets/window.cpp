@@ -13,7 +13,7 @@ namespace kvx {
 namespace {
 
 int LoadTitlePiece(const std::string& file, int width, int height) {
-    return HandleFromImage(LoadImage(ResizePixmap(SharedPixmap(SkinPath(file)), width, height), -1));
+    return LoadSkinPiece(SkinPath(file), width, height);
 }
 
 constexpr int kTitleHeight = 20;

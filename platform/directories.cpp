@@ -60,6 +60,13 @@ bool DeleteFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
 bool RenameFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 
+std::string FileVersion(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) return "";
+    return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino) + ":" + std::to_string(info.st_size) +
+           ":" + std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec);
+}
+
 int FilePermissions(const std::string& path) {
     struct stat info;
     if (stat(path.c_str(), &info) != 0) return -1;

@@ -57,6 +57,9 @@ std::string CurrentDir();
 bool ChangeDir(const std::string& path);
 bool DeleteFile(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);  // atomic, replaces `to`
+// Device, inode, size and modification time: a file that changed has another version. "" when
+// the file is missing.
+std::string FileVersion(const std::string& path);
 int FilePermissions(const std::string& path);                     // permission bits, -1 when missing
 bool SetFilePermissions(const std::string& path, int permissions);
 bool SameFile(const std::string& a, const std::string& b);        // one file under two paths

@@ -2,12 +2,23 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cmath>
+#include <deque>
 #include <cstring>
 
+#include "platform/files.hpp"
 #include "platform/resources.hpp"
+#include "platform/weak_cache.hpp"
 
 namespace kvx {
+
+namespace {
+
+constexpr size_t kRecentPictures = 8;
+constexpr int64_t kRecentPicturePixels = int64_t(1024) * 1024;
+
+}  // namespace
 
 bool PixmapSizeAllowed(int64_t w, int64_t h) {
     return w > 0 && h > 0 && w <= kMaxPixmapSide && h <= kMaxPixmapSide && w * h <= kMaxPixmapPixels;
@@ -96,7 +107,22 @@ PixmapPtr LoadPixmap(const std::string& path) {
 PixmapPtr LoadPixmap(const PixmapPtr& pixmap) { return pixmap; }
 
 PixmapPtr SharedPixmap(const std::string& path) {
-    return MadeOnceIfEmbedded<PixmapPtr>(path, [](const std::string& p) { return LoadPixmap(p); });
+    if (path.starts_with(kIncbinPrefix)) {
+        return MadeOnceIfEmbedded<PixmapPtr>(path, [](const std::string& p) { return LoadPixmap(p); });
+    }
+    const std::string version = FileVersion(path);
+    if (version.empty()) return nullptr;
+    static WeakCache<Pixmap> decoded;
+    PixmapPtr pixmap = decoded.Get(path + '\n' + version, [&] { return LoadPixmap(path); });
+    // The last few pictures stay decoded between their users: gadgets made one after the other
+    // (a design loading) mostly name the same few files.
+    static std::deque<PixmapPtr> recent;
+    const bool small = pixmap && int64_t(pixmap->width) * pixmap->height <= kRecentPicturePixels;
+    if (small && std::find(recent.begin(), recent.end(), pixmap) == recent.end()) {
+        recent.push_back(pixmap);
+        if (recent.size() > kRecentPictures) recent.pop_front();
+    }
+    return pixmap;
 }
 
 namespace {

@@ -29,8 +29,9 @@ bool PixmapSizeAllowed(int64_t w, int64_t h);
 PixmapPtr LoadPixmap(const std::string& path);
 PixmapPtr LoadPixmap(const PixmapPtr& pixmap);
 PixmapPtr LoadPixmapFromMemory(std::span<const uint8_t> bytes);
-// The same, for reading only: an embedded picture is decoded once and shared, so it must not be
-// changed. Gadgets resize skin pictures this way each time they are made.
+// The same, for reading only, so it must not be changed: an embedded picture is decoded once, a
+// file once per version of it while anyone holds it (and the last few small ones meanwhile).
+// Gadgets resize their pictures from these each time they are made.
 PixmapPtr SharedPixmap(const std::string& path);
 
 // Bilinear resize with the sample point (i + 0.5) * (h / H) - 0.5, channels truncated.

@@ -31,9 +31,13 @@ void Rename(DesignedGadget& record, const std::string& handle) {
 }
 
 std::string FreshHandle(const std::string& kindWord) {
+    return FreshHandle(kindWord, [](const std::string& handle) { return HandleUsed(handle, nullptr); });
+}
+
+std::string FreshHandle(const std::string& kindWord, const std::function<bool(const std::string&)>& used) {
     int32_t& counter = Design().CounterOf(kindWord);
     std::string handle = kindWord + std::to_string(counter);
-    while (HandleUsed(handle, nullptr)) handle = kindWord + std::to_string(++counter);
+    while (used(handle)) handle = kindWord + std::to_string(++counter);
     ++counter;
     return handle;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Changes to the design that keep it whole: handles stay unique and windows' gadgets follow their
 // window's new name.
+#include <functional>
 #include <string>
 
 #include "studio/designed_gadget.hpp"
@@ -15,5 +16,7 @@ void Rename(DesignedGadget& record, const std::string& handle);
 
 // "<kind word><n>" with the kind's next number that no record uses yet; the counter moves past it.
 std::string FreshHandle(const std::string& kindWord);
+// The same, with `used` telling which handles are taken.
+std::string FreshHandle(const std::string& kindWord, const std::function<bool(const std::string&)>& used);
 
 }  // namespace kvx::studio

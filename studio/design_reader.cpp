@@ -1,14 +1,17 @@
 #include "studio/design_reader.hpp"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "core/runtime.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
+#include "studio/design_edits.hpp"
 #include "studio/designed_gadget.hpp"
 #include "studio/kind_table.hpp"
 #include "studio/kinds/kind_parts.hpp"
@@ -33,10 +36,20 @@ const KindDescription* KindOfHeader(const std::string& line) {
     return nullptr;
 }
 
+// A line of the file, cut at the length limit; the rest of a longer one is skipped, not read as
+// lines of its own.
+void ReadDesignLine(const StreamPtr& stream, std::string& line) {
+    if (ReadLine(stream, line, kLineLengthLimit)) return;
+    std::string rest;
+    while (!Eof(stream) && !ReadLine(stream, rest, kLineLengthLimit)) {
+    }
+}
+
 // A section has a line per key of its kind, in any order; lines of other keys are skipped.
 void ReadSectionLines(const StreamPtr& stream, const KindDescription& kind, DesignedGadget& record) {
     for (size_t i = 0; i < kind.Keys.size(); ++i) {
-        const std::string line = ReadLine(stream);  // past the end: empty
+        std::string line;
+        ReadDesignLine(stream, line);  // past the end: empty
         const size_t equals = line.find('=');
         if (equals == std::string::npos) continue;
         const std::string_view text(line);
@@ -61,12 +74,14 @@ void BoundSizes(DesignedGadget& r) {
 // kept as an index so that a file of many sections loads in linear time.
 class WindowIndex {
 public:
-    WindowIndex() {
-        for (const DesignedGadgetRef& record : Design().DesignList) Add(*record);
+    // The windows of the design before the records now being made.
+    explicit WindowIndex(size_t count) {
+        for (size_t i = 0; i < count; ++i) Add(*Design().DesignList[i]);
     }
     void Add(const DesignedGadget& record) {
-        if (record.Info().IsWindow)
+        if (record.Info().IsWindow) {
             windows_.try_emplace(record.Handle, std::static_pointer_cast<KVX_Window>(record.Gadget));
+        }
     }
     std::shared_ptr<KVX_Window> Find(const std::string& handle) const {
         const auto it = windows_.find(handle);
@@ -77,29 +92,145 @@ private:
     std::unordered_map<std::string, std::shared_ptr<KVX_Window>> windows_;
 };
 
+const char* const kBannerMark = ";KVX Studio File";
+
+std::string Megabytes(int64_t bytes) { return std::to_string(bytes >> 20) + " MB"; }
+
+// Why the file at path cannot be read as a design, before reading it; "" when it can be tried.
+std::string FileProblem(const std::string& path) {
+    switch (FileType(path)) {
+        case kFileNone: return "does not exist";
+        case kFileDirectory: return "is a folder";
+        default: break;
+    }
+    if (FileSize(path) > kFileSizeLimit) return "is larger than " + Megabytes(kFileSizeLimit);
+    return "";
+}
+
+// Makes the live gadgets of records appended from `first` on; false, with everything undone,
+// once they cost more memory than the budget.
+bool MakeLiveGadgets(size_t first) {
+    constexpr size_t kCheckEvery = 64;
+    constexpr int64_t kLargeGadgetPixels = int64_t(256) * 256;
+    std::vector<DesignedGadgetRef>& list = Design().DesignList;
+    WindowIndex windows(first);
+    const int64_t before = MemAlloced();
+    for (size_t i = first; i < list.size(); ++i) {
+        DesignedGadget& record = *list[i];
+        const KindDescription& kind = record.Info();
+        if (!kind.IsWindow) record.ParentWindow = windows.Find(record.Parent);
+        record.Gadget = kind.Create(record);
+        windows.Add(record);
+        // A large gadget is weighed at once: a few of them could pass the budget between checks.
+        const bool large = int64_t(record.Tx) * record.Ty >= kLargeGadgetPixels;
+        if ((large || (i - first) % kCheckEvery == 0) && MemAlloced() - before > kLoadMemoryLimit) return false;
+    }
+    return MemAlloced() - before <= kLoadMemoryLimit;
+}
+
+// Records join the design under handles of their own: one taken already (the same file opened
+// twice) gets the next free one of its kind, and a renamed window's gadgets follow it.
+void AppendWithOwnHandles(std::vector<DesignedGadgetRef> records) {
+    std::unordered_set<std::string> used;
+    for (const DesignedGadgetRef& record : Design().DesignList) used.insert(record->Handle);
+    const auto taken = [&](const std::string& handle) { return used.contains(handle); };
+    std::unordered_map<std::string, std::string> renamedWindows;
+    for (DesignedGadgetRef& record : records) {
+        const KindDescription& kind = record->Info();
+        if (!kind.IsWindow) {
+            if (const auto it = renamedWindows.find(record->Parent); it != renamedWindows.end()) {
+                record->Parent = it->second;
+            }
+        }
+        if (!record->Handle.empty() && !taken(record->Handle)) {
+            ++Design().CounterOf(record->Kind);
+        } else {
+            const std::string handle = FreshHandle(record->Kind, taken);
+            if (kind.IsWindow) renamedWindows[record->Handle] = handle;
+            record->Handle = handle;
+        }
+        used.insert(record->Handle);
+        Design().DesignList.push_back(std::move(record));
+    }
+}
+
+void Undo(size_t first, const std::array<int32_t, kKindCount>& counters) {
+    std::vector<DesignedGadgetRef>& list = Design().DesignList;
+    for (size_t i = list.size(); i-- > first;) {
+        if (list[i]->Gadget) list[i]->Gadget->Free();
+    }
+    list.resize(first);
+    Design().HandleCounters = counters;
+}
+
 }  // namespace
 
-void LoadDesignFrom(const std::string& path) {
-    const StreamPtr stream = ReadFile(path);
-    if (!stream) return;
-    WindowIndex windows;
-    int64_t area = 0;
-    while (area < kLoadedAreaLimit && !Eof(stream)) {
-        const KindDescription* kind = KindOfHeader(ReadLine(stream));
+DesignRecords ReadDesignRecords(const StreamPtr& stream) {
+    DesignRecords result;
+    bool banner = false;
+    std::string line;
+    while (!Eof(stream)) {
+        ReadDesignLine(stream, line);
+        banner = banner || line.starts_with(kBannerMark);
+        const KindDescription* kind = KindOfHeader(line);
         if (!kind) continue;
+        if (result.Records.size() == kRecordLimit) {
+            result.Error = "holds more than " + std::to_string(kRecordLimit) + " gadgets";
+            result.Records.clear();
+            return result;
+        }
         auto record = std::make_shared<DesignedGadget>();
         record->Kind = kind->Word;
         ReadSectionLines(stream, *kind, *record);
         BoundSizes(*record);
         ApplyFixedSize(*kind, record->Tx, record->Ty);
-        if (!kind->IsWindow) record->ParentWindow = windows.Find(record->Parent);
-        record->Gadget = kind->Create(*record);
-        area += std::max(int64_t(record->Gadget->Width) * record->Gadget->Height, kGadgetAreaCharge);
-        windows.Add(*record);
-        ++Design().CounterOf(record->Kind);
-        Design().DesignList.push_back(std::move(record));
+        result.Records.push_back(std::move(record));
     }
+    // A file the studio wrote opens with its banner; one with neither banner nor section is some
+    // other kind of file.
+    if (result.Records.empty() && !banner && StreamSize(stream) > 0) result.Error = "is not a Korvex design";
+    return result;
+}
+
+DesignLoad LoadDesignFrom(const std::string& path, LoadMode mode) {
+    DesignLoad load;
+    load.Error = FileProblem(path);
+    if (!load.Error.empty()) return load;
+    const StreamPtr stream = ReadFile(path);
+    if (!stream) {
+        load.Error = FileType(path) == kFileRegular ? "cannot be read" : "is not a regular file";
+        return load;
+    }
+    DesignRecords read = ReadDesignRecords(stream);
+    const bool failed = StreamFailed(stream);
     CloseStream(stream);
+    if (failed) read.Error = "cannot be read";
+    if (!read.Error.empty()) {
+        load.Error = read.Error;
+        return load;
+    }
+    std::vector<DesignedGadgetRef>& list = Design().DesignList;
+    const auto counters = Design().HandleCounters;
+    std::vector<DesignedGadgetRef> previous;
+    if (mode == LoadMode::Replace) {
+        previous = std::move(list);
+        list.clear();
+        Design().ResetCounters();
+    }
+    const size_t first = list.size();
+    AppendWithOwnHandles(std::move(read.Records));
+    if (!MakeLiveGadgets(first)) {
+        Undo(first, counters);
+        if (mode == LoadMode::Replace) list = std::move(previous);
+        load.Error = "needs more than " + Megabytes(kLoadMemoryLimit) + " for its gadgets";
+        return load;
+    }
+    for (const DesignedGadgetRef& record : previous) {
+        if (record->Gadget) record->Gadget->Free();
+    }
+    load.Ok = true;
+    load.Added = list.size() - first;
+    return load;
 }
 
 }  // namespace kvx::studio

@@ -13,11 +13,15 @@ constexpr int32_t kYes = 1, kCancel = 3;
 
 }  // namespace
 
-void ClearDesign() {
+void ForgetSelection() {
     // A record of the old design left selected would take the editor's values over.
     State().Selected = nullptr;
     State().Dragging = 0;
     ShowInEditor(nullptr);
+}
+
+void ClearDesign() {
+    ForgetSelection();
     DesignState& design = Design();
     for (const DesignedGadgetRef& record : design.DesignList) {
         if (record->Gadget) record->Gadget->Free();
