@@ -63,7 +63,16 @@ void ApplyTabState(KVX_Gadget& child, const KVX_Gadget* parent) {
     } else {
         child.Hidden = (panel->SelectedTab == child.TabIndex && !(parent && parent->Folded())) ? 0 : 1;
     }
-    if (child.Kind() != KVX_KindTabpanel) child.Disabled = panel->Disabled ? 1 : 0;
+    // A disabled panel disables its gadgets, and enabling it gives back only what it took: a
+    // gadget disabled on its own stays so.
+    if (child.Kind() == KVX_KindTabpanel) return;
+    if (panel->Disabled) {
+        if (!child.Disabled) child.DisabledByTab = 1;
+        child.Disabled = 1;
+    } else if (child.DisabledByTab) {
+        child.Disabled = 0;
+        child.DisabledByTab = 0;
+    }
 }
 
 bool ShowsTooltips(const KVX_Gadget& gadget) {

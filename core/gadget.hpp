@@ -47,6 +47,7 @@ public:
     int32_t X = 0, Y = 0;
     int32_t Width = 0, Height = 0;
     uint8_t Disabled = 0;
+    uint8_t DisabledByTab = 0;  // Disabled was set by the tab panel it is attached to
     uint8_t Hidden = 0;
     uint8_t State = 0;  // what it means is each kind's own, written above its class
     uint8_t Closed = 0;

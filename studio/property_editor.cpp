@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/focus.hpp"
 #include "core/runtime.hpp"
 #include "studio/design_edits.hpp"
 #include "studio/kind_table.hpp"
@@ -96,13 +97,14 @@ void ApplyEditorChanges(DesignedGadget& r) {
     const PropertyEditor& e = Studio().Editor;
     LockFixedSizes(&r);
     bool rebuild = false;
-    if (e.HandleBox->Text != g_shown.Handle) {
-        const std::string problem = HandleProblem(r, e.HandleBox->Text);
-        ShowProblem(problem);
-        if (problem.empty()) {
-            Rename(r, e.HandleBox->Text);
-            g_shown.Handle = r.Handle;
-        }
+    // A new handle is taken once the field is left (Enter, a click elsewhere, another page), so
+    // that the names passed through while typing it never count; a taken one is refused.
+    const std::string problem =
+        e.HandleBox->Text == g_shown.Handle ? std::string() : HandleProblem(r, e.HandleBox->Text);
+    ShowProblem(problem);
+    if (e.HandleBox->Text != g_shown.Handle && problem.empty() && !KVX_HasFocus(*e.HandleBox)) {
+        Rename(r, e.HandleBox->Text);
+        g_shown.Handle = r.Handle;
     }
     if (e.CaptionBox->Text != g_shown.Caption) {
         g_shown.Caption = r.Caption = e.CaptionBox->Text;

@@ -16,8 +16,8 @@ void ShowInEditor(const DesignedGadget* record);
 // Shows the record's position and size again, after a drag or a nudge changed them.
 void ShowGeometry(const DesignedGadget& record);
 // Applies to the record the fields the user changed since they last showed it, and keeps the
-// fields that may not change (the sizes a kind fixes) locked. A handle that cannot be used is
-// refused and the field says why.
+// fields that may not change (the sizes a kind fixes) locked. A handle is taken once its field is
+// left; one that cannot be used is refused and the field says why.
 void ApplyEditorChanges(DesignedGadget& record);
 
 // Shows the number in a value box, which holds it from now on.
