@@ -32,15 +32,19 @@ int32_t KVX_ColorRequester(const std::string& title, uint8_t red, uint8_t green,
 
         ModalSession session(window);
         window->Activate();
+        bool cancelled = true;  // closing the window cancels too
         session.Run([&] {
             color->Red = ChannelOf(sliders[0]);
             color->Green = ChannelOf(sliders[1]);
             color->Blue = ChannelOf(sliders[2]);
             // Both buttons are read every frame, so neither click lingers into the next dialog.
-            const bool okClicked = buttons.Confirm->Clicked() != 0;
-            const bool cancelClicked = buttons.Cancel->Clicked() != 0;
+            const bool okClicked = buttons.Confirm->Clicked() != 0 || ConfirmKeyPressed();
+            const bool cancelClicked = buttons.Cancel->Clicked() != 0 || CancelKeyPressed();
+            cancelled = !okClicked;
             return okClicked || cancelClicked;
         });
+        // Cancelled, the chooser leaves the colour it started from.
+        if (cancelled) *color = *KVX_Color::Create(red, green, blue);
     }
     SetColor(color->Red, color->Green, color->Blue);
     return 0;

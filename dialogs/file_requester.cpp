@@ -1,5 +1,6 @@
 #include "dialogs/file_requester.hpp"
 
+#include "core/focus.hpp"
 #include "core/mouse.hpp"
 #include "dialogs/message_box.hpp"
 #include "dialogs/modal_loop.hpp"
@@ -32,6 +33,8 @@ std::string KVX_FileRequester(const std::string& title, const std::string& path,
     // The working directory, not the argument: a relative path must not be entered twice.
     std::string curDir = CurrentDir();
     r.Window->Activate();
+    // A name can be typed at once, as in any file dialog.
+    KVX_TakeFocus(*r.Field);
 
     const auto forgetChoice = [&] {
         chosen.clear();
@@ -66,11 +69,11 @@ std::string KVX_FileRequester(const std::string& title, const std::string& path,
             LastFilter = filter;
             forgetChoice();
         }
-        if (r.Cancel->Clicked()) {
+        if (r.Cancel->Clicked() || CancelKeyPressed()) {
             keepPlace();
             return true;
         }
-        if (r.Confirm->Clicked()) {
+        if (r.Confirm->Clicked() || ConfirmKeyPressed()) {
             const std::string& typed = r.Field->Text;
             if (chosen.empty() && typed.empty()) {
                 KVX_MessageBox("Alert", "You must select a file before validate !", 1, 2);
@@ -80,7 +83,9 @@ std::string KVX_FileRequester(const std::string& title, const std::string& path,
             const std::string dir = WithTrailingSlash(CurrentDir());
             // An emptied field in save mode keeps the picked name rather than naming the directory.
             const bool typedWins = save == 1 && !typed.empty() && typed != chosen;
-            result = dir + (typedWins || chosen.empty() ? typed : chosen);
+            const std::string name = typedWins || chosen.empty() ? typed : chosen;
+            // A typed path from the root names its own folder.
+            result = name.starts_with('/') ? name : dir + name;
             LastDirectory = dir;
             LastFilter = filter;
             return true;

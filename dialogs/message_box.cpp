@@ -79,6 +79,9 @@ int32_t KVX_MessageBox(const std::string& title, const std::string& text, uint8_
         if (yes && yes->Clicked()) result = 1;
         if (no && no->Clicked()) result = 2;
         if (cancel && cancel->Clicked()) result = 3;
+        // Enter says Ok or Yes; Escape the last answer of the set, as closing the window does.
+        if (result == 0 && ConfirmKeyPressed()) result = 1;
+        if (result == 0 && CancelKeyPressed()) result = int32_t(buttons);
         return result != 0;
     });
     return answered ? result : int32_t(buttons);

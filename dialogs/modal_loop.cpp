@@ -7,6 +7,9 @@
 
 namespace kvx {
 
+bool CancelKeyPressed() { return KeyHit(KEY_ESCAPE) > 0; }
+bool ConfirmKeyPressed() { return KeyHit(KEY_ENTER) > 0; }
+
 ModalSession::ModalSession(KVX_WindowRef window) : window_(std::move(window)) {
     KVX_ActivationAllowed = 0;
     // An open drop-down or menu would hold the mouse the dialog needs.

@@ -12,6 +12,11 @@
 
 namespace kvx {
 
+// The keys every dialog answers: Escape as its Cancel (or No) button, Enter as its confirming one.
+// Each is true in the frame the key was pressed.
+bool CancelKeyPressed();
+bool ConfirmKeyPressed();
+
 class ModalSession {
 public:
     // Bars window activation (KVX_ActivationAllowed = 0) until the session ends.

@@ -33,11 +33,11 @@ std::string KVX_PathRequester(const std::string& title, const std::string& path)
             curDir = ListDirectory(drive, r.List, ".*", 1) ? drive : CurrentDir();
             LastDirectory = drive;
         }
-        if (r.Cancel->Clicked()) {
+        if (r.Cancel->Clicked() || CancelKeyPressed()) {
             LastDirectory = CurrentDir();
             return true;
         }
-        if (r.Confirm->Clicked()) {
+        if (r.Confirm->Clicked() || ConfirmKeyPressed()) {
             if (curDir.empty()) {
                 KVX_MessageBox("Alert", "You must select a path before validate !", 1, 2);
                 session.Resume();

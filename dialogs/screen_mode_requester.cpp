@@ -102,8 +102,8 @@ int32_t KVX_ScreenModeRequester(const std::string& title, const std::string& bac
         window->Activate();
         session.Run([&] {
             int32_t clicked = 0;
-            if (buttons.Confirm->Clicked()) clicked = 2;
-            if (buttons.Cancel->Clicked()) clicked = 3;
+            if (buttons.Confirm->Clicked() || ConfirmKeyPressed()) clicked = 2;
+            if (buttons.Cancel->Clicked() || CancelKeyPressed()) clicked = 3;
             if (clicked != 0) choice = clicked;
             return clicked != 0;
         });

@@ -1,5 +1,6 @@
 #pragma once
 // What a display backend provides to the platform layer (internal).
+#include <string>
 #include <vector>
 
 #include "platform/audio.hpp"
@@ -19,6 +20,7 @@ public:
     virtual void SetSwapInterval(int interval) = 0;
     virtual void PumpEvents(InputState& input) = 0;
     virtual void SetPointerVisible(bool visible) = 0;
+    virtual void SetTitle(const std::string& title) = 0;
     virtual void WarpPointer(InputState& input, int x, int y) = 0;
     virtual void Play(const SoundPtr& sound) = 0;
 };

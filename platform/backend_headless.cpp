@@ -16,6 +16,7 @@ struct HeadlessState {
     int sounds = 0;
     bool pointerVisible = true;
     int pointerX = 0, pointerY = 0;  // where the script last moved the pointer
+    std::string title;
     std::function<void(int)> hook;
 };
 
@@ -42,6 +43,7 @@ public:
     // The script queues straight into the input state.
     void PumpEvents(InputState&) override {}
     void SetPointerVisible(bool visible) override { State().pointerVisible = visible; }
+    void SetTitle(const std::string& title) override { State().title = title; }
     void WarpPointer(InputState& input, int x, int y) override {
         State().pointerX = x;
         State().pointerY = y;
@@ -91,6 +93,7 @@ void AdvanceClock(int ms) { State().clock += ms; }
 void SetClockStepPerFrame(int ms) { State().clockStep = ms; }
 void SetFrameHook(std::function<void(int)> hook) { State().hook = std::move(hook); }
 int FramesPresented() { return State().frames; }
+const std::string& WindowTitle() { return State().title; }
 int SoundsPlayed() { return State().sounds; }
 void ResetSoundsPlayed() { State().sounds = 0; }
 

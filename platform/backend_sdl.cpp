@@ -45,7 +45,7 @@ public:
     bool Open(int width, int height, int depth, int hz) override {
         if (!InitVideo()) return false;
         Uint32 flags = SDL_WINDOW_SHOWN | (depth != 0 ? SDL_WINDOW_FULLSCREEN : 0);
-        window_ = SDL_CreateWindow("Korvex", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+        window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
         if (!window_) return false;
         if (depth != 0) {
             SDL_DisplayMode want{SDL_PIXELFORMAT_UNKNOWN, width, height, hz, nullptr}, got;
@@ -88,6 +88,21 @@ public:
         if (!videoReady_) return;
         SDL_Event event;
         while (SDL_PollEvent(&event)) Handle(input, event);
+    }
+
+    // The program's text is Latin-1; the window system wants UTF-8.
+    void SetTitle(const std::string& title) override {
+        title_.clear();
+        for (const char c : title) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x80) {
+                title_ += c;
+            } else {
+                title_ += char(0xC0 | (byte >> 6));
+                title_ += char(0x80 | (byte & 0x3F));
+            }
+        }
+        if (window_) SDL_SetWindowTitle(window_, title_.c_str());
     }
 
     void SetPointerVisible(bool visible) override {
@@ -163,6 +178,7 @@ private:
     }
 
     SDL_Window* window_ = nullptr;
+    std::string title_ = "Korvex";
     bool videoReady_ = false;
     bool pointerVisible_ = true;
 };

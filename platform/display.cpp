@@ -109,6 +109,10 @@ bool AppTerminate() {
     return Input().terminate;
 }
 
+void KeepRunning() { Input().terminate = false; }
+
+void AppTitle(const std::string& title) { ActiveBackend().SetTitle(title); }
+
 unsigned BackBufferPixel(int x, int y) {
     const BackBuffer& b = Display().buffer;
     if (x < 0 || y < 0 || x >= b.width || y >= b.height) return 0;

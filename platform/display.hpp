@@ -1,5 +1,6 @@
 #pragma once
 // The one display: opening, presenting, mode queries, the pointer's visibility.
+#include <string>
 #include <vector>
 
 namespace kvx {
@@ -34,8 +35,12 @@ void zglSetSwapInterval(int interval);
 void HideMouse();
 void ShowMouse();
 
-// True once the user asked the window to close (window manager); stays true.
+// True once the user asked the window to close (window manager); stays true until a program
+// that asked the user whether to close after all calls KeepRunning.
 bool AppTerminate();
+void KeepRunning();
+// The real window's title; the headless backend only keeps it.
+void AppTitle(const std::string& title);
 
 // The back buffer as 0x00RRGGBB pixels, for tests and screenshots.
 unsigned BackBufferPixel(int x, int y);

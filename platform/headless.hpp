@@ -2,6 +2,7 @@
 // Control of the headless backend: display modes, scripted input, the clock, played sounds.
 // Events are queued like a real window's and delivered frame by frame the same way: a press and
 // its release queued together reach the program in two frames.
+#include <string>
 #include <functional>
 #include <vector>
 
@@ -30,6 +31,7 @@ void SetClockStepPerFrame(int ms);
 // so a test can drive a modal loop frame by frame.
 void SetFrameHook(std::function<void(int frame)> hook);
 int FramesPresented();
+const std::string& WindowTitle();
 
 int SoundsPlayed();
 void ResetSoundsPlayed();

@@ -1,69 +1,133 @@
+#include <cerrno>
+#include <cstring>
 #include <string>
 
+#include "platform/files.hpp"
 #include "studio/ask_path.hpp"
-#include "studio/designed_gadget.hpp"
-#include "studio/new_interface.hpp"
+#include "studio/current_file.hpp"
 #include "studio/design_reader.hpp"
 #include "studio/design_writer.hpp"
+#include "studio/designed_gadget.hpp"
 #include "studio/file_ending.hpp"
+#include "studio/frame_loop.hpp"
+#include "studio/new_interface.hpp"
+#include "studio/recent_files.hpp"
 #include "studio/source_export.hpp"
+#include "studio/studio_window.hpp"
 
 namespace kvx::studio {
 namespace {
-
-constexpr uint8_t kOkOnly = 1, kYesNoCancel = 3;
-constexpr int32_t kAskIcon = 1, kAlertIcon = 2;
-constexpr int32_t kYesAnswer = 1, kCancelAnswer = 3;
-
-// The file's own name, not the folders it is in: what the message names.
-std::string FileName(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-void ReportFailure(const std::string& command, const std::string& path, const std::string& reason) {
-    AskUser(command, FileName(path) + "|" + reason + ".", kOkOnly, kAlertIcon);
-}
 
 const char* const kDesignFilters = ".kvx|.*";
 const char* const kDesignEnding = ".kvx";
 const char* const kSourceEnding = ".bmx";
 
-}  // namespace
+constexpr uint8_t kOkOnly = 1, kYesNo = 2, kYesNoCancel = 3;
+constexpr int32_t kAskIcon = 1, kAlertIcon = 2;
+constexpr int32_t kYesAnswer = 1, kNoAnswer = 2, kCancelAnswer = 3;
 
-bool SaveDesignAsked() {
-    const std::string path = AskDesignPath("Save Korvex Interface...", kDesignFilters, kDesignEnding, 1);
-    return !path.empty() && SaveDesignTo(WithEnding(path, kDesignEnding));
+void ReportFailure(const std::string& command, const std::string& path, const std::string& reason) {
+    AskUser(command, FileNameOf(path) + "|" + reason + ".", kOkOnly, kAlertIcon);
 }
 
-void SaveDesign() { SaveDesignAsked(); }
+// The system's reason for the last failed file operation, as a sentence ends it.
+std::string SystemReason() {
+    const int error = errno;
+    std::string reason = error != 0 ? std::strerror(error) : "cannot be written";
+    if (!reason.empty()) reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
+    return reason;
+}
 
-void LoadDesign() {
-    const std::string path = AskDesignPath("Load Korvex Interface...", kDesignFilters, kDesignEnding, 0);
+// Writing over a file other than the design's own is confirmed first.
+bool MayWrite(const std::string& command, const std::string& path) {
+    if (FileType(path) == kFileNone || path == CurrentPath()) return true;
+    return AskUser(command, FileNameOf(path) + " already exists.|Replace it ?", kYesNo, kAskIcon) == kYesAnswer;
+}
+
+void Remember(const std::string& path) {
+    RememberRecentFile(path);
+    ShowRecentFiles(LoadRecentFiles());
+}
+
+bool WriteDesign(const std::string& path) {
+    errno = 0;
+    if (!SaveDesignTo(path)) {
+        ReportFailure("Save", path, SystemReason());
+        return false;
+    }
+    MarkSavedAs(path);
+    Remember(path);
+    return true;
+}
+
+}  // namespace
+
+bool OfferToSave() {
+    if (!DesignChanged()) return true;
+    switch (AskUser("Save changes", "Save changes to " + DisplayName() + " ?", kYesNoCancel, kAskIcon)) {
+        case kYesAnswer: return SaveDesign();
+        case kNoAnswer: return true;
+        default: return false;
+    }
+}
+
+bool SaveDesign() { return CurrentPath().empty() ? SaveDesignAs() : WriteDesign(CurrentPath()); }
+
+bool SaveDesignAs() {
+    const std::string asked = AskDesignPath("Save Korvex Interface...", kDesignFilters, kDesignEnding, 1);
+    if (asked.empty()) return false;
+    const std::string path = WithEnding(asked, kDesignEnding);
+    return MayWrite("Save", path) && WriteDesign(path);
+}
+
+void LoadDesign(const std::string& given) {
+    const std::string path =
+        given.empty() ? AskDesignPath("Load Korvex Interface...", kDesignFilters, kDesignEnding, 0) : given;
     if (path.empty()) return;
     // Opening takes the name as typed: one without the ending loads nothing.
     if (!HasEnding(path, kDesignEnding)) {
         ReportFailure("Open", path, "is not a " + std::string(kDesignEnding) + " design");
         return;
     }
-    LoadMode mode = LoadMode::Append;
+    LoadMode mode = LoadMode::Replace;
     if (!Design().DesignList.empty()) {
-        const int32_t answer = AskUser("Open", "Replace the current design ?|No adds the file's gadgets to it.",
-                                              kYesNoCancel, kAskIcon);
+        const int32_t answer =
+            AskUser("Open", "Replace the current design ?|No adds the file's gadgets to it.", kYesNoCancel, kAskIcon);
         if (answer == kCancelAnswer) return;
-        if (answer == kYesAnswer) mode = LoadMode::Replace;
+        if (answer == kNoAnswer) mode = LoadMode::Append;
+        if (mode == LoadMode::Replace && !OfferToSave()) return;
     }
     const DesignLoad load = LoadDesignFrom(path, mode);
     if (!load.Ok) {
         ReportFailure("Open", path, load.Error);
         return;
     }
-    if (mode == LoadMode::Replace) ForgetSelection();
+    Remember(path);
+    if (mode == LoadMode::Replace) {
+        ForgetSelection();
+        MarkSavedAs(path);
+    } else {
+        NoteDesignChange();
+    }
 }
 
 void ExportSource() {
-    const std::string path = AskDesignPath("Export Korvex Interface to BMX...", ".bmx|.*", kSourceEnding, 0);
-    if (!path.empty()) ExportSourceTo(WithEnding(path, kSourceEnding));
+    const std::string asked = AskDesignPath("Export Korvex Interface to BMX...", ".bmx|.*", kSourceEnding, 1);
+    if (asked.empty()) return;
+    const std::string path = WithEnding(asked, kSourceEnding);
+    if (!MayWrite("Export", path)) return;
+    errno = 0;
+    if (!ExportSourceTo(path)) ReportFailure("Export", path, SystemReason());
+}
+
+void NewDesign() {
+    if (!OfferToSave()) return;
+    ClearDesign();
+    ForgetCurrentFile();
+}
+
+void ExitStudio() {
+    if (OfferToSave()) RequestExit();
 }
 
 }  // namespace kvx::studio

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -98,11 +99,13 @@ std::string Megabytes(int64_t bytes) { return std::to_string(bytes >> 20) + " MB
 
 // Why the file at path cannot be read as a design, before reading it; "" when it can be tried.
 std::string FileProblem(const std::string& path) {
-    switch (FileType(path)) {
-        case kFileNone: return "does not exist";
-        case kFileDirectory: return "is a folder";
-        default: break;
-    }
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (!fs::exists(status)) return "does not exist";
+    if (fs::is_directory(status)) return "is a folder";
+    // A pipe or a device would never end, or never answer.
+    if (!fs::is_regular_file(status)) return "is not a regular file";
     if (FileSize(path) > kFileSizeLimit) return "is larger than " + Megabytes(kFileSizeLimit);
     return "";
 }

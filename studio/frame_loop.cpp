@@ -1,12 +1,16 @@
 #include "studio/frame_loop.hpp"
 
+#include <cstdio>
 #include <string>
 
 #include "core/fps.hpp"
 #include "core/skin.hpp"
 #include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
+#include "studio/ask_path.hpp"
+#include "studio/current_file.hpp"
 #include "studio/designed_gadget.hpp"
+#include "studio/recent_files.hpp"
 #include "studio/grid_image.hpp"
 #include "studio/property_editor.hpp"
 #include "studio/studio_state.hpp"
@@ -18,10 +22,23 @@ namespace {
 
 bool g_exit = false;
 
+constexpr int kScreenWidth = 1024, kScreenHeight = 768, kScreenDepth = 32, kScreenHz = 75;
+
 void DrawStatusLine() {
     SetColor(255, 255, 255);
     DrawText("FPS : " + std::to_string(KVX_Fps) + " / Memory used : " + std::to_string(MemAlloced()), 10,
              float(GraphicsHeight() - 55));
+}
+
+// Full screen when asked or when the screen has the mode; a window otherwise, rather than ending.
+void OpenScreen(ScreenChoice choice) {
+    const bool fullScreenExists = GraphicsModeExists(kScreenWidth, kScreenHeight, 0, 0);
+    if (choice == ScreenChoice::FullScreen && !fullScreenExists) {
+        std::fprintf(stderr, "korvex-studio: the screen has no %d x %d mode; opening a window\n", kScreenWidth,
+                     kScreenHeight);
+    }
+    const bool fullScreen = choice != ScreenChoice::Window && fullScreenExists;
+    Graphics(kScreenWidth, kScreenHeight, fullScreen ? kScreenDepth : 0, kScreenHz);
 }
 
 }  // namespace
@@ -31,23 +48,31 @@ int32_t SkinButtonHeight() { return ImageHeight(LoadImage(SkinPath("Button_left_
 void RequestExit() { g_exit = true; }
 bool ExitRequested() { return g_exit; }
 
-void Start() {
+void Start(const StartOptions& options) {
     g_exit = false;
     Design().DesignList.clear();
     Design().ResetCounters();
     ResetStudioState();
-    Graphics(1024, 768, 32, 75);
+    ForgetCurrentFile();
+    OpenScreen(options.Screen);
     KVX_InitGUI(2);
     KVX_Background("./KVX_Demos/KorvexStudio-1024.png");
     BuildStudioInterface();
     ShowInEditor(nullptr);
     Design().ButtonSkinHeight = SkinButtonHeight();
     State().GridImage = MakeGridImage();
+    ShowRecentFiles(LoadRecentFiles());
     zglSetSwapInterval(0);
+    if (!options.Design.empty()) LoadDesign(options.Design);
 }
 
 bool Frame() {
-    if (g_exit || AppTerminate()) return false;
+    if (g_exit) return false;
+    if (AppTerminate()) {
+        // Closed by the window manager: the question needs the loop, and Cancel keeps it going.
+        KeepRunning();
+        if (OfferToSave()) return false;
+    }
     Cls();
     KVX_RefreshGui();
     StudioFrameStep();
@@ -67,8 +92,8 @@ void Shutdown() {
     EndGraphics();
 }
 
-int Run() {
-    Start();
+int Run(const StartOptions& options) {
+    Start(options);
     while (Frame()) {
     }
     Shutdown();

@@ -8,6 +8,7 @@
 #include "core/mouse.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
+#include "studio/current_file.hpp"
 #include "studio/hit_area.hpp"
 #include "studio/kind_table.hpp"
 #include "studio/kinds/kind_parts.hpp"
@@ -107,7 +108,10 @@ void Edit(DesignedGadget& r) {
     moved |= Nudge(r);
     if (moved) MoveLive(r);
     if (resized) RebuildLive(r);
-    if (moved || resized) ShowGeometry(r);
+    if (moved || resized) {
+        ShowGeometry(r);
+        NoteDesignChange();
+    }
 }
 
 // The selection stays outlined wherever the pointer goes.

@@ -1,8 +1,6 @@
 #pragma once
-// "New": offers to save, then empties the design.
+// Emptying the design.
 namespace kvx::studio {
-
-void NewInterface();
 
 // Frees every live gadget, empties the DesignList and sets every handle counter back to 1.
 void ClearDesign();

@@ -1,5 +1,6 @@
 #include "studio/placed_record.hpp"
 
+#include "studio/current_file.hpp"
 #include "studio/design_edits.hpp"
 #include "studio/kind_table.hpp"
 
@@ -39,6 +40,7 @@ DesignedGadgetRef PlaceInDesign(const std::string& word, Band band, const KVX_Wi
     r.Gadget = kind->Create(r);
     if (!kind->IsWindow) r.Parent = WindowHandleOf(r.ParentWindow.get());
     Design().DesignList.push_back(record);
+    NoteDesignChange();
     return record;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/focus.hpp"
 #include "core/runtime.hpp"
+#include "studio/current_file.hpp"
 #include "studio/design_edits.hpp"
 #include "studio/kind_table.hpp"
 #include "studio/kinds/kind_parts.hpp"
@@ -105,16 +106,21 @@ void ApplyEditorChanges(DesignedGadget& r) {
     if (e.HandleBox->Text != g_shown.Handle && problem.empty() && !KVX_HasFocus(*e.HandleBox)) {
         Rename(r, e.HandleBox->Text);
         g_shown.Handle = r.Handle;
+        NoteDesignChange();
     }
     if (e.CaptionBox->Text != g_shown.Caption) {
         g_shown.Caption = r.Caption = e.CaptionBox->Text;
         rebuild = true;
     }
-    if (e.GlobalBox->State != g_shown.Global) g_shown.Global = r.Global = e.GlobalBox->State;
+    if (e.GlobalBox->State != g_shown.Global) {
+        g_shown.Global = r.Global = e.GlobalBox->State;
+        NoteDesignChange();
+    }
     if (BoxNumber(e.PxBox) != g_shown.Px || BoxNumber(e.PyBox) != g_shown.Py) {
         r.Px = g_shown.Px = BoxNumber(e.PxBox);
         r.Py = g_shown.Py = BoxNumber(e.PyBox);
         MoveLive(r);
+        NoteDesignChange();
     }
     if (BoxNumber(e.TxBox) != g_shown.Width && !e.TxBox->Disabled) {
         rebuild |= TakeWidth(r, BoxNumber(e.TxBox));
@@ -126,6 +132,7 @@ void ApplyEditorChanges(DesignedGadget& r) {
     }
     if (rebuild) {
         RebuildLive(r);
+        NoteDesignChange();
         ShowGeometry(r);  // the toolkit may have widened it
     }
 }

@@ -1,14 +1,17 @@
 #include "studio/studio_step.hpp"
 
+#include <algorithm>
+
+#include "core/mouse.hpp"
 #include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
 #include "studio/ask_path.hpp"
+#include "studio/current_file.hpp"
 #include "studio/designed_gadget.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/grid_image.hpp"
 #include "studio/kind_table.hpp"
 #include "studio/modify_step.hpp"
-#include "studio/new_interface.hpp"
 #include "studio/placement.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_window.hpp"
@@ -16,20 +19,58 @@
 namespace kvx::studio {
 namespace {
 
+// A click on a line of the recent designs opens it; the line does not stay chosen.
+void OpenRecent(FilePage& f) {
+    const auto line = std::find_if(f.Recent->ItemList.begin(), f.Recent->ItemList.end(),
+                                   [](const KVX_ListItem& item) { return item.Selected != 0; });
+    const size_t index = size_t(line - f.Recent->ItemList.begin());
+    f.Recent->DeselectAll();
+    f.Recent->SelectedText.clear();
+    if (index < f.RecentPaths.size()) LoadDesign(f.RecentPaths[index]);
+}
+
 // Only the first fired button is handled: a command may run a dialog of its own.
 void FilePageStep() {
-    const FilePage& f = Studio().File;
+    FilePage& f = Studio().File;
     if (f.New->Clicked()) {
-        NewInterface();
+        NewDesign();
     } else if (f.Open->Clicked()) {
         LoadDesign();
     } else if (f.Save->Clicked()) {
         SaveDesign();
+    } else if (f.SaveAs->Clicked()) {
+        SaveDesignAs();
     } else if (f.Export->Clicked()) {
         ExportSource();
     } else if (f.Exit->Clicked()) {
-        RequestExit();
+        ExitStudio();
+    } else if (KVX_Mouse.LeftReleased && !f.Recent->SelectedText.empty()) {
+        OpenRecent(f);
     }
+}
+
+// Ctrl shortcuts work on every page, also while a field has the keys.
+void ShortcutStep() {
+    if (!KeyDown(KEY_CONTROL)) return;
+    if (KeyHit(KEY_S)) {
+        SaveDesign();
+    } else if (KeyHit(KEY_O)) {
+        LoadDesign();
+    } else if (KeyHit(KEY_N)) {
+        NewDesign();
+    } else if (KeyHit(KEY_Q)) {
+        ExitStudio();
+    }
+}
+
+// The tool window's caption names the design and marks it while it has unsaved changes.
+void ShowDesignName() {
+    const std::string caption = DisplayName() + (DesignChanged() ? " *" : "");
+    Studio().StudioWindow->Text = caption;
+    static std::string shown;
+    if (caption == shown) return;
+    shown = caption;
+    AppTitle(std::string("Korvex Studio ") + kVersionText + " - " + caption);
 }
 
 void ArmClickedKind() {
@@ -68,6 +109,8 @@ void LeavePlacement() {
 
 void StudioFrameStep() {
     EditorStep();
+    ShortcutStep();
+    ShowDesignName();
     switch (Studio().StudioTabs->SelectedTab) {
         case kFilePage:
             LeavePlacement();

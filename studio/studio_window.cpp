@@ -2,6 +2,8 @@
 
 #include "gadgets/frame.hpp"
 #include "platform/platform.hpp"
+#include "core/skin.hpp"
+#include "studio/current_file.hpp"
 #include "studio/designed_gadget.hpp"
 #include "studio/kind_table.hpp"
 
@@ -10,6 +12,7 @@ namespace {
 
 constexpr int kButtonX = 20, kButtonWidth = 140;
 constexpr int kPaletteTop = 20, kPaletteStep = 25;
+constexpr int kRecentLines = 5;
 
 KVX_PushButtonRef PageButton(const std::string& caption, int y) {
     return KVX_PushButton::Create(Studio().StudioWindow, caption, kButtonX, y, kButtonWidth);
@@ -28,13 +31,18 @@ void BuildFilePage() {
     f.New = PageButton("New", 20);
     f.Open = PageButton("Open", 45);
     f.Save = PageButton("Save", 70);
+    f.SaveAs = PageButton("Save as...", 95);
     f.Export = PageButton("Export to .bmx", 120);
     f.Preferences = PageButton("Preferences", 170);
     f.SchemeEditor = PageButton("Scheme Editor", 195);
     f.About = PageButton("About...", 245);
     f.Exit = PageButton("Exit", 270);
-    for (const KVX_GadgetRef& g : std::initializer_list<KVX_GadgetRef>{
-             frame, f.New, f.Open, f.Save, f.Export, f.Preferences, f.SchemeEditor, f.About, f.Exit}) {
+    const KVX_LabelRef recentTitle = KVX_Label::Create(ui.StudioWindow, "Recent designs", kButtonX, 305, 1,
+                                                       KVX_SchemeColors.FrameText);
+    f.Recent = KVX_Listbox::Create(ui.StudioWindow, kButtonX - 5, 325, kButtonWidth + 10, kRecentLines);
+    for (const KVX_GadgetRef& g : std::initializer_list<KVX_GadgetRef>{frame, f.New, f.Open, f.Save, f.SaveAs, f.Export,
+                                                                        f.Preferences, f.SchemeEditor, f.About,
+                                                                        f.Exit, recentTitle, f.Recent}) {
         Attach(g, "File");
     }
 }
@@ -89,6 +97,14 @@ void BuildStudioInterface() {
     BuildFilePage();
     BuildCreatePage();
     BuildModifyPage();
+}
+
+void ShowRecentFiles(const std::vector<std::string>& paths) {
+    FilePage& f = Studio().File;
+    if (!f.Recent || paths == f.RecentPaths) return;
+    f.Recent->ClearItems();
+    for (const std::string& path : paths) f.Recent->AddItem(FileNameOf(path), SkinPath("Icon_Document.png"));
+    f.RecentPaths = paths;
 }
 
 KVX_PushButtonRef CreateButtonOf(const std::string& kindWord) {

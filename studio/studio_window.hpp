@@ -2,10 +2,12 @@
 // The studio's tool window at the right edge: a tab panel with the File, Create and Modify pages.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "gadgets/checkbox.hpp"
 #include "gadgets/input.hpp"
 #include "gadgets/label.hpp"
+#include "gadgets/listbox.hpp"
 #include "gadgets/push_button.hpp"
 #include "gadgets/tabpanel.hpp"
 #include "gadgets/value.hpp"
@@ -17,7 +19,9 @@ namespace kvx::studio {
 inline constexpr int32_t kFilePage = 1, kCreatePage = 2, kModifyPage = 3;
 
 struct FilePage {
-    KVX_PushButtonRef New, Open, Save, Export, Preferences, SchemeEditor, About, Exit;
+    KVX_PushButtonRef New, Open, Save, SaveAs, Export, Preferences, SchemeEditor, About, Exit;
+    KVX_ListboxRef Recent;  // the designs last opened or saved; a click opens one
+    std::vector<std::string> RecentPaths;  // the paths of its lines, in order
 };
 
 // A palette button and the kind word it arms.
@@ -46,6 +50,8 @@ StudioUi& Studio();
 
 // Builds the tool window with all three pages; called once after the background is set.
 void BuildStudioInterface();
+// Shows these paths, newest first, in the File page's list of recent designs.
+void ShowRecentFiles(const std::vector<std::string>& paths);
 
 // The palette button that arms this kind word; null when there is none.
 KVX_PushButtonRef CreateButtonOf(const std::string& kindWord);

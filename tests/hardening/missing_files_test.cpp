@@ -115,7 +115,9 @@ TEST_F(StudioElsewhereTest, ClosingTheWindowUnderTheStudiosDialogsLosesNothing) 
     ClickStudio(Ui().File.New);
     EXPECT_EQ(*shown, 3) << "the question was asked and ended at the close";
     EXPECT_EQ(Design().DesignList.size(), 1u) << "the question counts as cancelled: the design stays";
-    EXPECT_FALSE(Frame()) << "and the studio leaves through its own exit";
+    // The close still stands, and the unsaved design is not thrown away without asking.
+    AnswerDialogs({"No"});
+    EXPECT_FALSE(Frame()) << "the studio leaves once the user let the design go";
     EXPECT_TRUE(fs::is_empty(folder_)) << "nothing was saved on the way";
     EXPECT_EQ(KVX_ActivationAllowed, 1);
     EXPECT_NE(Design().DesignList[0]->Gadget->Closed, 1);

@@ -2,7 +2,15 @@
 // and the ending rules of saving, opening and exporting.
 #include <deque>
 
+#include <sys/stat.h>
+
+#include <fstream>
+
 #include "studio/ask_path.hpp"
+#include "studio/current_file.hpp"
+#include "studio/design_reader.hpp"
+#include "studio/frame_loop.hpp"
+#include "studio/recent_files.hpp"
 #include "support/design_fixture.hpp"
 
 namespace kvx {
@@ -49,13 +57,103 @@ protected:
         g_answers.clear();
         g_told.clear();
         g_buttonAnswers.clear();
+        studio::ForgetCurrentFile();
+        setenv("XDG_CONFIG_HOME", PathIn("config").c_str(), 1);  // the recent files of this test only
+    }
+    // Saves as `path` through the question, with `answers` for any message box.
+    static bool SaveAs(const std::string& path, std::deque<int32_t> answers = {}) {
+        g_answers = {path};
+        g_buttonAnswers = std::move(answers);
+        return studio::SaveDesignAs();
     }
 };
+
+TEST_F(DesignCommandsTest, UnsavedChangesAreAskedForAndCancelOrAFailedSaveKeepsEverything) {
+    studio::NewDesign();
+    EXPECT_TRUE(g_told.empty()) << "an unchanged design is let go without a question";
+    PlaceDesigned("Button", 0, 0, 50, 0);
+    ASSERT_TRUE(studio::DesignChanged());
+
+    g_buttonAnswers = {3};  // Cancel
+    studio::NewDesign();
+    EXPECT_EQ(g_told.back(), "Save changes: Save changes to Untitled ?");
+    EXPECT_EQ(Design().DesignList.size(), 1u);
+    g_answers = {""};  // Yes, then the save question is cancelled
+    g_buttonAnswers = {1};
+    studio::ExitStudio();
+    EXPECT_FALSE(studio::ExitRequested()) << "a cancelled save keeps the studio running";
+    g_answers = {PathIn("missing/ui.kvx")};  // Yes, then the save fails
+    g_buttonAnswers = {1, 1};
+    studio::NewDesign();
+    EXPECT_EQ(Design().DesignList.size(), 1u) << "a failed save keeps the design";
+    EXPECT_EQ(g_told.back(), "Save: ui.kvx|no such file or directory.") << "and says why";
+
+    g_answers = {PathIn("ui.kvx")};  // Yes, saved: then New goes on
+    g_buttonAnswers = {1};
+    studio::NewDesign();
+    EXPECT_TRUE(Design().DesignList.empty());
+    EXPECT_TRUE(std::filesystem::exists(PathIn("ui.kvx")));
+    EXPECT_EQ(studio::CurrentPath(), "") << "a new design has no file yet";
+    PlaceDesigned("Button", 0, 0, 50, 0);
+    g_buttonAnswers = {2};  // No: let it go
+    studio::ExitStudio();
+    EXPECT_TRUE(studio::ExitRequested());
+}
+
+TEST_F(DesignCommandsTest, SaveWritesTheCurrentFileAndSaveAsConfirmsAnotherOne) {
+    PlaceDesigned("Button", 0, 0, 50, 0);
+    ASSERT_TRUE(SaveAs(PathIn("ui")));
+    EXPECT_EQ(studio::CurrentPath(), PathIn("ui.kvx"));
+    EXPECT_FALSE(studio::DesignChanged());
+    PlaceDesigned("Checkbox", 0, 40, 0, 0);
+    EXPECT_TRUE(studio::DesignChanged());
+    const size_t asked = g_questions.size();
+    ASSERT_TRUE(studio::SaveDesign());
+    EXPECT_EQ(g_questions.size(), asked) << "Save writes the current file without asking";
+    EXPECT_NE(testing::FileBytes(PathIn("ui.kvx")).find("[CHECKBOX]"), std::string::npos);
+
+    testing::PutFileBytes(PathIn("other.kvx"), "someone's design\r\n");
+    EXPECT_FALSE(SaveAs(PathIn("other.kvx"), {2})) << "No: not replaced";
+    EXPECT_EQ(g_told.back(), "Save: other.kvx already exists.|Replace it ?");
+    EXPECT_EQ(testing::FileBytes(PathIn("other.kvx")), "someone's design\r\n");
+    EXPECT_TRUE(SaveAs(PathIn("other.kvx"), {1}));
+    EXPECT_EQ(studio::CurrentPath(), PathIn("other.kvx"));
+    EXPECT_EQ(studio::LoadRecentFiles(), (std::vector<std::string>{PathIn("other.kvx"), PathIn("ui.kvx")}));
+
+    // Saving through a link writes the file it names, keeps the link and the file's permissions.
+    std::filesystem::create_symlink(PathIn("other.kvx"), PathIn("link.kvx"));
+    std::filesystem::permissions(PathIn("other.kvx"), std::filesystem::perms(0640));
+    ASSERT_TRUE(SaveAs(PathIn("link.kvx"), {1}));
+    EXPECT_TRUE(std::filesystem::is_symlink(PathIn("link.kvx")));
+    EXPECT_EQ(std::filesystem::status(PathIn("other.kvx")).permissions(), std::filesystem::perms(0640));
+    EXPECT_EQ(testing::FileBytes(PathIn("other.kvx")), testing::FileBytes(PathIn("ui.kvx")));
+
+    // A file where a folder should be, and a full disk: reported, the current file kept.
+    testing::PutFileBytes(PathIn("afile"), "");
+    EXPECT_FALSE(SaveAs(PathIn("afile/ui.kvx")));
+    EXPECT_EQ(g_told.back(), "Save: ui.kvx|not a directory.");
+    EXPECT_EQ(studio::CurrentPath(), PathIn("link.kvx"));
+}
+
+TEST_F(DesignCommandsTest, OpeningPipesFoldersAndHugeFilesIsRefusedAtOnce) {
+    ASSERT_EQ(mkfifo(PathIn("pipe.kvx").c_str(), 0600), 0);
+    std::filesystem::create_directory(PathIn("folder.kvx"));
+    { std::ofstream(PathIn("huge.kvx")); }
+    std::filesystem::resize_file(PathIn("huge.kvx"), studio::kFileSizeLimit + 1);
+    for (const char* name : {"pipe.kvx", "folder.kvx", "huge.kvx"}) {
+        g_answers = {PathIn(name)};
+        studio::LoadDesign();
+    }
+    ASSERT_EQ(g_told.size(), 3u);
+    EXPECT_EQ(g_told[0], "Open: pipe.kvx|is not a regular file.");
+    EXPECT_EQ(g_told[1], "Open: folder.kvx|is a folder.");
+    EXPECT_EQ(g_told[2], "Open: huge.kvx|is larger than 256 MB.");
+}
 
 TEST_F(DesignCommandsTest, SaveAppendsTheEndingButOpenTakesTheNameAsTyped) {
     PlaceDesigned("Button", 0, 0, 50, 0);
     g_answers = {PathIn("ui")};
-    EXPECT_TRUE(studio::SaveDesignAsked());
+    EXPECT_TRUE(studio::SaveDesignAs());
     ASSERT_EQ(g_questions.size(), 1u);
     EXPECT_EQ(g_questions[0].Title, "Save Korvex Interface...");
     EXPECT_EQ(g_questions[0].Filters, ".kvx|.*");
@@ -77,16 +175,16 @@ TEST_F(DesignCommandsTest, SaveAppendsTheEndingButOpenTakesTheNameAsTyped) {
     EXPECT_EQ(g_questions[1].Save, 0);
 
     g_answers = {""};
-    EXPECT_FALSE(studio::SaveDesignAsked()) << "a cancelled question writes nothing";
+    EXPECT_FALSE(studio::SaveDesignAs()) << "a cancelled question writes nothing";
     g_answers = {PathIn("missing/ui.kvx")};
-    EXPECT_FALSE(studio::SaveDesignAsked()) << "a failed save is reported";
+    EXPECT_FALSE(studio::SaveDesignAs()) << "a failed save is reported";
 }
 
 TEST_F(DesignCommandsTest, OpenAsksBeforeReplacingAndAFileThatDoesNotLoadChangesNothing) {
     PlaceDesigned("Button", 0, 0, 50, 0);
     PlaceDesigned("Checkbox", 0, 40, 0, 0);
     g_answers = {PathIn("ui.kvx")};
-    ASSERT_TRUE(studio::SaveDesignAsked());
+    ASSERT_TRUE(studio::SaveDesignAs());
     PlaceDesigned("Frame", 0, 80, 60, 60);
 
     g_answers = {PathIn("ui.kvx")};
@@ -94,7 +192,7 @@ TEST_F(DesignCommandsTest, OpenAsksBeforeReplacingAndAFileThatDoesNotLoadChanges
     studio::LoadDesign();
     EXPECT_EQ(Design().DesignList.size(), 3u);
     g_answers = {PathIn("ui.kvx")};
-    g_buttonAnswers = {1};  // Yes: replace
+    g_buttonAnswers = {1, 2};  // Yes: replace; No: the changes need not be saved
     studio::LoadDesign();
     EXPECT_EQ(Design().DesignList.size(), 2u);
     EXPECT_EQ(Design().DesignList[0]->Handle, "Button1") << "the file's own handles, nothing renamed";
@@ -122,7 +220,7 @@ TEST_F(DesignCommandsTest, ExportComparesTheEndingCaseSensitively) {
     EXPECT_EQ(g_questions[0].Title, "Export Korvex Interface to BMX...");
     EXPECT_EQ(g_questions[0].Filters, ".bmx|.*");
     EXPECT_EQ(g_questions[0].Ext, ".bmx");
-    EXPECT_EQ(g_questions[0].Save, 0);
+    EXPECT_EQ(g_questions[0].Save, 1) << "asked for in save mode";
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);
 }
 

@@ -12,7 +12,7 @@ class StudioStartupTest : public testing::StudioTest {};
 
 TEST_F(StudioStartupTest, ToolWindowPagesGridAndButtonHeight) {
     const KVX_Window& tool = *Ui().StudioWindow;
-    EXPECT_EQ(tool.Text, "Korvex Studio 0.6a");
+    EXPECT_EQ(tool.Text, "Untitled");
     EXPECT_EQ(tool.X, 832);
     EXPECT_EQ(tool.Y, 2);
     EXPECT_NE(tool.LockButton, nullptr);
