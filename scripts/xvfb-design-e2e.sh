@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # End to end in a real window: place a window and a button in it, save through the file
-# requester by typing a name, check the saved file line by line, then leave with "Exit".
+# requester by typing a name, check the saved file line by line; rename both through the Modify
+# page, save, New, Open, save as another file and compare; then close the window with unsaved
+# changes: Escape keeps the studio, Enter saves before it ends.
 # Runs on the X display in $DISPLAY; screenshots go to $2 (default shots/).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -66,6 +68,56 @@ if ! cmp -s "$expected" "$saved"; then
   exit 1
 fi
 
-click $page_x 338                   # "Exit"
-expect_studio_exit "Exit"
-echo "xvfb: placed a window and a button, saved e2e_design.kvx ($(wc -l <"$saved") lines as placed), Exit gave status 0"
+# Rename the button and its window in the editor's handle field; Ctrl+S saves the current file.
+handle_x=918; handle_y=87
+rename() {
+  click "$1" "$2"                   # select the gadget
+  click $handle_x $handle_y
+  xdotool key End; for _ in $(seq 12); do xdotool key BackSpace; done
+  xdotool type "$3"; xdotool key Return; sleep 0.3
+}
+click $tab_modify $tabs_y
+rename 180 162 OkButton
+rename 200 110 Main
+import -window root "$shots/modify-renamed.png"
+xdotool key ctrl+s; sleep 0.5
+printf '%s\r\n' \
+  ';-------------------------------------------------' \
+  ';KVX Studio File - Dremond (C) - version 0.6a' \
+  ';-------------------------------------------------' \
+  ';=======================' '[WINDOW]' 'Global=True' 'Handle=Main' 'Px=100' 'Py=100' 'Tx=300' 'Ty=200' \
+  'Caption=Window1' 'LockButton=True' 'MinimizeButton=True' 'CloseButton=True' \
+  ';=======================' '[BUTTON]' 'Global=True' 'Handle=OkButton' 'Parent=Main' 'Px=30' 'Py=30' \
+  'Tx=100' 'Caption=Button1' >"$expected"
+if ! cmp -s "$expected" "$saved"; then
+  echo "FAIL: the renamed design was not saved as renamed"
+  diff <(tr -d '\r' <"$expected") <(tr -d '\r' <"$saved") || true
+  exit 1
+fi
+
+# New (nothing unsaved: no question), Open by typing the name, Save as another name: same bytes.
+click $tab_file $tabs_y
+click $page_x 88                    # "New"
+click $page_x 113                   # "Open"
+sleep 0.3
+xdotool type "e2e_design.kvx"; xdotool key Return; sleep 0.5
+click $page_x 163                   # "Save as..."
+sleep 0.3
+xdotool type "e2e_again"; xdotool key Return; sleep 0.5
+again="$work/e2e_again.kvx"
+cmp -s "$saved" "$again" || { echo "FAIL: saved after New and Open, the design differs"; exit 1; }
+
+# A change, then the window manager's close: the question comes; Escape keeps the studio.
+click $tab_create $tabs_y
+click $page_x 188                   # "Button"
+drag 130 220 230 250
+"$build/tests/x_close_window" "$window_id"; sleep 0.6
+import -window root "$shots/close-asks-to-save.png"
+xdotool key Escape; sleep 0.5
+kill -0 "$studio_pid" 2>/dev/null || { echo "FAIL: the studio ended although the question was cancelled"; exit 1; }
+# Closed again, Enter answers Yes: the change is saved into the current file before the end.
+"$build/tests/x_close_window" "$window_id"; sleep 0.6
+xdotool key Return
+expect_studio_exit "the window manager's close"
+[ "$(grep -c '^\[BUTTON\]' "$again")" -eq 2 ] || { echo "FAIL: the change was lost at the close"; exit 1; }
+echo "xvfb: placed, saved, renamed (the gadget followed its window), New, Open and Save as gave the same bytes; closed with unsaved changes, Escape kept the studio and Enter saved before it ended"

@@ -9,12 +9,14 @@ cleanup() {
 }
 trap cleanup EXIT
 ln -s "$root/arial.ttf" "$root/zarvo.fon" "$root/KVX_Demos" "$work/"
+# What the studio remembers stays with the check.
+export XDG_CONFIG_HOME="$work/config"
 
 # Starts the studio with the given arguments and waits for its window.
 start_studio() {
   (cd "$work" && exec "$build/studio/korvex-studio" "$@") 2>"$work/studio.log" &
   studio_pid=$!
-  timeout 20 xdotool search --sync --name '^Korvex' >/dev/null
+  window_id=$(timeout 20 xdotool search --sync --name '^Korvex' | head -n 1)
   sleep 1
 }
 

@@ -21,7 +21,7 @@ export DISPLAY="$display"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done 2>/dev/null || sleep 1
 
 cd "$root"
-"$build/studio/korvex-studio" &
+XDG_CONFIG_HOME="$(mktemp -d)" "$build/studio/korvex-studio" &
 studio_pid=$!
 window=$(timeout 20 xdotool search --sync --name '^Korvex' | head -n 1)
 sleep 2
