@@ -222,6 +222,12 @@ TEST_F(DesignCommandsTest, ExportComparesTheEndingCaseSensitively) {
     EXPECT_EQ(g_questions[0].Ext, ".bmx");
     EXPECT_EQ(g_questions[0].Save, 1) << "asked for in save mode";
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);
+    g_answers = {PathIn("a.bmx"), PathIn("missing/b.bmx")};
+    g_buttonAnswers = {2};
+    studio::ExportSource();
+    EXPECT_EQ(g_told.back(), "Export: a.bmx already exists.|Replace it ?");
+    studio::ExportSource();
+    EXPECT_EQ(g_told.back(), "Export: b.bmx|no such file or directory.");
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "studio/current_file.hpp"
 #include "studio/design_writer.hpp"
 #include "studio/designed_gadget.hpp"
+#include "studio/recent_files.hpp"
+#include "studio/studio_window.hpp"
 #include "studio/start_options.hpp"
 #include "support/design_fixture.hpp"
 #include "support/studio_fixture.hpp"
@@ -84,6 +86,29 @@ TEST_F(StudioSafetyTest, EscapeCancelsEnterConfirmsAndCtrlShortcutsWorkEvenInAFi
     std::filesystem::remove(path);
     EXPECT_EQ(studio::CurrentPath(), path);
     EXPECT_EQ(Ui().StudioWindow->Text, std::filesystem::path(path).filename().string()) << "no mark once saved";
+}
+
+TEST_F(StudioSafetyTest, TheFilePageOffersTheLastDesignsAndAClickOpensOne) {
+    setenv("XDG_CONFIG_HOME", ("/tmp/kvx_recent_" + std::to_string(getpid())).c_str(), 1);
+    const std::string path = "/tmp/kvx_recent_" + std::to_string(getpid()) + "/ui.kvx";
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    Place("Button", 20, 600, 120, 610);
+    ASSERT_TRUE(studio::SaveDesignTo(path));
+    studio::MarkSavedAs(path);
+    ASSERT_TRUE(studio::RememberRecentFile(path));
+    studio::ShowRecentFiles(studio::LoadRecentFiles());
+    Frame();  // the list's own pass took this frame's input
+    SelectPage(studio::kFilePage);
+    ClickStudio(Ui().File.New);
+    ASSERT_TRUE(Design().DesignList.empty());
+    const KVX_Listbox& recent = *Ui().File.Recent;
+    ASSERT_EQ(recent.ItemCount, 1);
+    EXPECT_EQ(recent.ItemList[0].ItemText, "ui.kvx");
+    Click(recent.AbsX + 30, recent.AbsY + KVX_LineHeight / 2);
+    Frame();
+    EXPECT_EQ(Design().DesignList.size(), 1u) << "the click opened it";
+    EXPECT_EQ(studio::CurrentPath(), path);
+    std::filesystem::remove_all(std::filesystem::path(path).parent_path());
 }
 
 TEST(StudioStartOptionsTest, TheCommandLineChoosesTheScreenAndTheDesign) {
