@@ -9,8 +9,8 @@
 #include "gadgets/gui.hpp"
 #include "platform/display.hpp"
 #include "platform/headless.hpp"
-#include "studio/design_reader.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/design_reader.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/new_interface.hpp"
 
@@ -19,7 +19,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     kvx::headless::Reset();
     kvx::Graphics(1024, 768, 0, 60);
     kvx::KVX_InitGUI(2);
-    kvx::studio::Design().ButtonSkinHeight = kvx::studio::SkinButtonHeight();
     return 0;
 }
 

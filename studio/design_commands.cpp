@@ -5,14 +5,14 @@
 #include "platform/files.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
-#include "studio/design_reader.hpp"
-#include "studio/design_writer.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/design_reader.hpp"
+#include "design/design_writer.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/file_ending.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/new_interface.hpp"
 #include "studio/recent_files.hpp"
-#include "studio/source_export.hpp"
+#include "design/source_export.hpp"
 #include "studio/studio_window.hpp"
 
 namespace kvx::studio {

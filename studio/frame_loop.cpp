@@ -9,7 +9,7 @@
 #include "platform/platform.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/recent_files.hpp"
 #include "studio/grid_image.hpp"
 #include "studio/property_editor.hpp"
@@ -43,8 +43,6 @@ void OpenScreen(ScreenChoice choice) {
 
 }  // namespace
 
-int32_t SkinButtonHeight() { return ImageHeight(LoadImage(SkinPath("Button_left_hi.png"))); }
-
 void RequestExit() { g_exit = true; }
 bool ExitRequested() { return g_exit; }
 
@@ -59,7 +57,6 @@ void Start(const StartOptions& options) {
     KVX_Background("./KVX_Demos/KorvexStudio-1024.png");
     BuildStudioInterface();
     ShowInEditor(nullptr);
-    Design().ButtonSkinHeight = SkinButtonHeight();
     State().GridImage = MakeGridImage();
     ShowRecentFiles(LoadRecentFiles());
     zglSetSwapInterval(0);

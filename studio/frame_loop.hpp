@@ -15,8 +15,6 @@ bool Frame();
 void Shutdown();
 void RequestExit();
 bool ExitRequested();
-// The default height of new buttons: that of the button skin's left cap.
-int32_t SkinButtonHeight();
 
 // Start, frames until exit, shutdown; the process's exit status.
 int Run(const StartOptions& options = {});

@@ -1,6 +1,6 @@
 #pragma once
 // Where the designer's pointer takes a designed gadget, and the highlight of the one under it.
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 
 namespace kvx::studio {
 

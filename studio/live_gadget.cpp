@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "gadgets/window.hpp"
-#include "studio/kind_table.hpp"
+#include "design/kind_table.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -36,7 +36,7 @@ void RebuildLive(DesignedGadget& r) {
         MoveLive(r);
         return;
     }
-    r.Gadget = kind.Create(r);
+    r.Gadget = CreateLive(r, LiveUse::Designer);
     r.Gadget->Disabled = old->Disabled;
     ReplaceAmongSiblings(old, r.Gadget);
     old->Free();

@@ -1,6 +1,6 @@
 #pragma once
 // The live gadget follows its record, so that the canvas shows what will be saved.
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 
 namespace kvx::studio {
 

@@ -1,6 +1,6 @@
 #include "studio/new_interface.hpp"
 
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/property_editor.hpp"
 #include "studio/studio_state.hpp"
 

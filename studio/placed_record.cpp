@@ -1,8 +1,8 @@
 #include "studio/placed_record.hpp"
 
 #include "studio/current_file.hpp"
-#include "studio/design_edits.hpp"
-#include "studio/kind_table.hpp"
+#include "design/design_edits.hpp"
+#include "design/kind_table.hpp"
 
 namespace kvx::studio {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "gadgets/window.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/studio_state.hpp"
 
 namespace kvx::studio {

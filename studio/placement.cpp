@@ -8,7 +8,7 @@
 #include "core/mouse.hpp"
 #include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
-#include "studio/kind_table.hpp"
+#include "design/kind_table.hpp"
 #include "studio/placed_record.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_window.hpp"

@@ -6,9 +6,9 @@
 #include "core/focus.hpp"
 #include "core/runtime.hpp"
 #include "studio/current_file.hpp"
-#include "studio/design_edits.hpp"
-#include "studio/kind_table.hpp"
-#include "studio/kinds/kind_parts.hpp"
+#include "design/design_edits.hpp"
+#include "design/kind_table.hpp"
+#include "design/kinds/kind_parts.hpp"
 #include "studio/live_gadget.hpp"
 #include "studio/studio_window.hpp"
 

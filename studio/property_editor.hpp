@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "gadgets/value.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 
 namespace kvx::studio {
 

@@ -4,7 +4,7 @@
 
 #include "platform/files.hpp"
 #include "studio/config_folder.hpp"
-#include "studio/safe_file.hpp"
+#include "design/safe_file.hpp"
 
 namespace kvx::studio {
 namespace {

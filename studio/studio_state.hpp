@@ -4,13 +4,9 @@
 #include <string>
 
 #include "platform/image.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 
 namespace kvx::studio {
-
-struct Band {
-    int32_t X = 0, Y = 0, W = 0, H = 0;
-};
 
 struct StudioState {
     std::string PendingKind;  // armed on the Create page, not yet placed

@@ -4,8 +4,8 @@
 #include "platform/platform.hpp"
 #include "core/skin.hpp"
 #include "studio/current_file.hpp"
-#include "studio/designed_gadget.hpp"
-#include "studio/kind_table.hpp"
+#include "design/designed_gadget.hpp"
+#include "design/kind_table.hpp"
 
 namespace kvx::studio {
 namespace {

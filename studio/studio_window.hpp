@@ -12,7 +12,7 @@
 #include "gadgets/tabpanel.hpp"
 #include "gadgets/value.hpp"
 #include "gadgets/window.hpp"
-#include "studio/kind_table.hpp"
+#include "design/kind_table.hpp"
 
 namespace kvx::studio {
 

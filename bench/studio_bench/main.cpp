@@ -7,7 +7,7 @@
 
 #include "platform/display.hpp"
 #include "platform/headless.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/placed_record.hpp"
 

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <random>
 
-#include "studio/design_reader.hpp"
-#include "studio/design_writer.hpp"
-#include "studio/value_encoding.hpp"
+#include "design/design_reader.hpp"
+#include "design/design_writer.hpp"
+#include "design/value_encoding.hpp"
 #include "support/design_fixture.hpp"
 
 namespace kvx {

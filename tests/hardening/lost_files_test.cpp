@@ -7,7 +7,7 @@
 #include <random>
 
 #include "pak/pak_test_support.hpp"
-#include "studio/design_writer.hpp"
+#include "design/design_writer.hpp"
 #include "support/design_fixture.hpp"
 
 namespace kvx {

@@ -9,9 +9,9 @@
 #include "gadgets/custom_button.hpp"
 #include "gadgets/image_box.hpp"
 #include "gadgets/input.hpp"
-#include "studio/design_reader.hpp"
-#include "studio/design_writer.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/design_reader.hpp"
+#include "design/design_writer.hpp"
+#include "design/designed_gadget.hpp"
 #include "support/design_fixture.hpp"
 #include "support/studio_fixture.hpp"
 
@@ -71,7 +71,7 @@ TEST_F(StudioElsewhereTest, StartsWithoutFontsOrDemoPicturesAndStillDesigns) {
     EXPECT_EQ(KVX_BitmapFont, nullptr);
     EXPECT_GT(KVX_LineHeight, 0);
     EXPECT_GT(TextWidth("Korvex"), 0);
-    EXPECT_GT(Design().ButtonSkinHeight, 0) << "the skin is built in";
+    EXPECT_GT(studio::SkinButtonHeight(), 0) << "the skin is built in";
     ASSERT_TRUE(Ui().StudioWindow);
     PlaceThePictureAndFontUsers();
 }

@@ -12,8 +12,8 @@
 #include "platform/files.hpp"
 #include "platform/font.hpp"
 #include "platform/pixmap.hpp"
-#include "studio/design_reader.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/design_reader.hpp"
+#include "design/designed_gadget.hpp"
 #include "support/design_fixture.hpp"
 
 namespace kvx {

@@ -8,7 +8,7 @@
 
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
-#include "studio/design_reader.hpp"
+#include "design/design_reader.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/recent_files.hpp"
 #include "support/design_fixture.hpp"

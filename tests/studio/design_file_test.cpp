@@ -14,9 +14,9 @@
 #include "gadgets/listbox.hpp"
 #include "gadgets/scrollbar.hpp"
 #include "gadgets/value.hpp"
-#include "studio/design_edits.hpp"
-#include "studio/design_reader.hpp"
-#include "studio/design_writer.hpp"
+#include "design/design_edits.hpp"
+#include "design/design_reader.hpp"
+#include "design/design_writer.hpp"
 #include "studio/file_ending.hpp"
 #include "support/design_fixture.hpp"
 

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "studio/design_reader.hpp"
+#include "design/design_reader.hpp"
 #include "support/design_fixture.hpp"
 
 namespace kvx {

@@ -1,5 +1,5 @@
 // Exporting the design as a .bmx program: head and tail, declaration and creation lines per kind.
-#include "studio/source_export.hpp"
+#include "design/source_export.hpp"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The studio's Create page driven through its own tool window: arming, bands, the new records.
 #include "core/runtime.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/studio_state.hpp"
 #include "support/studio_fixture.hpp"
 
@@ -67,7 +67,7 @@ TEST_F(StudioCreateTest, FrameBandOverADesignWindowAndHandlesCountUp) {
     ASSERT_EQ(Design().DesignList.size(), 4u);
     EXPECT_EQ(Design().DesignList[2]->Handle, "Button1");
     EXPECT_EQ(Design().DesignList[3]->Handle, "Button2");
-    EXPECT_EQ(Design().DesignList[3]->Ty, Design().ButtonSkinHeight) << "a button's height is forced";
+    EXPECT_EQ(Design().DesignList[3]->Ty, studio::SkinButtonHeight()) << "a button's height is forced";
 
     Arm("Frame");
     Click(150, 200);

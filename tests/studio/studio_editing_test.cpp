@@ -4,9 +4,9 @@
 #include "gadgets/frame.hpp"
 #include "gadgets/label.hpp"
 #include "gadgets/push_button.hpp"
-#include "studio/design_reader.hpp"
-#include "studio/design_writer.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/design_reader.hpp"
+#include "design/design_writer.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/hit_area.hpp"
 #include "studio/new_interface.hpp"
 #include "studio/studio_state.hpp"
@@ -121,7 +121,7 @@ TEST_F(StudioEditingTest, ResizingRebuildsTheLiveGadgetAtItsNewSize) {
     const auto& live = static_cast<KVX_PushButton&>(*button->Gadget);
     EXPECT_EQ(live.Width, button->Tx);
     EXPECT_EQ(ImageWidth(ImageFromHandle(live.NormalMiddle)), button->Tx - 2 * live.CapWidth) << "no broken skin";
-    EXPECT_EQ(button->Ty, Design().ButtonSkinHeight) << "a button's height stays the skin's";
+    EXPECT_EQ(button->Ty, studio::SkinButtonHeight()) << "a button's height stays the skin's";
     shiftDrag(300, 105, 700, 600);
     const auto& design = static_cast<KVX_Window&>(*window->Gadget);
     EXPECT_EQ(window->Tx, 600);

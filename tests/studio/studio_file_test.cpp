@@ -1,5 +1,5 @@
 // The studio's File page driven through its own tool window: one command per frame, "New".
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/studio_step.hpp"
 #include "support/studio_fixture.hpp"
 

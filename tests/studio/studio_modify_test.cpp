@@ -1,6 +1,6 @@
 // The studio's Modify page driven through its own tool window: selection, the editor, nudges and drags.
 #include "platform/input_state.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/studio_state.hpp"
 #include "support/studio_fixture.hpp"
 

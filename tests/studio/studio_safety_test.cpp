@@ -5,8 +5,8 @@
 
 #include "platform/headless.hpp"
 #include "studio/current_file.hpp"
-#include "studio/design_writer.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/design_writer.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/recent_files.hpp"
 #include "studio/studio_window.hpp"
 #include "studio/start_options.hpp"

@@ -1,7 +1,7 @@
 // What the studio's start-up builds: the tool window and its pages, the grid, the button height.
 #include "core/runtime.hpp"
 #include "core/skin.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/studio_state.hpp"
 #include "support/studio_fixture.hpp"
 
@@ -33,8 +33,8 @@ TEST_F(StudioStartupTest, ToolWindowPagesGridAndButtonHeight) {
     EXPECT_TRUE(Ui().File.New->Hidden == 0 && studio::CreateButtonOf("Window")->Hidden == 1)
         << "only the File page shows at start";
 
-    EXPECT_EQ(studio::Design().ButtonSkinHeight, ImageHeight(LoadImage(SkinPath("Button_left_hi.png"))));
-    EXPECT_GT(studio::Design().ButtonSkinHeight, 0);
+    EXPECT_EQ(studio::SkinButtonHeight(), ImageHeight(LoadImage(SkinPath("Button_left_hi.png"))));
+    EXPECT_GT(studio::SkinButtonHeight(), 0);
 
     const ImagePtr& grid = studio::State().GridImage;
     ASSERT_NE(grid, nullptr);

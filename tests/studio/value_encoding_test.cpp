@@ -1,5 +1,5 @@
 // How design files spell numbers, flags and headers, and how lenient the reader is.
-#include "studio/value_encoding.hpp"
+#include "design/value_encoding.hpp"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "gadgets/window.hpp"
-#include "studio/designed_gadget.hpp"
+#include "design/designed_gadget.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/new_interface.hpp"
 #include "studio/placed_record.hpp"
@@ -55,7 +55,6 @@ class DesignTest : public ToolkitTest {
 protected:
     void SetUp() override {
         ToolkitTest::SetUp();
-        studio::Design().ButtonSkinHeight = studio::SkinButtonHeight();
         ClearDesign();
         folder_ =
             std::filesystem::temp_directory_path() / ("kvx_design_" + std::to_string(getpid()) + "_" +

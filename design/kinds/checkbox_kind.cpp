@@ -1,0 +1,34 @@
+// Check boxes: a box of the skin's size; the file keeps no state.
+#include "gadgets/checkbox.hpp"
+#include "design/kinds/creation_call.hpp"
+#include "design/kinds/kind_parts.hpp"
+#include "design/kinds/kinds.hpp"
+
+namespace kvx::studio {
+namespace {
+
+constexpr int32_t kBoxSize = 16;
+
+// clang-format off
+constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kCaptionKey,
+                               {"State", WriteNothing, nullptr}};
+// clang-format on
+
+constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
+    return call(&KVX_Checkbox::Create, "KVX_Checkbox::Create", ParentArgument{r}, r.Caption, r.Px, r.Py, 0);
+};
+
+Creation Export(const DesignedGadget& r, const std::string& parent) {
+    return {"KVX_Checkbox", Arguments().Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py), ",True)"};
+}
+
+}  // namespace
+
+// clang-format off
+const KindDescription kCheckboxKind{.Word = "Checkbox", .PaletteCaption = "Checkbox", .Keys = kKeys,
+                                    .Fixed = [] { return FixedSize{kBoxSize, kBoxSize}; }, .Create = LiveOf<kMake>,
+                                    .CppType = "KVX_CheckboxRef", .CppCreate = CppOf<kMake>,
+                                    .Export = Export, .CaptionIsHandle = true};
+// clang-format on
+
+}  // namespace kvx::studio

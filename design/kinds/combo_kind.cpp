@@ -1,0 +1,34 @@
+// Combo boxes: one line high.
+#include "gadgets/combo.hpp"
+#include "design/kinds/creation_call.hpp"
+#include "design/kinds/kind_parts.hpp"
+#include "design/kinds/kinds.hpp"
+
+namespace kvx::studio {
+namespace {
+
+constexpr int32_t kComboHeight = 20;
+
+// clang-format off
+constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey,
+                               {"Items", WriteNothing, nullptr}};
+// clang-format on
+
+constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
+    return call(&KVX_Combo::Create, "KVX_Combo::Create", ParentArgument{r}, r.Px, r.Py, r.Tx);
+};
+
+Creation Export(const DesignedGadget& r, const std::string& parent) {
+    return {"KVX_Combo", Arguments().Add(parent).Add(r.Px).Add(r.Py).Add(r.Tx)};
+}
+
+}  // namespace
+
+// clang-format off
+const KindDescription kComboboxKind{.Word = "Combobox", .PaletteCaption = "Combobox", .Keys = kKeys,
+                                    .Fixed = [] { return FixedSize{std::nullopt, kComboHeight}; }, .Create = LiveOf<kMake>,
+                                    .CppType = "KVX_ComboRef", .CppCreate = CppOf<kMake>,
+                                    .Export = Export};
+// clang-format on
+
+}  // namespace kvx::studio

@@ -1,0 +1,59 @@
+#include "design/kinds/kind_parts.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/runtime.hpp"
+#include "gadgets/window.hpp"
+#include "platform/platform.hpp"
+#include "design/design_reader.hpp"
+
+namespace kvx::studio {
+
+std::string WriteParent(DesignedGadget& r) {
+    if (r.Parent.empty()) r.Parent = "False";
+    return r.Parent;
+}
+
+std::string WriteNothing(DesignedGadget&) { return ""; }
+
+Arguments BoxArguments(const DesignedGadget& r, const std::string& parent) {
+    Arguments a;
+    a.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
+    return a;
+}
+
+float ReadNumber(std::string_view text) {
+    const size_t start = text.find_first_not_of(" \t+-");
+    const bool lenient = start == std::string_view::npos || text[start] == '$' || text[start] == '%';
+    double number = lenient ? double(ReadInteger(text)) : std::strtod(std::string(text).c_str(), nullptr);
+    if (std::isnan(number)) number = 0;
+    return float(std::clamp(number, -double(kNumberLimit), double(kNumberLimit)));
+}
+
+std::string NumberText(const DesignedGadget& r, float number) {
+    return r.IntegerOnly == 1 ? std::to_string(TruncateToInteger(number)) : RealText(number);
+}
+
+void SetRange(DesignedGadget& r, float value, float minimum, float maximum, float step) {
+    r.IntegerOnly = 1;
+    r.Value = value;
+    r.Minimum = minimum;
+    r.Maximum = maximum;
+    r.Step = step;
+}
+
+KVX_GadgetRef LiveParentOf(const DesignedGadget& record) { return record.ParentWindow; }
+
+int32_t CharWidth() { return std::max(1, TextWidth("0")); }
+
+int32_t LinesIn(int32_t pixels) { return KVX_LineHeight > 0 ? pixels / KVX_LineHeight : 0; }
+
+KVX_ColorRef RandomColor() {
+    auto channel = [] { return int(Rnd(0, 255)) & 255; };
+    const int red = channel(), green = channel(), blue = channel();
+    return KVX_Color::Create(red, green, blue);
+}
+
+}  // namespace kvx::studio

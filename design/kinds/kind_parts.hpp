@@ -1,0 +1,86 @@
+#pragma once
+// What the kinds' entries share: the keys most sections have, how numbers are read and written,
+// the live gadget as its own class, and the live parent of a record.
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/color.hpp"
+#include "core/gadget.hpp"
+#include "design/designed_gadget.hpp"
+#include "design/kind_table.hpp"
+#include "design/value_encoding.hpp"
+
+namespace kvx::studio {
+
+// Keys that save a field of the record as it is and read it back with the file's rules.
+template <int32_t DesignedGadget::*Field>
+constexpr KeyFormat IntegerKey(const char* name) {
+    return {name, [](DesignedGadget& r) { return std::to_string(r.*Field); },
+            [](DesignedGadget& r, std::string_view v) { r.*Field = ReadInteger(v); }};
+}
+template <std::string DesignedGadget::*Field>
+constexpr KeyFormat TextKey(const char* name) {
+    return {name, [](DesignedGadget& r) { return r.*Field; },
+            [](DesignedGadget& r, std::string_view v) { r.*Field = v; }};
+}
+template <uint8_t DesignedGadget::*Field>
+constexpr KeyFormat FlagKey(const char* name) {
+    return {name, [](DesignedGadget& r) { return std::string(BooleanText(r.*Field == 1)); },
+            [](DesignedGadget& r, std::string_view v) { r.*Field = ReadBoolean(v); }};
+}
+// A key the format lists whose value is left empty.
+std::string WriteNothing(DesignedGadget& r);
+// An empty Parent is saved, and kept in the record, as "False".
+std::string WriteParent(DesignedGadget& r);
+
+inline constexpr KeyFormat kGlobalKey = FlagKey<&DesignedGadget::Global>("Global");
+inline constexpr KeyFormat kHandleKey = TextKey<&DesignedGadget::Handle>("Handle");
+inline constexpr KeyFormat kParentKey{"Parent", WriteParent, TextKey<&DesignedGadget::Parent>("").Read};
+inline constexpr KeyFormat kPxKey = IntegerKey<&DesignedGadget::Px>("Px");
+inline constexpr KeyFormat kPyKey = IntegerKey<&DesignedGadget::Py>("Py");
+inline constexpr KeyFormat kTxKey = IntegerKey<&DesignedGadget::Tx>("Tx");
+inline constexpr KeyFormat kTyKey = IntegerKey<&DesignedGadget::Ty>("Ty");
+inline constexpr KeyFormat kCaptionKey = TextKey<&DesignedGadget::Caption>("Caption");
+
+// The arguments most creation calls start with: parent, caption, position and size.
+Arguments BoxArguments(const DesignedGadget& r, const std::string& parent);
+
+// A number of the file: decimal, with its fraction ("0.500000000"), or a whole number by the
+// lenient integer rule ("$" hexadecimal, "%" binary); kept within the reader's number limit.
+float ReadNumber(std::string_view text);
+// A number as the record saves it: whole when the record is integer-only, else "%#.9g".
+std::string NumberText(const DesignedGadget& record, float number);
+
+template <float DesignedGadget::*Field>
+constexpr KeyFormat NumberKey(const char* name) {
+    return {name, [](DesignedGadget& r) { return NumberText(r, r.*Field); },
+            [](DesignedGadget& r, std::string_view v) { r.*Field = ReadNumber(v); }};
+}
+// A number saved whole, whatever the record's integer flag.
+template <float DesignedGadget::*Field>
+constexpr KeyFormat WholeNumberKey(const char* name) {
+    return {name, [](DesignedGadget& r) { return std::to_string(TruncateToInteger(r.*Field)); },
+            [](DesignedGadget& r, std::string_view v) { r.*Field = ReadNumber(v); }};
+}
+// A whole-number range with its value and step, as new scroll bars and value boxes have.
+void SetRange(DesignedGadget& record, float value, float minimum, float maximum, float step);
+
+// Integer, Value, Minimum, Maximum and Increment, as scroll bars and value boxes save them.
+inline constexpr KeyFormat kIntegerKey = FlagKey<&DesignedGadget::IntegerOnly>("Integer");
+inline constexpr KeyFormat kValueKey = NumberKey<&DesignedGadget::Value>("Value");
+inline constexpr KeyFormat kMinimumKey = NumberKey<&DesignedGadget::Minimum>("Minimum");
+inline constexpr KeyFormat kMaximumKey = NumberKey<&DesignedGadget::Maximum>("Maximum");
+inline constexpr KeyFormat kIncrementKey = NumberKey<&DesignedGadget::Step>("Increment");
+
+// The live window a record's gadget is made in; none for a record outside any window.
+KVX_GadgetRef LiveParentOf(const DesignedGadget& record);
+
+// The width of the bitmap font's digits, never 0: text fields are sized in them.
+int32_t CharWidth();
+// Whole lines of KVX_LineHeight in a height of pixels, 0 while no font gives a line height.
+int32_t LinesIn(int32_t pixels);
+
+KVX_ColorRef RandomColor();
+
+}  // namespace kvx::studio

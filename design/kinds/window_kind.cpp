@@ -1,0 +1,47 @@
+// Windows. In the designer they are locked, since their title bar selects them, and their title
+// buttons are drawn but do nothing (a design window is closed by deleting it); an application
+// gets them as the toolkit makes them.
+#include "gadgets/window.hpp"
+#include "design/kinds/creation_call.hpp"
+#include "design/kinds/kind_parts.hpp"
+#include "design/kinds/kinds.hpp"
+
+namespace kvx::studio {
+namespace {
+
+// What the file says of a window's buttons is what a designed window always has: all three.
+std::string WriteHasButton(DesignedGadget&) { return BooleanText(true); }
+
+// clang-format off
+constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
+                               {"LockButton", WriteHasButton, nullptr},
+                               {"MinimizeButton", WriteHasButton, nullptr},
+                               {"CloseButton", WriteHasButton, nullptr}};
+// clang-format on
+
+constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
+    return call(&KVX_Window::Create, "KVX_Window::Create", r.Caption, r.Px, r.Py, r.Tx, r.Ty, 1, 1, 1,
+                NamedArgument<int32_t>{KVX_TitledStyle, "kvx::KVX_TitledStyle"});
+};
+
+void LockForDesigner(KVX_Gadget& live) {
+    auto& window = static_cast<KVX_Window&>(live);
+    window.Locked = 1;
+    for (const KVX_CustomButtonRef& button : {window.CloseButton, window.MinimiseButton, window.LockButton}) {
+        button->Disabled = 1;
+    }
+}
+
+Creation Export(const DesignedGadget& r, const std::string&) {
+    return {"KVX_Window", Arguments().Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty), ",True,True,True)"};
+}
+
+}  // namespace
+
+// clang-format off
+const KindDescription kWindowKind{.Word = "Window", .PaletteCaption = "Window", .Keys = kKeys, .Create = LiveOf<kMake>,
+                                  .CppType = "KVX_WindowRef", .CppCreate = CppOf<kMake>,
+                                  .InDesigner = LockForDesigner, .Export = Export, .IsWindow = true, .CaptionIsHandle = true};
+// clang-format on
+
+}  // namespace kvx::studio
