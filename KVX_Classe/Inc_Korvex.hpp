@@ -9,6 +9,7 @@
 #include "core/skin.hpp"
 #include "core/text_helpers.hpp"
 #include "core/timer.hpp"
+#include "design/design_loader.hpp"
 #include "dialogs/color_requester.hpp"
 #include "dialogs/file_requester.hpp"
 #include "dialogs/message_box.hpp"

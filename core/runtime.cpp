@@ -7,6 +7,7 @@
 #include "core/fps.hpp"
 #include "core/mouse.hpp"
 #include "core/skin.hpp"
+#include "platform/data_files.hpp"
 #include "platform/platform.hpp"
 
 namespace kvx {
@@ -55,8 +56,8 @@ void KVX_InitRuntime(int cursorSet) {
     for (int kind : {KVX_CursorNormal, KVX_CursorHelp, KVX_CursorBusy}) {
         KVX_Cursors[kind / KVX_CursorNormal - 1] = KVX_Cursor::Create(kind, cursorSet);
     }
-    KVX_BitmapFont = LoadImageFont("zarvo.fon", 13, 4);
-    KVX_GuiFont = LoadImageFont("arial.ttf", 13, 5);
+    KVX_BitmapFont = LoadImageFont(DataFilePath("zarvo.fon"), 13, 4);
+    KVX_GuiFont = LoadImageFont(DataFilePath("arial.ttf"), 13, 5);
     SetImageFont(KVX_GuiFont);
     KVX_LineHeight = TextHeight("Korvex") * 2;
 }

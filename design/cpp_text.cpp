@@ -9,20 +9,20 @@ namespace kvx::studio {
 namespace {
 
 constexpr std::string_view kReservedWords[] = {
-    "alignas",      "alignof",   "and",           "and_eq",      "asm",          "auto",      "bitand",
-    "bitor",        "bool",      "break",         "case",        "catch",        "char",      "char8_t",
-    "char16_t",     "char32_t",  "class",         "compl",       "concept",      "const",     "consteval",
-    "constexpr",    "constinit", "const_cast",    "continue",    "co_await",     "co_return", "co_yield",
-    "decltype",     "default",   "delete",        "do",          "double",       "dynamic_cast", "else",
-    "enum",         "explicit",  "export",        "extern",      "false",        "float",     "for",
-    "friend",       "goto",      "if",            "inline",      "int",          "long",      "mutable",
-    "namespace",    "new",       "noexcept",      "not",         "not_eq",       "nullptr",   "operator",
-    "or",           "or_eq",     "private",       "protected",   "public",       "register",  "reinterpret_cast",
-    "requires",     "return",    "short",         "signed",      "sizeof",       "static",    "static_assert",
-    "static_cast",  "struct",    "switch",        "template",    "this",         "thread_local", "throw",
-    "true",         "try",       "typedef",       "typeid",      "typename",     "union",     "unsigned",
-    "using",        "virtual",   "void",          "volatile",    "wchar_t",      "while",     "xor",
-    "xor_eq",       "final",     "override",      "import",      "module",       "Create",
+    "alignas",     "alignof",   "and",        "and_eq",    "asm",      "auto",         "bitand",
+    "bitor",       "bool",      "break",      "case",      "catch",    "char",         "char8_t",
+    "char16_t",    "char32_t",  "class",      "compl",     "concept",  "const",        "consteval",
+    "constexpr",   "constinit", "const_cast", "continue",  "co_await", "co_return",    "co_yield",
+    "decltype",    "default",   "delete",     "do",        "double",   "dynamic_cast", "else",
+    "enum",        "explicit",  "export",     "extern",    "false",    "float",        "for",
+    "friend",      "goto",      "if",         "inline",    "int",      "long",         "mutable",
+    "namespace",   "new",       "noexcept",   "not",       "not_eq",   "nullptr",      "operator",
+    "or",          "or_eq",     "private",    "protected", "public",   "register",     "reinterpret_cast",
+    "requires",    "return",    "short",      "signed",    "sizeof",   "static",       "static_assert",
+    "static_cast", "struct",    "switch",     "template",  "this",     "thread_local", "throw",
+    "true",        "try",       "typedef",    "typeid",    "typename", "union",        "unsigned",
+    "using",       "virtual",   "void",       "volatile",  "wchar_t",  "while",        "xor",
+    "xor_eq",      "final",     "override",   "import",    "module",   "Create",
 };
 
 bool IdentifierByte(unsigned char c) { return std::isalnum(c) || c == '_'; }
@@ -56,7 +56,8 @@ std::string CppStringLiteral(const std::string& bytes) {
             text += c;
         } else {
             char octal[kOctalDigits + 2] = {'\\'};
-            for (int digit = kOctalDigits; digit > 0; --digit) octal[digit] = char('0' + ((byte >> (3 * (kOctalDigits - digit))) & 7));
+            for (int digit = kOctalDigits; digit > 0; --digit)
+                octal[digit] = char('0' + ((byte >> (3 * (kOctalDigits - digit))) & 7));
             text.append(octal, kOctalDigits + 1);
         }
         previous = plain ? c : 0;

@@ -24,6 +24,8 @@ std::string CppColor(const KVX_ColorRef& color);
 class CppNames {
 public:
     std::string Take(const std::string& handle);
+    // A name no member may have, such as the struct's own.
+    void Reserve(const std::string& name) { taken_.insert(name); }
 
 private:
     std::unordered_set<std::string> taken_;

@@ -1,7 +1,7 @@
 #include "design/design_edits.hpp"
 
-#include "gadgets/window.hpp"
 #include "design/kind_table.hpp"
+#include "gadgets/window.hpp"
 
 namespace kvx::studio {
 namespace {

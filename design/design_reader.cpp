@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "core/runtime.hpp"
-#include "gadgets/window.hpp"
-#include "platform/platform.hpp"
 #include "design/design_edits.hpp"
 #include "design/designed_gadget.hpp"
 #include "design/kind_table.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/value_encoding.hpp"
+#include "gadgets/window.hpp"
+#include "platform/platform.hpp"
 
 namespace kvx::studio {
 namespace {

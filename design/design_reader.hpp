@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/files.hpp"
 #include "design/designed_gadget.hpp"
+#include "platform/files.hpp"
 
 namespace kvx::studio {
 

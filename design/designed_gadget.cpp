@@ -1,9 +1,9 @@
 #include "design/designed_gadget.hpp"
 
 #include "core/skin.hpp"
+#include "design/kind_table.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
-#include "design/kind_table.hpp"
 
 namespace kvx::studio {
 

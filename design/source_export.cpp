@@ -3,12 +3,12 @@
 #include <initializer_list>
 #include <unordered_map>
 
-#include "gadgets/window.hpp"
-#include "platform/platform.hpp"
 #include "design/designed_gadget.hpp"
 #include "design/kind_table.hpp"
 #include "design/safe_file.hpp"
 #include "design/value_encoding.hpp"
+#include "gadgets/window.hpp"
+#include "platform/platform.hpp"
 
 namespace kvx::studio {
 namespace {

@@ -24,6 +24,7 @@ bool SaveDesignAs();
 // there (offering to save it first) or to add the file's gadgets to it.
 void LoadDesign(const std::string& path = "");
 void ExportSource();
+void ExportHeader();
 // Empties the design after offering to save it.
 void NewDesign();
 // Ends the studio after offering to save the design.

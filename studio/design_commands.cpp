@@ -2,17 +2,18 @@
 #include <cstring>
 #include <string>
 
-#include "platform/files.hpp"
-#include "studio/ask_path.hpp"
-#include "studio/current_file.hpp"
+#include "design/cpp_export.hpp"
 #include "design/design_reader.hpp"
 #include "design/design_writer.hpp"
 #include "design/designed_gadget.hpp"
+#include "design/source_export.hpp"
+#include "platform/files.hpp"
+#include "studio/ask_path.hpp"
+#include "studio/current_file.hpp"
 #include "studio/file_ending.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/new_interface.hpp"
 #include "studio/recent_files.hpp"
-#include "design/source_export.hpp"
 #include "studio/studio_window.hpp"
 
 namespace kvx::studio {
@@ -21,6 +22,7 @@ namespace {
 const char* const kDesignFilters = ".kvx|.*";
 const char* const kDesignEnding = ".kvx";
 const char* const kSourceEnding = ".bmx";
+const char* const kHeaderEnding = ".hpp";
 
 constexpr uint8_t kOkOnly = 1, kYesNo = 2, kYesNoCancel = 3;
 constexpr int32_t kAskIcon = 1, kAlertIcon = 2;
@@ -58,6 +60,15 @@ bool WriteDesign(const std::string& path) {
     MarkSavedAs(path);
     Remember(path);
     return true;
+}
+
+void ExportAs(const std::string& title, const std::string& ending, bool (*write)(const std::string& path)) {
+    const std::string asked = AskDesignPath(title, ending + "|.*", ending, 1);
+    if (asked.empty()) return;
+    const std::string path = WithEnding(asked, ending);
+    if (!MayWrite("Export", path)) return;
+    errno = 0;
+    if (!write(path)) ReportFailure("Export", path, SystemReason());
 }
 
 }  // namespace
@@ -111,14 +122,9 @@ void LoadDesign(const std::string& given) {
     }
 }
 
-void ExportSource() {
-    const std::string asked = AskDesignPath("Export Korvex Interface to BMX...", ".bmx|.*", kSourceEnding, 1);
-    if (asked.empty()) return;
-    const std::string path = WithEnding(asked, kSourceEnding);
-    if (!MayWrite("Export", path)) return;
-    errno = 0;
-    if (!ExportSourceTo(path)) ReportFailure("Export", path, SystemReason());
-}
+void ExportSource() { ExportAs("Export Korvex Interface to BMX...", kSourceEnding, ExportSourceTo); }
+
+void ExportHeader() { ExportAs("Export Korvex Interface to C++...", kHeaderEnding, ExportHeaderTo); }
 
 void NewDesign() {
     if (!OfferToSave()) return;

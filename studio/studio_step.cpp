@@ -42,6 +42,8 @@ void FilePageStep() {
         SaveDesignAs();
     } else if (f.Export->Clicked()) {
         ExportSource();
+    } else if (f.ExportCpp->Clicked()) {
+        ExportHeader();
     } else if (f.Exit->Clicked()) {
         ExitStudio();
     } else if (KVX_Mouse.LeftReleased && !f.Recent->SelectedText.empty()) {

@@ -1,11 +1,11 @@
 #include "studio/studio_window.hpp"
 
-#include "gadgets/frame.hpp"
-#include "platform/platform.hpp"
 #include "core/skin.hpp"
-#include "studio/current_file.hpp"
 #include "design/designed_gadget.hpp"
 #include "design/kind_table.hpp"
+#include "gadgets/frame.hpp"
+#include "platform/platform.hpp"
+#include "studio/current_file.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -33,16 +33,17 @@ void BuildFilePage() {
     f.Save = PageButton("Save", 70);
     f.SaveAs = PageButton("Save as...", 95);
     f.Export = PageButton("Export to .bmx", 120);
+    f.ExportCpp = PageButton("Export to C++", 145);
     f.Preferences = PageButton("Preferences", 170);
     f.SchemeEditor = PageButton("Scheme Editor", 195);
     f.About = PageButton("About...", 245);
     f.Exit = PageButton("Exit", 270);
-    const KVX_LabelRef recentTitle = KVX_Label::Create(ui.StudioWindow, "Recent designs", kButtonX, 305, 1,
-                                                       KVX_SchemeColors.FrameText);
+    const KVX_LabelRef recentTitle =
+        KVX_Label::Create(ui.StudioWindow, "Recent designs", kButtonX, 305, 1, KVX_SchemeColors.FrameText);
     f.Recent = KVX_Listbox::Create(ui.StudioWindow, kButtonX - 5, 325, kButtonWidth + 10, kRecentLines);
-    for (const KVX_GadgetRef& g : std::initializer_list<KVX_GadgetRef>{frame, f.New, f.Open, f.Save, f.SaveAs, f.Export,
-                                                                        f.Preferences, f.SchemeEditor, f.About,
-                                                                        f.Exit, recentTitle, f.Recent}) {
+    for (const KVX_GadgetRef& g :
+         std::initializer_list<KVX_GadgetRef>{frame, f.New, f.Open, f.Save, f.SaveAs, f.Export, f.ExportCpp,
+                                              f.Preferences, f.SchemeEditor, f.About, f.Exit, recentTitle, f.Recent}) {
         Attach(g, "File");
     }
 }

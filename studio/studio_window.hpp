@@ -19,7 +19,7 @@ namespace kvx::studio {
 inline constexpr int32_t kFilePage = 1, kCreatePage = 2, kModifyPage = 3;
 
 struct FilePage {
-    KVX_PushButtonRef New, Open, Save, SaveAs, Export, Preferences, SchemeEditor, About, Exit;
+    KVX_PushButtonRef New, Open, Save, SaveAs, Export, ExportCpp, Preferences, SchemeEditor, About, Exit;
     KVX_ListboxRef Recent;  // the designs last opened or saved; a click opens one
     std::vector<std::string> RecentPaths;  // the paths of its lines, in order
 };

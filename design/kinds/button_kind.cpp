@@ -1,10 +1,10 @@
 // Push buttons: as high as the skin's button pieces.
 #include <algorithm>
 
-#include "gadgets/push_button.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/push_button.hpp"
 
 namespace kvx::studio {
 namespace {

@@ -1,8 +1,8 @@
 // Check boxes: a box of the skin's size; the file keeps no state.
-#include "gadgets/checkbox.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/checkbox.hpp"
 
 namespace kvx::studio {
 namespace {

@@ -2,10 +2,10 @@
 // colour drawn at random, and so does every run of an exported program.
 #include <algorithm>
 
-#include "gadgets/color_icon.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/color_icon.hpp"
 
 namespace kvx::studio {
 namespace {

@@ -1,8 +1,8 @@
 // Combo boxes: one line high.
-#include "gadgets/combo.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/combo.hpp"
 
 namespace kvx::studio {
 namespace {

@@ -1,8 +1,8 @@
 // Custom buttons: three pictures of the user's, placed with the demo icon.
-#include "gadgets/custom_button.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/custom_button.hpp"
 
 namespace kvx::studio {
 namespace {

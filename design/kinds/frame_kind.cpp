@@ -1,8 +1,8 @@
 // Frames: a captioned border; the pointer takes them by their top band only.
-#include "gadgets/frame.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/frame.hpp"
 
 namespace kvx::studio {
 namespace {

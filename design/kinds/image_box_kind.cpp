@@ -1,8 +1,8 @@
 // Image boxes: a picture of the user's, placed with the demo picture in a sunken border.
-#include "gadgets/image_box.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/image_box.hpp"
 
 namespace kvx::studio {
 namespace {

@@ -5,9 +5,9 @@
 #include <cstdlib>
 
 #include "core/runtime.hpp"
+#include "design/design_reader.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
-#include "design/design_reader.hpp"
 
 namespace kvx::studio {
 

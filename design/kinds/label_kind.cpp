@@ -2,10 +2,10 @@
 // on a window's body.
 #include "core/runtime.hpp"
 #include "core/skin.hpp"
-#include "gadgets/label.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/label.hpp"
 
 namespace kvx::studio {
 namespace {

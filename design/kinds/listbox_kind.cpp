@@ -2,10 +2,10 @@
 #include <algorithm>
 
 #include "core/runtime.hpp"
-#include "gadgets/listbox.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/listbox.hpp"
 
 namespace kvx::studio {
 namespace {

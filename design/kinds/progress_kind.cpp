@@ -1,8 +1,8 @@
 // Progress bars: placed half full of 100.
-#include "gadgets/progress.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/progress.hpp"
 
 namespace kvx::studio {
 namespace {

@@ -1,8 +1,8 @@
 // Scroll bars: placed from 0 to 100 at 50, vertical when the band is no wider than high.
-#include "gadgets/scrollbar.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/scrollbar.hpp"
 
 namespace kvx::studio {
 namespace {

@@ -1,10 +1,10 @@
 // Input and value boxes: one line high and sized in characters of the bitmap font.
 #include "core/runtime.hpp"
-#include "gadgets/input.hpp"
-#include "gadgets/value.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/input.hpp"
+#include "gadgets/value.hpp"
 
 namespace kvx::studio {
 namespace {

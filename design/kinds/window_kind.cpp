@@ -1,10 +1,10 @@
 // Windows. In the designer they are locked, since their title bar selects them, and their title
 // buttons are drawn but do nothing (a design window is closed by deleting it); an application
 // gets them as the toolkit makes them.
-#include "gadgets/window.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
+#include "gadgets/window.hpp"
 
 namespace kvx::studio {
 namespace {

@@ -232,3 +232,21 @@ TEST_F(DesignCommandsTest, ExportComparesTheEndingCaseSensitively) {
 
 }  // namespace
 }  // namespace kvx
+
+namespace kvx {
+namespace {
+
+TEST_F(DesignCommandsTest, ExportToCppWritesTheHeaderOfTheDesignNamedAfterItsFile) {
+    PlaceDesigned("Window", 40, 40, 200, 160);
+    g_answers = {PathIn("main_menu")};
+    studio::ExportHeader();
+    ASSERT_EQ(g_questions.size(), 1u);
+    EXPECT_EQ(g_questions[0].Filters, ".hpp|.*");
+    EXPECT_EQ(g_questions[0].Save, 1);
+    const std::string header = testing::FileBytes(PathIn("main_menu.hpp"));
+    EXPECT_NE(header.find("struct MainMenu {"), std::string::npos) << header;
+    EXPECT_NE(header.find("    kvx::KVX_WindowRef Window1;"), std::string::npos) << header;
+}
+
+}  // namespace
+}  // namespace kvx

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# check-package.sh [build dir]: installs the built toolkit into a fresh prefix, then builds
+# examples/outside against it from scratch with g++ and with clang++ (warnings as errors) and runs
+# it headless: the package is what an application outside this tree gets.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-${KVX_BUILD_DIR:-$root/build}}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+for compiler in g++ clang++-14; do
+  if ! command -v "$compiler" >/dev/null; then
+    echo "check-package: $compiler is missing (scripts/install-deps.sh installs it)" >&2
+    exit 1
+  fi
+  out="$work/outside-$compiler"
+  CXX="$compiler" cmake -S "$root/examples/outside" -B "$out" -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
+  cmake --build "$out" -j2 >/dev/null
+  answer="$("$out/greeter" --check)"
+  echo "check-package: built with $compiler, it answers: $answer"
+done
+# Added with add_subdirectory, the source tree brings the toolkit and its tools, not its tests.
+CXX=g++ cmake -S "$root/examples/outside" -B "$work/subdirectory" -DKORVEX_SOURCE_DIR="$root" >/dev/null
+targets="$(cmake --build "$work/subdirectory" --target help)"
+grep -q '\.\.\. greeter$' <<<"$targets" && grep -q '\.\.\. kvx-export$' <<<"$targets"
+if grep -q '\.\.\. test_' <<<"$targets"; then
+  echo "check-package: add_subdirectory builds the toolkit's tests" >&2
+  exit 1
+fi
+echo "check-package: add_subdirectory of the source tree gives the toolkit without its tests"
+
+# pkg-config gives what a plain compiler line needs; this program loads the design at run time.
+export PKG_CONFIG_PATH="$work/prefix/lib/pkgconfig"
+cat >"$work/loader.cpp" <<'PROGRAM'
+#include <Inc_Korvex.hpp>
+int main(int, char** argv) {
+    kvx::UseBackend(kvx::Backend::Headless);
+    kvx::Graphics(1024, 768, 0, 60);
+    kvx::KVX_InitGUI(2);
+    const kvx::KVX_LoadedDesign design = kvx::KVX_LoadDesign(argv[1]);
+    const bool found = design.Ok() && design.Get<kvx::KVX_PushButton>("Greet");
+    kvx::KVX_ClearGui();
+    kvx::EndGraphics();
+    return found ? 0 : 1;
+}
+PROGRAM
+# shellcheck disable=SC2046
+g++ -Wall -Wextra -Werror -pedantic "$work/loader.cpp" -o "$work/loader" $(pkg-config --cflags --libs korvex)
+"$work/loader" "$root/examples/outside/greeter.kvx"
+echo "check-package: korvex.pc $(pkg-config --modversion korvex) builds a program that loads greeter.kvx"
