@@ -31,8 +31,8 @@ std::string CppHeaderText(const std::vector<DesignedGadgetRef>& records, const s
         members += "    kvx::" + std::string(kind.CppType) + " " + member + ";\n";
         creation += "        " + member + " = " + kind.CppCreate(settled, parent) + ";\n";
     }
-    return "// Made by kvx-export from " + sourceName +
-           "; change the design and export again rather than editing this file.\n"
+    return "// Generated from the Korvex design " + sourceName +
+           "; change the design and export it again rather than editing this file.\n"
            "#pragma once\n"
            "#include <Inc_Korvex.hpp>\n"
            "\n"

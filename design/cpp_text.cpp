@@ -35,15 +35,15 @@ bool Reserved(const std::string& name) {
     return leadingCapital || name.find("__") != std::string::npos;
 }
 
-std::string Identifier(const std::string& text) {
+}  // namespace
+
+std::string CppIdentifier(const std::string& text) {
     std::string name;
     for (const char c : text) name += IdentifierByte(static_cast<unsigned char>(c)) && c >= 0 ? c : '_';
     if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0]))) name = "g_" + name;
     if (Reserved(name)) name += '_';
     return name;
 }
-
-}  // namespace
 
 std::string CppStringLiteral(const std::string& bytes) {
     constexpr int kOctalDigits = 3;
@@ -80,7 +80,7 @@ std::string CppColor(const KVX_ColorRef& color) {
 }
 
 std::string CppNames::Take(const std::string& handle) {
-    const std::string base = Identifier(handle);
+    const std::string base = CppIdentifier(handle);
     std::string name = base;
     for (int suffix = 2; taken_.contains(name); ++suffix) name = base + "_" + std::to_string(suffix);
     taken_.insert(name);
@@ -99,7 +99,7 @@ std::string CamelCaseName(const std::string& baseName) {
         name += upper ? char(std::toupper(byte)) : c;
         upper = false;
     }
-    return Identifier(name);
+    return CppIdentifier(name);
 }
 
 }  // namespace kvx::studio

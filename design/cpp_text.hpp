@@ -16,11 +16,14 @@ std::string CppFloatLiteral(float value);
 // "kvx::KVX_Color::Create(r, g, b)"; "nullptr" for no colour.
 std::string CppColor(const KVX_ColorRef& color);
 
-// Names for the members of a generated struct, handed out in order. A handle becomes its
-// identifier with every byte that cannot be in one replaced by '_'; one that starts with a digit
-// or is empty gets a leading "g_"; a C++ keyword, a name reserved to the implementation (a
-// leading '_' with a capital, or "__" anywhere) or "Create" gets a trailing '_'; a name taken
-// already gets "_2", "_3", ... until it is free.
+// A text as an identifier: every byte that cannot be in one replaced by '_'; one that starts
+// with a digit or is empty gets a leading "g_"; a C++ keyword, a name reserved to the
+// implementation (a leading '_' with a capital, or "__" anywhere) or "Create" gets a trailing '_'.
+// A valid name comes back unchanged.
+std::string CppIdentifier(const std::string& text);
+
+// Names for the members of a generated struct, handed out in order: a handle's identifier, or
+// when that is taken already, it with "_2", "_3", ... until one is free.
 class CppNames {
 public:
     std::string Take(const std::string& handle);

@@ -5,10 +5,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "Inc_Korvex.hpp"
+#include "design/design_reader.hpp"
+#include "design/source_export.hpp"
 #include "every_kind_edited.hpp"
 #include "support/toolkit_fixture.hpp"
 
@@ -33,6 +36,10 @@ protected:
     void Restart() {
         KVX_ClearGui();
         KVX_InitGUI(2);
+    }
+    static std::string Bytes(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), {}};
     }
     std::string Written(const std::string& name, const std::string& bytes) {
         const std::string path = ::testing::TempDir() + name;
@@ -108,6 +115,16 @@ TEST_F(DesignLoaderTest, HostileFilesMakeNothingAndSayWhy) {
         EXPECT_NE(std::system(command.c_str()), 0) << hostile.path;
         EXPECT_FALSE(std::filesystem::exists(header));
     }
+}
+
+TEST_F(DesignLoaderTest, TheConvertersBmxIsTheStudiosExport) {
+    ASSERT_TRUE(studio::LoadDesignFrom(kDesign).Ok);
+    const std::string fromStudio = ::testing::TempDir() + "studio.bmx", fromTool = ::testing::TempDir() + "tool.bmx";
+    ASSERT_TRUE(studio::ExportSourceTo(fromStudio));
+    studio::Design().DesignList.clear();
+    const std::string command = std::string(KVX_EXPORT_TOOL) + " --bmx " + kDesign + " -o " + fromTool;
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Bytes(fromTool), Bytes(fromStudio));
 }
 
 TEST_F(DesignLoaderTest, FreeingTheDesignLeavesNoGadget) {

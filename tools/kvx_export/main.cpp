@@ -79,16 +79,27 @@ std::string ParseOptions(const std::vector<std::string>& args, Options& options)
     return "";
 }
 
-bool Export(const Options& options, std::vector<studio::DesignedGadgetRef>& records) {
+// Why the design could not be exported; "" when it was.
+std::string Export(const Options& options) {
     const std::filesystem::path design(options.design);
+    const std::string cannotWrite = "cannot write " + options.output;
     if (options.language == Language::Bmx) {
-        studio::Design().DesignList = records;
-        return studio::ExportSourceTo(options.output);
+        // Opened as the studio opens it (repeated handles made unique), so the program is the
+        // studio's export of the same file.
+        const studio::DesignLoad load = studio::LoadDesignFrom(options.design);
+        if (!load.Ok) return options.design + " " + load.Error;
+        return studio::ExportSourceTo(options.output) ? "" : cannotWrite;
     }
+    studio::DesignRecords read = studio::ReadDesignFile(options.design);
+    if (read.Error.empty() && !studio::MakeLiveGadgets(read.Records, 0, studio::LiveUse::Application)) {
+        read.Error = studio::OverBudgetReason();
+    }
+    if (!read.Error.empty()) return options.design + " " + read.Error;
     const std::string name = options.name.empty() ? studio::CamelCaseName(design.stem().string()) : options.name;
-    const std::string text = studio::CppHeaderText(records, name, design.filename().string());
-    return studio::ReplaceFileSafely(options.output,
-                                     [&](const StreamPtr& out) { WriteBytes(out, text.data(), text.size()); });
+    const std::string text = studio::CppHeaderText(read.Records, name, design.filename().string());
+    const bool written = studio::ReplaceFileSafely(
+        options.output, [&](const StreamPtr& out) { WriteBytes(out, text.data(), text.size()); });
+    return written ? "" : cannotWrite;
 }
 
 }  // namespace
@@ -103,27 +114,17 @@ int main(int argc, char** argv) {
     }
     Options options;
     if (const std::string why = ParseOptions(args, options); !why.empty()) return BadUsage(why);
-    if (!options.name.empty() && studio::CamelCaseName(options.name) != options.name) {
+    if (!options.name.empty() && studio::CppIdentifier(options.name) != options.name) {
         return BadUsage("--name must be a C++ identifier: " + options.name);
     }
 
     UseBackend(Backend::Headless);
     Graphics(kDisplayWidth, kDisplayHeight, 0, 0);
     KVX_InitGUI(kCursorSet);
-    studio::DesignRecords read = studio::ReadDesignFile(options.design);
-    if (read.Error.empty() && !studio::MakeLiveGadgets(read.Records, 0, studio::LiveUse::Application)) {
-        read.Error = studio::OverBudgetReason();
-    }
-    int status = kSuccess;
-    if (!read.Error.empty()) {
-        std::fprintf(stderr, "kvx-export: %s %s\n", options.design.c_str(), read.Error.c_str());
-        status = kFailure;
-    } else if (!Export(options, read.Records)) {
-        std::fprintf(stderr, "kvx-export: cannot write %s\n", options.output.c_str());
-        status = kFailure;
-    }
+    const std::string problem = Export(options);
+    if (!problem.empty()) std::fprintf(stderr, "kvx-export: %s\n", problem.c_str());
     studio::Design().DesignList.clear();
     KVX_ClearGui();
     EndGraphics();
-    return status;
+    return problem.empty() ? kSuccess : kFailure;
 }
