@@ -12,10 +12,10 @@
 
 #include "core/runtime.hpp"
 #include "platform/files.hpp"
-#include "studio/design_reader.hpp"
-#include "studio/designed_gadget.hpp"
-#include "studio/kind_table.hpp"
-#include "studio/kinds/kind_parts.hpp"
+#include "design/design_reader.hpp"
+#include "design/designed_gadget.hpp"
+#include "design/kind_table.hpp"
+#include "design/kinds/kind_parts.hpp"
 
 namespace {
 
