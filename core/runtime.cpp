@@ -47,6 +47,8 @@ void EndPressOnRelease() {
 
 }  // namespace
 
+const char* KVX_ToolkitVersion() { return KVX_VERSION_TEXT; }
+
 void KVX_InitRuntime(int cursorSet) {
     HideMouse();
     RegisterSkinImages();

@@ -33,6 +33,9 @@ inline constexpr int32_t KVX_MenuBarHeight = 26;
 extern KVX_Cursor KVX_Cursors[3];
 
 // What KVX_InitGUI sets up before any window: skin, colours, sounds, cursors, fonts.
+// The toolkit's version, "0.6.0".
+const char* KVX_ToolkitVersion();
+
 void KVX_InitRuntime(int cursorSet);
 // What KVX_ClearGui lets go of once the windows are gone.
 void KVX_ClearRuntime();

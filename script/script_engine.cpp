@@ -285,4 +285,6 @@ int32_t ScriptEngine::RunFile(const std::string& path) {
 std::string ScriptEngine::GetErrorText() const { return LastError; }
 int32_t ScriptEngine::GetErrorStatus() const { return LastStatus; }
 
+std::string ScriptEngineVersion() { return LUA_RELEASE; }
+
 }  // namespace kvx

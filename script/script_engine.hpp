@@ -88,4 +88,7 @@ private:
     void TakeResult();
 };
 
+// The interpreter's release, as "Lua 5.4.4".
+std::string ScriptEngineVersion();
+
 }  // namespace kvx

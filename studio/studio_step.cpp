@@ -5,6 +5,7 @@
 #include "core/mouse.hpp"
 #include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
+#include "studio/about_box.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
 #include "design/designed_gadget.hpp"
@@ -44,6 +45,8 @@ void FilePageStep() {
         ExportSource();
     } else if (f.ExportCpp->Clicked()) {
         ExportHeader();
+    } else if (f.About->Clicked()) {
+        ShowAbout();
     } else if (f.Exit->Clicked()) {
         ExitStudio();
     } else if (KVX_Mouse.LeftReleased && !f.Recent->SelectedText.empty()) {
