@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/fps.hpp"
+#include "core/frame_pacing.hpp"
 #include "core/skin.hpp"
 #include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
@@ -52,6 +53,7 @@ void Start(const StartOptions& options) {
     Design().ResetCounters();
     ResetStudioState();
     ForgetCurrentFile();
+    KVX_SetFrameWaiting(!options.Benchmark);
     OpenScreen(options.Screen);
     KVX_InitGUI(2);
     KVX_Background("./KVX_Demos/KorvexStudio-1024.png");
@@ -64,6 +66,7 @@ void Start(const StartOptions& options) {
 }
 
 bool Frame() {
+    KVX_WaitWhileIdle();
     if (g_exit) return false;
     if (AppTerminate()) {
         // Closed by the window manager: the question needs the loop, and Cancel keeps it going.

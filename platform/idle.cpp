@@ -1,0 +1,17 @@
+#include "platform/idle.hpp"
+
+#include "platform/backend.hpp"
+#include "platform/input_state.hpp"
+#include "platform/timing.hpp"
+
+namespace kvx {
+
+bool LastFrameIdle() { return !Input().lastFrameTookInput && PixelsRecomposed() == 0; }
+
+void WaitForInput(int timeoutMs) {
+    const InputState& input = Input();
+    if (!input.pending.empty()) return;
+    ActiveBackend().WaitForEvent(input.UntilNextRepeat(MilliSecs(), timeoutMs));
+}
+
+}  // namespace kvx
