@@ -23,6 +23,7 @@ struct Recorder {
     bool drawnThrough = false;   // the pending calls are in the back buffer already
     bool recording = true;
     int64_t recomposed = 0;
+    bool changed = true;  // the last present showed anything new
 };
 
 Recorder& Record() {
@@ -39,7 +40,8 @@ void SubmitDraw(DrawCall&& call) {
     if (IsEmpty(call.box) || std::isnan(call.paint.alpha)) return;
     Recorder& r = Record();
     if (r.mode == RedrawMode::Full || r.drawnThrough) DrawNow(CurrentBackBuffer(), call);
-    if (r.mode == RedrawMode::Full || !r.recording) return;
+    // Full frames are kept too, to tell an idle loop whether anything changed.
+    if (!r.recording) return;
     r.pending.Add(std::move(call));
     if (r.pending.Size() > kMaxRecordedCalls) {
         DrawPending();
@@ -61,19 +63,20 @@ void DrawPending() {
 std::vector<Box> FinishFrame() {
     Recorder& r = Record();
     BackBuffer& b = CurrentBackBuffer();
-    if (r.mode == RedrawMode::Full) {
-        r.recomposed = Area(ScreenOf(b));
-        return {ScreenOf(b)};
-    }
     std::vector<Box> changed;
-    if (r.drawnThrough || !r.presentedKnown) {
+    if (r.mode == RedrawMode::Full) {
+        r.changed = !r.presentedKnown || !r.recording || r.presented.Calls() != r.pending.Calls();
+        changed = {ScreenOf(b)};
+    } else if (r.drawnThrough || !r.presentedKnown) {
         DrawPending();
+        r.changed = true;
         changed = {ScreenOf(b)};
     } else {
         changed = DamagedBoxes(r.presented, r.pending, b.width, b.height);
         RedrawWithin(r.pending, changed, {b.pixels.data(), b.width, b.height});
         // Drawn in parts, the buffer no longer matches what its remembered clear says.
         b.cleared.reset();
+        r.changed = !changed.empty();
     }
     r.recomposed = std::accumulate(changed.begin(), changed.end(), int64_t(0),
                                    [](int64_t sum, const Box& box) { return sum + Area(box); });
@@ -93,6 +96,7 @@ void ForgetFrames() {
     r.drawnThrough = false;
     r.recording = true;
     r.recomposed = 0;
+    r.changed = true;
 }
 
 void SetRedrawMode(RedrawMode mode) {
@@ -109,6 +113,7 @@ void SetRedrawMode(RedrawMode mode) {
 }
 
 const DrawList& PresentedCalls() { return Record().presented; }
+bool LastFrameChanged() { return Record().changed; }
 
 RedrawMode CurrentRedrawMode() { return Record().mode; }
 int64_t PixelsRecomposed() { return Record().recomposed; }

@@ -1,12 +1,13 @@
 #include "platform/idle.hpp"
 
 #include "platform/backend.hpp"
+#include "platform/frame_recorder.hpp"
 #include "platform/input_state.hpp"
 #include "platform/timing.hpp"
 
 namespace kvx {
 
-bool LastFrameIdle() { return !Input().lastFrameTookInput && PixelsRecomposed() == 0; }
+bool LastFrameIdle() { return !Input().lastFrameTookInput && !LastFrameChanged(); }
 
 void WaitForInput(int timeoutMs) {
     const InputState& input = Input();
