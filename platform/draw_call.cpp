@@ -1,5 +1,6 @@
 #include "platform/draw_call.hpp"
 
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -99,7 +100,13 @@ DrawCall Make(const Box& clip, const Box& box, const compositor::Paint& paint) {
 
 }  // namespace
 
-int PenPixel(float v) { return int(std::floor(std::clamp(v, -float(kFarPixel), float(kFarPixel)))); }
+// Truncation and a step down for negative fractions: std::floor is a library call on plain x86-64,
+// and every glyph of every text takes one.
+int PenPixel(float v) {
+    const float held = std::clamp(v, -float(kFarPixel), float(kFarPixel));
+    const int truncated = int(held);
+    return float(truncated) > held ? truncated - 1 : truncated;
+}
 
 DrawCall MakeClear(const Box& clip, uint32_t color) {
     DrawCall call = Make(clip, clip, compositor::Paint{});
@@ -130,10 +137,11 @@ DrawCall MakeImage(const Box& clip, const ImagePtr& image, int frame, int x, int
 
 DrawCall MakeText(const Box& clip, const FontPtr& font, const std::string& text, float pen, int top,
                   const compositor::Paint& paint) {
-    Box box;
-    ForEachGlyph(*font, text, pen, top,
-                 [&](const Glyph& g, int x, int y) { box = BoundingBox(box, BoxAt(clip, x, y, g.width, g.height)); });
-    DrawCall call = Make(clip, box, paint);
+    Box ink{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+    ForEachGlyph(*font, text, pen, top, [&](const Glyph& g, int x, int y) {
+        ink = {std::min(ink.x0, x), std::min(ink.y0, y), std::max(ink.x1, x + g.width), std::max(ink.y1, y + g.height)};
+    });
+    DrawCall call = Make(clip, Intersection(ink, clip), paint);
     call.what = TextCall{font, text, pen, top, font->content};
     return call;
 }
