@@ -9,8 +9,8 @@ enum class ScreenChoice { Automatic, Window, FullScreen };
 
 struct StartOptions {
     ScreenChoice Screen = ScreenChoice::Automatic;  // full screen when the screen has the mode
-    std::string Design;                            // a .kvx to open once the studio is up
-    bool Benchmark = false;                        // frames as fast as they can be drawn, never waiting
+    std::string Design;                             // a .kvx to open once the studio is up
+    bool Benchmark = false;                         // frames as fast as they can be drawn, never waiting
 };
 
 inline constexpr const char* kUsage =
