@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless, then the real-window checks under
-# Xvfb, the benchmark figures in their short mode, then the whole suite again under the sanitizers and a bounded run of every fuzz target.
+# Xvfb, the benchmark figures in their short mode, then the whole suite again under the sanitizers
+# and a bounded run of every fuzz target.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KVX_BUILD_DIR:-$root/build}"
