@@ -4,6 +4,7 @@
 #include "core/drawing.hpp"
 #include "core/focus.hpp"
 #include "core/fps.hpp"
+#include "core/frame_pacing.hpp"
 #include "core/mouse.hpp"
 #include "core/runtime.hpp"
 #include "core/skin.hpp"

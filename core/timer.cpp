@@ -1,5 +1,6 @@
 #include "core/timer.hpp"
 
+#include "core/frame_pacing.hpp"
 #include "platform/timing.hpp"
 
 namespace kvx {
@@ -11,6 +12,10 @@ KVX_Timer KVX_Timer::Create(int ms) {
     return timer;
 }
 
-int KVX_Timer::Check() const { return End < MilliSecs() ? 1 : 0; }
+int KVX_Timer::Check() const {
+    if (End < MilliSecs()) return 1;
+    KVX_NoteDeadline(End + 1);
+    return 0;
+}
 
 }  // namespace kvx

@@ -9,7 +9,8 @@ struct KVX_Timer {
     int32_t End = 0;
 
     static KVX_Timer Create(int ms);
-    int Check() const;  // 1 once End < MilliSecs
+    // 1 once End < MilliSecs; until then End + 1 is noted as a time to wake (core/frame_pacing.hpp).
+    int Check() const;
 };
 
 }  // namespace kvx

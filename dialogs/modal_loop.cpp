@@ -1,5 +1,6 @@
 #include "dialogs/modal_loop.hpp"
 
+#include "core/frame_pacing.hpp"
 #include "gadgets/combo.hpp"
 #include "gadgets/gui.hpp"
 #include "gadgets/menu.hpp"
@@ -23,7 +24,9 @@ ModalSession::~ModalSession() {
 }
 
 bool ModalSession::Run(const std::function<bool()>& answered) {
-    while (!AppTerminate()) {
+    for (;;) {
+        KVX_WaitWhileIdle();
+        if (AppTerminate()) return false;
         Cls();
         KVX_RefreshGui();
         const bool done = answered();
@@ -31,7 +34,6 @@ bool ModalSession::Run(const std::function<bool()>& answered) {
         FlushMem();
         if (done) return true;
     }
-    return false;
 }
 
 void ModalSession::Resume() {

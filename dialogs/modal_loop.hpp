@@ -26,7 +26,7 @@ public:
     ModalSession& operator=(const ModalSession&) = delete;
 
     // Frames of Cls, KVX_RefreshGui, `answered`, present and FlushMem until `answered` returns
-    // true. False when the application window was closed first.
+    // true, each after KVX_WaitWhileIdle. False when the application window was closed first.
     bool Run(const std::function<bool()>& answered);
     // After a nested dialog ended: this window in front again, activation barred again.
     void Resume();

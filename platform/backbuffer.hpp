@@ -25,6 +25,10 @@ struct BackBuffer {
 
 BackBuffer& CurrentBackBuffer();
 
+struct DrawCall;
+// Draws the call into the buffer at once, keeping its remembered clear true.
+void DrawNow(BackBuffer& buffer, const DrawCall& call);
+
 // Stops the program with a message, the platform's only fatal path.
 [[noreturn]] void FatalError(const char* message);
 

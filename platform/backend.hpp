@@ -5,6 +5,7 @@
 
 #include "platform/audio.hpp"
 #include "platform/backbuffer.hpp"
+#include "platform/clip_box.hpp"
 #include "platform/display.hpp"
 #include "platform/input_state.hpp"
 
@@ -16,9 +17,12 @@ public:
     virtual std::vector<DisplayMode> Modes() = 0;
     virtual bool Open(int width, int height, int depth, int hz) = 0;
     virtual void Close() = 0;
-    virtual void Present(const BackBuffer& buffer) = 0;
+    // Shows the buffer; only the boxes in `changed` differ from what was last shown.
+    virtual void Present(const BackBuffer& buffer, const std::vector<Box>& changed) = 0;
     virtual void SetSwapInterval(int interval) = 0;
     virtual void PumpEvents(InputState& input) = 0;
+    // Returns when an event arrives or timeoutMs have passed.
+    virtual void WaitForEvent(int timeoutMs) = 0;
     virtual void SetPointerVisible(bool visible) = 0;
     virtual void SetTitle(const std::string& title) = 0;
     virtual void WarpPointer(InputState& input, int x, int y) = 0;

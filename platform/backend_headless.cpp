@@ -18,6 +18,9 @@ struct HeadlessState {
     int pointerX = 0, pointerY = 0;  // where the script last moved the pointer
     std::string title;
     std::function<void(int)> hook;
+    std::function<void()> watcher;
+    int waits = 0;
+    int lastWaitTimeout = -1;
 };
 
 HeadlessState& State() {
@@ -30,9 +33,10 @@ public:
     std::vector<DisplayMode> Modes() override { return State().modes; }
     bool Open(int, int, int, int) override { return true; }
     void Close() override {}
-    void Present(const BackBuffer&) override {
+    void Present(const BackBuffer&, const std::vector<Box>&) override {
         HeadlessState& s = State();
         ++s.frames;
+        if (s.watcher) s.watcher();
         s.clock += s.clockStep;
         if (s.hook) {
             auto hook = s.hook;  // the hook may replace itself
@@ -42,6 +46,11 @@ public:
     void SetSwapInterval(int) override {}
     // The script queues straight into the input state.
     void PumpEvents(InputState&) override {}
+    // Time moves only when the test says: a wait is noted and returns at once.
+    void WaitForEvent(int timeoutMs) override {
+        ++State().waits;
+        State().lastWaitTimeout = timeoutMs;
+    }
     void SetPointerVisible(bool visible) override { State().pointerVisible = visible; }
     void SetTitle(const std::string& title) override { State().title = title; }
     void WarpPointer(InputState& input, int x, int y) override {
@@ -92,19 +101,25 @@ void SetClock(int ms) { State().clock = ms; }
 void AdvanceClock(int ms) { State().clock += ms; }
 void SetClockStepPerFrame(int ms) { State().clockStep = ms; }
 void SetFrameHook(std::function<void(int)> hook) { State().hook = std::move(hook); }
+void SetPresentWatcher(std::function<void()> watcher) { State().watcher = std::move(watcher); }
 int FramesPresented() { return State().frames; }
 const std::string& WindowTitle() { return State().title; }
 int SoundsPlayed() { return State().sounds; }
+int WaitsAsked() { return State().waits; }
+int LastWaitTimeout() { return State().lastWaitTimeout; }
 void ResetSoundsPlayed() { State().sounds = 0; }
 
 void Reset() {
     HeadlessState& s = State();
     s.hook = nullptr;
+    s.watcher = nullptr;
     s.pointerX = s.pointerY = 0;
     s.frames = 0;
     s.sounds = 0;
     s.clock = 0;
     s.clockStep = 0;
+    s.waits = 0;
+    s.lastWaitTimeout = -1;
     s.modes = DefaultModes();
     InputState& input = Input();
     input = InputState{};

@@ -1,6 +1,7 @@
 // The SDL2 backend: a real window or full screen, mouse, keyboard, text input and sound.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/backend.hpp"
@@ -53,6 +54,7 @@ public:
         }
         SDL_ShowCursor(pointerVisible_ ? SDL_ENABLE : SDL_DISABLE);
         SDL_StartTextInput();
+        showWhole_ = true;
         return true;
     }
 
@@ -61,24 +63,24 @@ public:
         window_ = nullptr;
     }
 
-    // Frames are copied into the window surface, the fastest path on software X servers.
-    void Present(const BackBuffer& buffer) override {
+    // Frames are copied into the window surface, the fastest path on software X servers: only the
+    // boxes that changed, unless the window has to be shown whole (new, uncovered or resized).
+    void Present(const BackBuffer& buffer, const std::vector<Box>& changed) override {
         if (!window_) return;
         SDL_Surface* surface = SDL_GetWindowSurface(window_);
         if (!surface) return;
-        const int w = std::min(surface->w, buffer.width), h = std::min(surface->h, buffer.height);
-        if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-        if (surface->format->format == SDL_PIXELFORMAT_RGB888 || surface->format->format == SDL_PIXELFORMAT_ARGB8888) {
-            for (int y = 0; y < h; ++y) {
-                std::memcpy(static_cast<Uint8*>(surface->pixels) + size_t(y) * surface->pitch,
-                            buffer.pixels.data() + size_t(y) * buffer.width, size_t(w) * 4);
-            }
-        } else {
-            SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, buffer.pixels.data(), buffer.width * 4,
-                              surface->format->format, surface->pixels, surface->pitch);
+        const Box shown{0, 0, std::min(surface->w, buffer.width), std::min(surface->h, buffer.height)};
+        std::vector<SDL_Rect> rects;
+        for (const Box& box : showWhole_ ? std::vector<Box>{shown} : changed) {
+            const Box part = Intersection(box, shown);
+            if (!IsEmpty(part)) rects.push_back({part.x0, part.y0, part.x1 - part.x0, part.y1 - part.y0});
         }
+        if (rects.empty()) return;
+        if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+        for (const SDL_Rect& rect : rects) Copy(buffer, *surface, rect);
         if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-        SDL_UpdateWindowSurface(window_);
+        SDL_UpdateWindowSurfaceRects(window_, rects.data(), int(rects.size()));
+        showWhole_ = false;
     }
 
     // The window surface never waits for the retrace, whatever interval is asked.
@@ -105,6 +107,11 @@ public:
         if (window_) SDL_SetWindowTitle(window_, title_.c_str());
     }
 
+    // The event stays queued for PumpEvents.
+    void WaitForEvent(int timeoutMs) override {
+        if (videoReady_) SDL_WaitEventTimeout(nullptr, timeoutMs);
+    }
+
     void SetPointerVisible(bool visible) override {
         pointerVisible_ = visible;
         if (videoReady_) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
@@ -119,6 +126,20 @@ public:
     void Play(const SoundPtr& sound) override { SdlPlay(sound); }
 
 private:
+    static void Copy(const BackBuffer& buffer, SDL_Surface& surface, const SDL_Rect& rect) {
+        const Uint32* from = buffer.pixels.data() + size_t(rect.y) * buffer.width + rect.x;
+        Uint8* to = static_cast<Uint8*>(surface.pixels) + size_t(rect.y) * surface.pitch +
+                    size_t(rect.x) * surface.format->BytesPerPixel;
+        if (surface.format->format == SDL_PIXELFORMAT_RGB888 || surface.format->format == SDL_PIXELFORMAT_ARGB8888) {
+            for (int y = 0; y < rect.h; ++y) {
+                std::memcpy(to + size_t(y) * surface.pitch, from + size_t(y) * buffer.width, size_t(rect.w) * 4);
+            }
+        } else {
+            SDL_ConvertPixels(rect.w, rect.h, SDL_PIXELFORMAT_RGB888, from, buffer.width * 4, surface.format->format,
+                              to, surface.pitch);
+        }
+    }
+
     bool InitVideo() {
         if (videoReady_) return true;
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -143,6 +164,12 @@ private:
                 if (event.window.event == SDL_WINDOWEVENT_CLOSE) input.terminate = true;
                 // Keys released while another window had the focus would stay held.
                 if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) input.Queue({InputEvent::Type::ReleaseAll});
+                // What the window showed may be gone: the next present shows it whole.
+                if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SHOWN ||
+                    event.window.event == SDL_WINDOWEVENT_RESTORED ||
+                    event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                    showWhole_ = true;
+                }
                 break;
             case SDL_MOUSEMOTION: input.QueueMove(event.motion.x, event.motion.y); break;
             case SDL_MOUSEBUTTONDOWN:
@@ -181,6 +208,7 @@ private:
     std::string title_ = "Korvex";
     bool videoReady_ = false;
     bool pointerVisible_ = true;
+    bool showWhole_ = true;
 };
 
 }  // namespace

@@ -27,6 +27,7 @@ struct Target {
 // Half-open clip rectangle, already inside the target.
 struct Clip {
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool operator==(const Clip&) const = default;
 };
 
 // The current colour, alpha and blend mode of a draw call.
@@ -34,6 +35,7 @@ struct Paint {
     int r = 255, g = 255, b = 255;
     float alpha = 1.f;
     int blend = kMaskBlend;
+    bool operator==(const Paint&) const = default;
 };
 
 // The kernels use AVX2 where the processor has it and plain x86-64 code otherwise. Tests and the

@@ -6,6 +6,7 @@
 #include "platform/backend.hpp"
 #include "platform/compositor.hpp"
 #include "platform/draw.hpp"
+#include "platform/frame_recorder.hpp"
 #include "platform/image.hpp"
 #include "platform/pixmap.hpp"
 
@@ -77,6 +78,7 @@ void Graphics(int width, int height, int depth, int hz) {
     d.buffer.height = height;
     d.buffer.pixels.assign(size_t(width) * height, 0);
     d.buffer.cleared.reset();
+    ForgetFrames();
     SetDefaultImageFlags(kFilteredImage | kMaskedImage);
     ResetPlatformDrawState();
 }
@@ -87,6 +89,7 @@ void EndGraphics() {
     ActiveBackend().Close();
     d.open = false;
     d.buffer = BackBuffer{};
+    ForgetFrames();
     SetImageFont(nullptr);
 }
 
@@ -96,7 +99,10 @@ int GraphicsHeight() { return Display().buffer.height; }
 int GraphicsDepth() { return Display().depth; }
 
 void zglSwapBuffers() {
-    if (Display().open) ActiveBackend().Present(Display().buffer);
+    if (Display().open) {
+        const std::vector<Box> changed = FinishFrame();
+        ActiveBackend().Present(Display().buffer, changed);
+    }
     EndInputFrame();
 }
 
@@ -114,12 +120,14 @@ void KeepRunning() { Input().terminate = false; }
 void AppTitle(const std::string& title) { ActiveBackend().SetTitle(title); }
 
 unsigned BackBufferPixel(int x, int y) {
+    DrawPending();
     const BackBuffer& b = Display().buffer;
     if (x < 0 || y < 0 || x >= b.width || y >= b.height) return 0;
     return b.pixels[size_t(y) * b.width + x] & 0x00FFFFFFu;
 }
 
 bool SaveBackBufferPNG(const char* path) {
+    DrawPending();
     const BackBuffer& b = Display().buffer;
     if (b.width == 0) return false;
     Pixmap shot(b.width, b.height);

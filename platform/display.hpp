@@ -1,5 +1,6 @@
 #pragma once
 // The one display: opening, presenting, mode queries, the pointer's visibility.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,16 @@ void zglSwapBuffers();
 void zglSetSwapInterval(int interval);
 void HideMouse();
 void ShowMouse();
+
+// How frames reach the screen; both modes give the same pixels. Changes, the default: a frame's
+// calls are compared with the previous frame's at the present, and only the boxes around the
+// calls that differ are drawn again and shown. Full: every call is drawn as it comes and the whole
+// screen is shown, as a reference and for measuring the drawing itself.
+enum class RedrawMode { Changes, Full };
+void SetRedrawMode(RedrawMode mode);
+RedrawMode CurrentRedrawMode();
+// Pixels the last present drew again: none when nothing changed, the whole screen in Full mode.
+int64_t PixelsRecomposed();
 
 // True once the user asked the window to close (window manager); stays true until a program
 // that asked the user whether to close after all calls KeepRunning.

@@ -7,8 +7,9 @@
 #include <optional>
 
 #include "platform/backbuffer.hpp"
-#include "platform/compositor.hpp"
 #include "platform/display.hpp"
+#include "platform/draw_call.hpp"
+#include "platform/frame_recorder.hpp"
 
 namespace kvx {
 namespace {
@@ -25,11 +26,10 @@ DrawState& State() {
     return state;
 }
 
-compositor::Target TargetOf(BackBuffer& b) { return {b.pixels.data(), b.width, b.height}; }
-
-compositor::Clip ClipOf(const BackBuffer& b) {
+Box ViewportClip() {
+    const BackBuffer& b = CurrentBackBuffer();
     const DrawState& s = State();
-    compositor::Clip clip;
+    Box clip;
     clip.x0 = std::clamp(s.viewX, 0, b.width);
     clip.y0 = std::clamp(s.viewY, 0, b.height);
     clip.x1 = int(std::clamp<int64_t>(int64_t(s.viewX) + s.viewW, clip.x0, b.width));
@@ -37,46 +37,11 @@ compositor::Clip ClipOf(const BackBuffer& b) {
     return clip;
 }
 
-// Far beyond any screen, and small enough that the sums and products of coordinates below fit.
-constexpr int kFarPixel = 1 << 29;
-
 // The pixel a coordinate falls in, an absurd one held far off the screen; none for NaN, which
 // draws nothing.
 std::optional<int> Pixel(float v) {
     if (std::isnan(v)) return std::nullopt;
-    return int(std::floor(std::clamp(v, -float(kFarPixel), float(kFarPixel))));
-}
-
-bool IsEmpty(const compositor::Clip& c) { return c.x0 >= c.x1 || c.y0 >= c.y1; }
-
-compositor::Clip Intersection(const compositor::Clip& a, const compositor::Clip& b) {
-    compositor::Clip c{std::max(a.x0, b.x0), std::max(a.y0, b.y0), std::min(a.x1, b.x1), std::min(a.y1, b.y1)};
-    return IsEmpty(c) ? compositor::Clip{} : c;
-}
-
-compositor::Clip BoundingBox(const compositor::Clip& a, const compositor::Clip& b) {
-    if (IsEmpty(a)) return b;
-    if (IsEmpty(b)) return a;
-    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
-}
-
-bool Covers(const compositor::Clip& outer, const compositor::Clip& inner) {
-    return IsEmpty(inner) ||
-           (outer.x0 <= inner.x0 && outer.y0 <= inner.y0 && outer.x1 >= inner.x1 && outer.y1 >= inner.y1);
-}
-
-// Every draw call names the box it may write, so that a later clear knows what changed.
-void MarkDrawn(BackBuffer& b, const compositor::Clip& clip, int x, int y, int64_t w, int64_t h) {
-    if (!b.cleared || w <= 0 || h <= 0) return;
-    auto end = [](int from, int64_t length) { return int(std::min<int64_t>(from + length, INT32_MAX)); };
-    const compositor::Clip touched = Intersection({x, y, end(x, w), end(y, h)}, clip);
-    b.cleared->drawn = BoundingBox(b.cleared->drawn, touched);
-}
-
-BackBuffer& Canvas(int x, int y, int64_t w, int64_t h) {
-    BackBuffer& b = CurrentBackBuffer();
-    MarkDrawn(b, ClipOf(b), x, y, w, h);
-    return b;
+    return PenPixel(v);
 }
 
 const ImageFont& CurrentFont() { return State().font ? *State().font : *DefaultFont(); }
@@ -130,53 +95,17 @@ void ResetPlatformDrawState() {
     SetViewport(0, 0, GraphicsWidth(), GraphicsHeight());
 }
 
-void Cls() {
-    BackBuffer& b = CurrentBackBuffer();
-    const compositor::Clip clip = ClipOf(b);
-    const uint32_t color = State().clsColor;
-    if (b.cleared && b.cleared->color == color && Covers(b.cleared->area, clip)) {
-        compositor::Clear(TargetOf(b), Intersection(b.cleared->drawn, clip), color);
-        // A box is not cut in two: drawing outside this clear's area keeps the whole box marked.
-        if (Covers(clip, b.cleared->drawn)) b.cleared->drawn = {};
-        return;
-    }
-    compositor::Clear(TargetOf(b), clip, color);
-    b.cleared = BackBuffer::Cleared{clip, color, {}};
-}
+void Cls() { SubmitDraw(MakeClear(ViewportClip(), State().clsColor)); }
 
 namespace {
 
 // A box of any size, cut to the clip before the compositor sees it.
-void FillBox(BackBuffer& b, int64_t x, int64_t y, int64_t w, int64_t h) {
-    const compositor::Clip clip = ClipOf(b);
+void FillBox(int64_t x, int64_t y, int64_t w, int64_t h) {
+    const Box clip = ViewportClip();
     const int64_t x0 = std::max<int64_t>(x, clip.x0), x1 = std::min<int64_t>(x + w, clip.x1);
     const int64_t y0 = std::max<int64_t>(y, clip.y0), y1 = std::min<int64_t>(y + h, clip.y1);
     if (x0 >= x1 || y0 >= y1) return;
-    compositor::FillRect(TargetOf(b), clip, int(x0), int(y0), int(x1 - x0), int(y1 - y0), State().paint);
-}
-
-// A line that is neither horizontal nor vertical, pixel for pixel as stepping from a to b gives it.
-// Every step moves one pixel along the longer axis; k steps along, the line is
-// round(k * shorter / longer) pixels along the other, halves rounded up. So only the steps whose
-// pixel lies within the clip along the longer axis are worked out, however far off the ends are.
-void SteppedLine(BackBuffer& b, int ax, int ay, int bx, int by, bool lastPixel) {
-    const compositor::Clip clip = ClipOf(b);
-    const bool acrossX = std::abs(int64_t(bx) - ax) >= std::abs(int64_t(by) - ay);
-    const int64_t start = acrossX ? ax : ay, end = acrossX ? bx : by;
-    const int64_t sideStart = acrossX ? ay : ax, sideEnd = acrossX ? by : bx;
-    const int64_t longer = std::abs(end - start), shorter = std::abs(sideEnd - sideStart);
-    const int64_t step = end > start ? 1 : -1, sideStep = sideEnd > sideStart ? 1 : -1;
-    const int64_t low = acrossX ? clip.x0 : clip.y0, high = (acrossX ? clip.x1 : clip.y1) - 1;
-    // The steps k whose pixel start + step * k lies within [low, high].
-    const int64_t first = std::max<int64_t>(0, step > 0 ? low - start : start - high);
-    const int64_t last = std::min(lastPixel ? longer : longer - 1, step > 0 ? high - start : start - low);
-    const compositor::Target target = TargetOf(b);
-    for (int64_t k = first; k <= last; ++k) {
-        const int64_t along = start + step * k;
-        const int64_t side = sideStart + sideStep * ((2 * shorter * k + longer) / (2 * longer));
-        const int x = int(acrossX ? along : side), y = int(acrossX ? side : along);
-        compositor::FillPixel(target, clip, x, y, State().paint);
-    }
+    SubmitDraw(MakeFill(clip, {int(x0), int(y0), int(x1), int(y1)}, State().paint));
 }
 
 }  // namespace
@@ -184,68 +113,47 @@ void SteppedLine(BackBuffer& b, int ax, int ay, int bx, int by, bool lastPixel) 
 void DrawRect(float x, float y, float width, float height) {
     const std::optional<int> x0 = Pixel(x), y0 = Pixel(y), x1 = Pixel(x + width), y1 = Pixel(y + height);
     if (!x0 || !y0 || !x1 || !y1) return;
-    const int64_t w = int64_t(*x1) - *x0, h = int64_t(*y1) - *y0;
-    FillBox(Canvas(*x0, *y0, w, h), *x0, *y0, w, h);
+    FillBox(*x0, *y0, int64_t(*x1) - *x0, int64_t(*y1) - *y0);
 }
 
 void DrawLine(float x1, float y1, float x2, float y2, bool lastPixel) {
     const std::optional<int> ax = Pixel(x1), ay = Pixel(y1), bx = Pixel(x2), by = Pixel(y2);
     if (!ax || !ay || !bx || !by) return;
-    const int x0 = std::min(*ax, *bx), y0 = std::min(*ay, *by);
-    const int64_t w = std::abs(int64_t(*bx) - *ax) + 1, h = std::abs(int64_t(*by) - *ay) + 1;
-    BackBuffer& b = Canvas(x0, y0, w, h);
     if (*ax == *bx && *ay == *by) {
-        if (lastPixel) FillBox(b, *ax, *ay, 1, 1);
+        if (lastPixel) FillBox(*ax, *ay, 1, 1);
         return;
     }
     // Outlines are mostly horizontal or vertical: one span each.
     if (*ay == *by || *ax == *bx) {
         const bool horizontal = *ay == *by;
         const int64_t from = horizontal ? *ax : *ay, to = horizontal ? *bx : *by;
-        const int64_t length = lastPixel ? w * h : w * h - 1;
+        const int64_t length = std::abs(to - from) + (lastPixel ? 1 : 0);
         const int64_t first = lastPixel || to > from ? std::min(from, to) : to + 1;
         if (horizontal) {
-            FillBox(b, first, *ay, length, 1);
+            FillBox(first, *ay, length, 1);
         } else {
-            FillBox(b, *ax, first, 1, length);
+            FillBox(*ax, first, 1, length);
         }
         return;
     }
-    SteppedLine(b, *ax, *ay, *bx, *by, lastPixel);
+    SubmitDraw(MakeSteppedLine(ViewportClip(), {*ax, *ay, *bx, *by, lastPixel}, State().paint));
 }
 
 void Plot(float x, float y) {
     const std::optional<int> px = Pixel(x), py = Pixel(y);
-    if (px && py) FillBox(Canvas(*px, *py, 1, 1), *px, *py, 1, 1);
+    if (px && py) FillBox(*px, *py, 1, 1);
 }
 
 void DrawImage(const ImagePtr& image, float x, float y, int frame) {
     const std::optional<int> px = Pixel(x), py = Pixel(y);
     if (!image || frame < 0 || frame >= int(image->frames.size()) || !px || !py) return;
-    const ImageFrame& picture = image->frames[size_t(frame)];
-    BackBuffer& b = Canvas(*px, *py, picture.pixmap->width, picture.pixmap->height);
-    compositor::DrawFrame(TargetOf(b), ClipOf(b), picture, *px, *py, State().paint);
+    SubmitDraw(MakeImage(ViewportClip(), image, frame, *px, *py, State().paint));
 }
 
 void DrawText(const std::string& text, float x, float y) {
-    BackBuffer& b = CurrentBackBuffer();
-    const compositor::Target target = TargetOf(b);
-    const compositor::Clip clip = ClipOf(b);
-    const ImageFont& font = CurrentFont();
     const std::optional<int> top = Pixel(y);
     if (!top || std::isnan(x)) return;
-    float pen = x;
-    for (unsigned char c : text) {
-        const Glyph& g = font.glyphs[c];
-        if (!g.present) continue;
-        if (g.width > 0 && g.height > 0) {
-            const int left = *Pixel(pen) + g.left;
-            MarkDrawn(b, clip, left, *top + g.top, g.width, g.height);
-            compositor::DrawCoverage(target, clip, g.coverage.data(), g.width, g.height, left, *top + g.top,
-                                     State().paint);
-        }
-        pen += g.advance;
-    }
+    SubmitDraw(MakeText(ViewportClip(), State().font ? State().font : DefaultFont(), text, x, *top, State().paint));
 }
 
 int TextWidth(const std::string& text) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/content_serial.hpp"
+
 namespace kvx {
 
 struct Glyph {
@@ -24,6 +26,7 @@ struct ImageFont {
     int style = 0;
     int ascender = 0;  // pixels from the cell top to the baseline
     std::array<Glyph, 256> glyphs;
+    uint64_t content = NewContentSerial();
 };
 using FontPtr = std::shared_ptr<ImageFont>;
 

@@ -32,9 +32,17 @@ void SetClockStepPerFrame(int ms);
 void SetFrameHook(std::function<void(int frame)> hook);
 int FramesPresented();
 const std::string& WindowTitle();
+// Called at every present before the frame hook and before the clock steps, for a check that
+// watches every frame whoever drives them.
+void SetPresentWatcher(std::function<void()> watcher);
 
 int SoundsPlayed();
 void ResetSoundsPlayed();
+
+// The waits for input a frame loop asked for (WaitForInput), which return at once here, and the
+// timeout of the last one (-1 before any).
+int WaitsAsked();
+int LastWaitTimeout();
 
 // Forget every queued event, held key and button, hook and counter.
 void Reset();

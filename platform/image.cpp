@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/backbuffer.hpp"
+#include "platform/frame_recorder.hpp"
 
 namespace kvx {
 namespace {
@@ -49,7 +50,9 @@ void ImageFrame::Rebuild() {
     premul_.clear();
     premul_.shrink_to_fit();
     rows.assign(size_t(h), Row{});
-    for (int y = 0; y < h; ++y) {
+    content = NewContentSerial();
+    opaqueFirst = opaqueEnd = 0;
+    for (int y = 0, runFirst = 0; y < h; ++y) {
         const uint32_t* src = &pixmap->pixels[size_t(y) * w];
         int first = w, end = 0;
         bool opaque = true;
@@ -62,6 +65,12 @@ void ImageFrame::Rebuild() {
             opaque = opaque && a == 255;
         }
         rows[size_t(y)] = Row{int16_t(first < end ? first : 0), int16_t(end), opaque};
+        if (!opaque) {
+            runFirst = y + 1;
+        } else if (y + 1 - runFirst > opaqueEnd - opaqueFirst) {
+            opaqueFirst = runFirst;
+            opaqueEnd = y + 1;
+        }
     }
 }
 
@@ -125,6 +134,7 @@ void GrabImage(const ImagePtr& image, int x, int y, int frame) {
     if (!image || frame < 0 || frame >= int(image->frames.size())) return;
     ImageFrame& target = image->frames[size_t(frame)];
     Pixmap& pixmap = *target.pixmap;
+    DrawPending();
     const BackBuffer& screen = CurrentBackBuffer();
     for (int row = 0; row < pixmap.height; ++row) {
         for (int col = 0; col < pixmap.width; ++col) {
@@ -142,6 +152,8 @@ int ImageHeight(const ImagePtr& image) { return image ? image->height : 0; }
 
 PixmapPtr LockImage(const ImagePtr& image, int frame, bool, bool) {
     if (!image || frame < 0 || frame >= int(image->frames.size())) FatalError("Image frame cannot be locked");
+    // Calls waiting to draw this frame must draw the pixels it has now.
+    DrawPending();
     ImageFrame& target = image->frames[size_t(frame)];
     target.locked = true;
     return target.pixmap;

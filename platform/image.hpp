@@ -25,6 +25,9 @@ struct ImageFrame {
         bool opaque = false;  // every pixel of the row has alpha 255
     };
     std::vector<Row> rows;
+    // The longest run of rows opaque all across: drawn opaque, it hides whatever is under it.
+    int opaqueFirst = 0, opaqueEnd = 0;
+    uint64_t content = 0;  // a new serial at every rebuild (platform/content_serial.hpp)
     bool locked = false;
 
     void Rebuild();

@@ -25,7 +25,12 @@ void PumpInput() {
     input.delivered = true;
 }
 
-void EndInputFrame() { Input().delivered = false; }
+void EndInputFrame() {
+    InputState& input = Input();
+    input.lastFrameTookInput = input.frameTookInput;
+    input.frameTookInput = false;
+    input.delivered = false;
+}
 
 int MouseX() {
     PumpInput();

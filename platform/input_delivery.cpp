@@ -11,6 +11,7 @@
 //   - the wheel moves one step a frame; further steps wait, none is lost.
 // What the previous frame delivered and nobody read (hits, characters) is dropped: a keystroke
 // made while nothing listened must not surface later in whatever listens next.
+#include <algorithm>
 #include <bitset>
 
 #include "platform/input_state.hpp"
@@ -41,14 +42,16 @@ void InputState::DeliverFrame(int now) {
     keyHits.fill(0);
     keyRepeated.fill(false);
     chars.clear();
-    TakeFrameEvents(now);
-    RepeatHeldKeys(now);
+    const bool took = TakeFrameEvents(now);
+    frameTookInput = RepeatHeldKeys(now) || took;
 }
 
-void InputState::TakeFrameEvents(int now) {
+bool InputState::TakeFrameEvents(int now) {
+    const size_t queued = pending.size();
     std::bitset<kKeyCount> keysChanged;
     bool wheelMoved = false;
     bool typed = false;
+    auto tookAny = [&] { return pending.size() != queued || wheelMoved; };
     while (!pending.empty()) {
         InputEvent& e = pending.front();
         using T = InputEvent::Type;
@@ -67,19 +70,19 @@ void InputState::TakeFrameEvents(int now) {
                     buttonDown[size_t(e.code)] = down;
                 }
                 pending.pop_front();
-                return;
+                return tookAny();
             case T::Wheel:
-                if (wheelMoved) return;
+                if (wheelMoved) return tookAny();
                 wheelMoved = true;
                 if (e.code == 0) break;
                 mouseZ += Sign(e.code);
                 e.code -= Sign(e.code);
-                if (e.code != 0) return;  // the rest of this movement waits for the next frames
+                if (e.code != 0) return tookAny();  // the rest of this movement waits for the next frames
                 break;
             case T::KeyDown:
             case T::KeyUp:
                 if (!ValidKey(e.code)) break;
-                if (keysChanged[size_t(e.code)] || (e.type == T::KeyDown && typed)) return;
+                if (keysChanged[size_t(e.code)] || (e.type == T::KeyDown && typed)) return tookAny();
                 keysChanged[size_t(e.code)] = true;
                 if (e.type == T::KeyDown) {
                     if (!keyDown[size_t(e.code)]) repeatDue[size_t(e.code)] = now + kKeyRepeatDelayMs;
@@ -98,14 +101,26 @@ void InputState::TakeFrameEvents(int now) {
         }
         pending.pop_front();
     }
+    return tookAny();
 }
 
-void InputState::RepeatHeldKeys(int now) {
+bool InputState::RepeatHeldKeys(int now) {
+    bool repeated = false;
     for (size_t key = 1; key < size_t(kKeyCount); ++key) {
         if (!keyDown[key] || keyHits[key] > 0 || now < repeatDue[key]) continue;
         keyRepeated[key] = true;
         repeatDue[key] = now + kKeyRepeatIntervalMs;
+        repeated = true;
     }
+    return repeated;
+}
+
+int InputState::UntilNextRepeat(int now, int longest) const {
+    int until = longest;
+    for (size_t key = 1; key < size_t(kKeyCount); ++key) {
+        if (keyDown[key]) until = std::clamp(repeatDue[key] - now, 0, until);
+    }
+    return until;
 }
 
 }  // namespace kvx

@@ -35,8 +35,10 @@ struct InputState {
     std::deque<int> chars;                      // typed in this frame, not yet read
     bool terminate = false;
 
-    std::deque<InputEvent> pending;  // queued by the backend, not yet delivered
-    bool delivered = false;          // this frame's share of the queue is in the state
+    std::deque<InputEvent> pending;   // queued by the backend, not yet delivered
+    bool delivered = false;           // this frame's share of the queue is in the state
+    bool frameTookInput = false;      // this frame's share held an event or a key repeat
+    bool lastFrameTookInput = false;  // the same of the frame presented last
 
     void Queue(const InputEvent& event);
     void QueueMove(int x, int y) { Queue({InputEvent::Type::Move, x, y, 0}); }
@@ -52,10 +54,13 @@ struct InputState {
     // Moves this frame's events from the queue into the state; `now` times the key repeats.
     void DeliverFrame(int now);
     void ReleaseAll();
+    // Milliseconds from `now` until a held key next repeats; `longest` when no key is held.
+    int UntilNextRepeat(int now, int longest) const;
 
 private:
-    void TakeFrameEvents(int now);
-    void RepeatHeldKeys(int now);
+    // Each returns whether it gave the frame anything.
+    bool TakeFrameEvents(int now);
+    bool RepeatHeldKeys(int now);
 };
 
 InputState& Input();

@@ -6,6 +6,7 @@
 #include "files.hpp"
 #include "font.hpp"
 #include "handles.hpp"
+#include "idle.hpp"
 #include "image.hpp"
 #include "input.hpp"
 #include "pixmap.hpp"

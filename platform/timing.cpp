@@ -18,11 +18,13 @@ std::mt19937& Generator() {
 
 }  // namespace
 
-int MilliSecs() {
-    if (CurrentBackend() == Backend::Headless) return HeadlessClock();
+int MilliSecs() { return int(MicroSecs() / 1000); }
+
+int64_t MicroSecs() {
+    if (CurrentBackend() == Backend::Headless) return int64_t(HeadlessClock()) * 1000;
     static const auto start = std::chrono::steady_clock::now();
     auto elapsed = std::chrono::steady_clock::now() - start;
-    return int(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+    return std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count();
 }
 
 int64_t MemAlloced() {

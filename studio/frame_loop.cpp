@@ -4,15 +4,16 @@
 #include <string>
 
 #include "core/fps.hpp"
+#include "core/frame_pacing.hpp"
 #include "core/skin.hpp"
+#include "design/designed_gadget.hpp"
 #include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
-#include "design/designed_gadget.hpp"
-#include "studio/recent_files.hpp"
 #include "studio/grid_image.hpp"
 #include "studio/property_editor.hpp"
+#include "studio/recent_files.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_step.hpp"
 #include "studio/studio_window.hpp"
@@ -52,6 +53,7 @@ void Start(const StartOptions& options) {
     Design().ResetCounters();
     ResetStudioState();
     ForgetCurrentFile();
+    KVX_SetFrameWaiting(!options.Benchmark);
     OpenScreen(options.Screen);
     KVX_InitGUI(2);
     KVX_Background("./KVX_Demos/KorvexStudio-1024.png");
@@ -64,6 +66,7 @@ void Start(const StartOptions& options) {
 }
 
 bool Frame() {
+    KVX_WaitWhileIdle();
     if (g_exit) return false;
     if (AppTerminate()) {
         // Closed by the window manager: the question needs the loop, and Cancel keeps it going.

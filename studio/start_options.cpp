@@ -12,6 +12,8 @@ std::optional<StartOptions> ParseStartOptions(int argc, char** argv, std::string
             options.Screen = ScreenChoice::Window;
         } else if (argument == "--fullscreen") {
             options.Screen = ScreenChoice::FullScreen;
+        } else if (argument == "--benchmark") {
+            options.Benchmark = true;
         } else if (argument.starts_with("-")) {
             problem = "unknown option " + argument;
             return std::nullopt;

@@ -9,13 +9,15 @@ enum class ScreenChoice { Automatic, Window, FullScreen };
 
 struct StartOptions {
     ScreenChoice Screen = ScreenChoice::Automatic;  // full screen when the screen has the mode
-    std::string Design;                            // a .kvx to open once the studio is up
+    std::string Design;                             // a .kvx to open once the studio is up
+    bool Benchmark = false;                         // frames as fast as they can be drawn, never waiting
 };
 
 inline constexpr const char* kUsage =
-    "Usage: korvex-studio [--window | --fullscreen] [design.kvx]\n"
+    "Usage: korvex-studio [--window | --fullscreen] [--benchmark] [design.kvx]\n"
     "  --window      open in a 1024 x 768 window\n"
     "  --fullscreen  open full screen at 1024 x 768 (a window when the screen lacks the mode)\n"
+    "  --benchmark   never wait for input: the FPS figure shows how fast frames can be drawn\n"
     "  --help        show this and end\n";
 
 // The options, or none with `problem` saying why ("" for --help, which asks for the usage).

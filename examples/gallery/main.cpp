@@ -10,7 +10,9 @@ int main() {
     gallery::OpenDisplay();
     gallery::Gallery g = gallery::Build();
     zglSetSwapInterval(0);
-    while (!AppTerminate() && !KeyHit(KEY_ESCAPE)) {
+    for (;;) {
+        KVX_WaitWhileIdle();
+        if (AppTerminate() || KeyHit(KEY_ESCAPE)) break;
         Cls();
         KVX_RefreshGui();
         if (!gallery::Step(g)) break;

@@ -113,11 +113,12 @@ TEST_F(StudioSafetyTest, TheFilePageOffersTheLastDesignsAndAClickOpensOne) {
 
 TEST(StudioStartOptionsTest, TheCommandLineChoosesTheScreenAndTheDesign) {
     std::string problem;
-    const char* window[] = {"korvex-studio", "--window", "ui.kvx"};
-    const auto options = studio::ParseStartOptions(3, const_cast<char**>(window), problem);
+    const char* window[] = {"korvex-studio", "--window", "ui.kvx", "--benchmark"};
+    const auto options = studio::ParseStartOptions(4, const_cast<char**>(window), problem);
     ASSERT_TRUE(options);
     EXPECT_EQ(options->Screen, studio::ScreenChoice::Window);
     EXPECT_EQ(options->Design, "ui.kvx");
+    EXPECT_TRUE(options->Benchmark);
     const char* help[] = {"korvex-studio", "--help"};
     EXPECT_FALSE(studio::ParseStartOptions(2, const_cast<char**>(help), problem));
     EXPECT_EQ(problem, "") << "help is no problem";
