@@ -73,8 +73,15 @@ SoundPtr LoadSound(const std::string& path, int) {
     });
 }
 
+namespace {
+bool g_soundsEnabled = true;
+}  // namespace
+
 void PlaySound(const SoundPtr& sound) {
-    if (sound) ActiveBackend().Play(sound);
+    if (sound && g_soundsEnabled) ActiveBackend().Play(sound);
 }
+
+void SetSoundsEnabled(bool enabled) { g_soundsEnabled = enabled; }
+bool SoundsEnabled() { return g_soundsEnabled; }
 
 }  // namespace kvx

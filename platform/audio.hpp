@@ -19,5 +19,8 @@ using SoundPtr = std::shared_ptr<Sound>;
 SoundPtr LoadSound(const std::string& path, int flags = 0);
 SoundPtr LoadSoundFromMemory(std::span<const uint8_t> bytes);
 void PlaySound(const SoundPtr& sound);
+// While off, PlaySound plays nothing (the toolkit's click sounds included); on at start.
+void SetSoundsEnabled(bool enabled);
+bool SoundsEnabled();
 
 }  // namespace kvx

@@ -8,13 +8,6 @@
 #include "studio/config_folder.hpp"
 
 namespace kvx::studio {
-namespace {
-
-constexpr uint8_t kOkOnly = 1;
-constexpr int32_t kNoIcon = 0;
-
-}  // namespace
-
 std::string AboutText() {
     std::string libraries;
     for (const auto& [name, version] : PlatformLibraryVersions()) {

@@ -24,8 +24,6 @@ const char* const kDesignEnding = ".kvx";
 const char* const kSourceEnding = ".bmx";
 const char* const kHeaderEnding = ".hpp";
 
-constexpr uint8_t kOkOnly = 1, kYesNo = 2, kYesNoCancel = 3;
-constexpr int32_t kAskIcon = 1, kAlertIcon = 2;
 constexpr int32_t kYesAnswer = 1, kNoAnswer = 2, kCancelAnswer = 3;
 
 void ReportFailure(const std::string& command, const std::string& path, const std::string& reason) {

@@ -12,6 +12,7 @@
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
 #include "studio/grid_image.hpp"
+#include "studio/preferences.hpp"
 #include "studio/property_editor.hpp"
 #include "studio/recent_files.hpp"
 #include "studio/studio_state.hpp"
@@ -54,7 +55,9 @@ void Start(const StartOptions& options) {
     ResetStudioState();
     ForgetCurrentFile();
     KVX_SetFrameWaiting(!options.Benchmark);
-    OpenScreen(options.Screen);
+    const std::string preferencesProblem = LoadPreferences();
+    ApplyPreferences();
+    OpenScreen(options.Screen == ScreenChoice::Automatic ? Prefs().StartScreen : options.Screen);
     KVX_InitGUI(2);
     KVX_Background("./KVX_Demos/KorvexStudio-1024.png");
     BuildStudioInterface();
@@ -62,6 +65,7 @@ void Start(const StartOptions& options) {
     State().GridImage = MakeGridImage();
     ShowRecentFiles(LoadRecentFiles());
     zglSetSwapInterval(0);
+    if (!preferencesProblem.empty()) AskUser("Preferences", preferencesProblem, kOkOnly, kNoIcon);
     if (!options.Design.empty()) LoadDesign(options.Design);
 }
 

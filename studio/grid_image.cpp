@@ -3,6 +3,7 @@
 #include "core/drawing.hpp"
 #include "core/skin.hpp"
 #include "platform/platform.hpp"
+#include "studio/preferences.hpp"
 
 namespace kvx::studio {
 
@@ -11,8 +12,9 @@ ImagePtr MakeGridImage() {
     const PixmapPtr pixels = LockImage(grid);
     if (!pixels) return grid;
     const uint32_t dot = uint32_t(ToARGB(KVX_BlackColor));
-    for (int y = 0; y < pixels->height; y += kGridStep) {
-        for (int x = 0; x < pixels->width; x += kGridStep) pixels->at(x, y) = dot;
+    const int step = Prefs().GridStep;
+    for (int y = 0; y < pixels->height; y += step) {
+        for (int x = 0; x < pixels->width; x += step) pixels->at(x, y) = dot;
     }
     UnlockImage(grid);
     return grid;

@@ -6,10 +6,11 @@
 
 #include "core/drawing.hpp"
 #include "core/mouse.hpp"
+#include "design/kind_table.hpp"
 #include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
-#include "design/kind_table.hpp"
 #include "studio/placed_record.hpp"
+#include "studio/preferences.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_window.hpp"
 
@@ -20,11 +21,11 @@ void StretchBand() {
     StudioState& s = State();
     Band& band = s.PlacementBand;
     if (KVX_Mouse.LeftHit) {
-        band.X = Snap(KVX_Mouse.LeftPressX);
-        band.Y = Snap(KVX_Mouse.LeftPressY);
+        band.X = SnapToGridStep(KVX_Mouse.LeftPressX);
+        band.Y = SnapToGridStep(KVX_Mouse.LeftPressY);
     }
-    band.W = Snap(KVX_Mouse.X) - band.X;
-    band.H = Snap(KVX_Mouse.Y) - band.Y;
+    band.W = SnapToGridStep(KVX_Mouse.X) - band.X;
+    band.H = SnapToGridStep(KVX_Mouse.Y) - band.Y;
     // Only a positive height makes a band; a width that is not positive is placed as 0.
     band.W = std::max(band.W, 0);
     s.Placing = band.H > 0 ? 1 : 0;
@@ -33,7 +34,7 @@ void StretchBand() {
 }
 
 void DrawCrosshair() {
-    const float sx = float(Snap(KVX_Mouse.X)), sy = float(Snap(KVX_Mouse.Y));
+    const float sx = float(SnapToGridStep(KVX_Mouse.X)), sy = float(SnapToGridStep(KVX_Mouse.Y));
     SetColor(128, 128, 128);
     DrawLine(sx, 0, sx, float(GraphicsHeight()), true);
     DrawLine(0, sy, float(GraphicsWidth()), sy, true);

@@ -5,7 +5,6 @@
 namespace kvx::studio {
 
 // A coordinate on the placement grid (toward zero).
-constexpr int32_t Snap(int32_t v) { return v / 5 * 5; }
 
 // Every frame while a kind is armed: band, crosshair, size tip, tool-window fade and, on release,
 // the new record.

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
+#include "design/safe_file.hpp"
 #include "platform/files.hpp"
 #include "studio/config_folder.hpp"
-#include "design/safe_file.hpp"
+#include "studio/preferences.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -24,7 +25,7 @@ std::vector<std::string> LoadRecentFiles() {
     const StreamPtr stream = list.empty() ? nullptr : ReadFile(list);
     if (!stream) return paths;
     std::string line;
-    while (paths.size() < kRecentFileCount && !Eof(stream)) {
+    while (paths.size() < size_t(Prefs().RecentCount) && !Eof(stream)) {
         if (ReadLine(stream, line, kLongestPath) && !line.empty()) paths.push_back(line);
     }
     CloseStream(stream);
@@ -35,7 +36,7 @@ bool RememberRecentFile(const std::string& path) {
     std::vector<std::string> paths = LoadRecentFiles();
     std::erase(paths, path);
     paths.insert(paths.begin(), path);
-    if (paths.size() > kRecentFileCount) paths.resize(kRecentFileCount);
+    if (paths.size() > size_t(Prefs().RecentCount)) paths.resize(size_t(Prefs().RecentCount));
     const std::string list = ListPath();
     return !list.empty() && ReplaceFileSafely(list, [&](const StreamPtr& stream) {
         for (const std::string& p : paths) WriteLine(stream, p);

@@ -1,11 +1,10 @@
 #pragma once
-// The designs last opened or saved, newest first, kept in the config folder between runs.
+// The designs last opened or saved, newest first, kept in the config folder between runs; as many
+// as the preferences say.
 #include <string>
 #include <vector>
 
 namespace kvx::studio {
-
-inline constexpr size_t kRecentFileCount = 8;
 
 // Reads the list the last run left ("recent.txt", a path a line); a damaged one gives what it can.
 std::vector<std::string> LoadRecentFiles();

@@ -15,7 +15,7 @@ TEST_F(StudioFileTest, SaveAndExitAreNeverHandledInOneFrameAndTheExtraButtonsDoN
     SelectPage(studio::kFilePage);
     const studio::FilePage& f = Ui().File;
     const size_t windows = KVX_GadgetList.size();
-    for (const KVX_PushButtonRef& inert : {f.Preferences, f.SchemeEditor}) {
+    for (const KVX_PushButtonRef& inert : {f.SchemeEditor}) {
         const int presented = headless::FramesPresented();
         ClickStudio(inert);
         EXPECT_EQ(headless::FramesPresented() - presented, 2) << inert->Text << ": no dialog ran";
