@@ -2,17 +2,18 @@
 #include <cstring>
 #include <string>
 
-#include "platform/files.hpp"
-#include "studio/ask_path.hpp"
-#include "studio/current_file.hpp"
 #include "design/design_reader.hpp"
 #include "design/design_writer.hpp"
 #include "design/designed_gadget.hpp"
+#include "design/source_export.hpp"
+#include "platform/files.hpp"
+#include "studio/ask_path.hpp"
+#include "studio/current_file.hpp"
+#include "studio/edit_history.hpp"
 #include "studio/file_ending.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/new_interface.hpp"
 #include "studio/recent_files.hpp"
-#include "design/source_export.hpp"
 #include "studio/studio_window.hpp"
 
 namespace kvx::studio {
@@ -21,10 +22,6 @@ namespace {
 const char* const kDesignFilters = ".kvx|.*";
 const char* const kDesignEnding = ".kvx";
 const char* const kSourceEnding = ".bmx";
-
-constexpr uint8_t kOkOnly = 1, kYesNo = 2, kYesNoCancel = 3;
-constexpr int32_t kAskIcon = 1, kAlertIcon = 2;
-constexpr int32_t kYesAnswer = 1, kNoAnswer = 2, kCancelAnswer = 3;
 
 void ReportFailure(const std::string& command, const std::string& path, const std::string& reason) {
     AskUser(command, FileNameOf(path) + "|" + reason + ".", kOkOnly, kAlertIcon);
@@ -106,6 +103,7 @@ void LoadDesign(const std::string& given) {
     if (mode == LoadMode::Replace) {
         ForgetSelection();
         MarkSavedAs(path);
+        StartHistory();
     } else {
         NoteDesignChange();
     }
@@ -124,6 +122,7 @@ void NewDesign() {
     if (!OfferToSave()) return;
     ClearDesign();
     ForgetCurrentFile();
+    StartHistory();
 }
 
 void ExitStudio() {

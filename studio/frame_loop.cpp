@@ -5,14 +5,15 @@
 
 #include "core/fps.hpp"
 #include "core/skin.hpp"
+#include "design/designed_gadget.hpp"
 #include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
-#include "design/designed_gadget.hpp"
-#include "studio/recent_files.hpp"
+#include "studio/edit_history.hpp"
 #include "studio/grid_image.hpp"
 #include "studio/property_editor.hpp"
+#include "studio/recent_files.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_step.hpp"
 #include "studio/studio_window.hpp"
@@ -60,6 +61,7 @@ void Start(const StartOptions& options) {
     State().GridImage = MakeGridImage();
     ShowRecentFiles(LoadRecentFiles());
     zglSetSwapInterval(0);
+    StartHistory();
     if (!options.Design.empty()) LoadDesign(options.Design);
 }
 

@@ -6,33 +6,56 @@
 #include "core/drawing.hpp"
 #include "core/focus.hpp"
 #include "core/mouse.hpp"
+#include "design/kind_table.hpp"
+#include "design/kinds/kind_parts.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
 #include "studio/current_file.hpp"
 #include "studio/hit_area.hpp"
-#include "design/kind_table.hpp"
-#include "design/kinds/kind_parts.hpp"
 #include "studio/live_gadget.hpp"
+#include "studio/placement.hpp"
 #include "studio/property_editor.hpp"
+#include "studio/selection.hpp"
+#include "studio/selection_band.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_window.hpp"
 
 namespace kvx::studio {
 namespace {
 
-// Every record answers the pointer; a press picks the last one under it (the one drawn on top).
-void SelectionPass(const std::vector<DesignedGadgetRef>& design) {
+constexpr int kHandleSize = 5;  // the squares drawn at a single selection's corners and sides
+
+// Ctrl+press adds the record; a Ctrl+click without a move on one already selected takes it out.
+// A plain press selects it alone. Every selected record is grabbed, so that a drag moves them all.
+void PickPressed(const DesignedGadgetRef& pressed) {
     StudioState& s = State();
+    if (KeyDown(KEY_CONTROL)) {
+        s.DeselectOnRelease = IsSelected(*pressed) ? pressed : nullptr;
+        AddToSelection(pressed);
+    } else {
+        SelectOnly(pressed);
+        s.DeselectOnRelease = nullptr;
+    }
+    for (const DesignedGadgetRef& r : Selection()) {
+        r->GrabX = KVX_Mouse.X - r->Px;
+        r->GrabY = KVX_Mouse.Y - r->Py;
+    }
+    s.Dragging = 1;
+    s.DragMoved = false;
+}
+
+// Every record answers the pointer; a press picks the last one under it (the one drawn on top).
+// A press on a window's empty body starts a selection band instead.
+void SelectionPass(const std::vector<DesignedGadgetRef>& design) {
     DesignedGadgetRef pressed;
     for (const DesignedGadgetRef& r : design) {
         if (HoverTest(*r) && KVX_Mouse.LeftHit) pressed = r;
     }
     if (pressed) {
-        pressed->GrabX = KVX_Mouse.X - pressed->Px;
-        pressed->GrabY = KVX_Mouse.Y - pressed->Py;
-        if (pressed != s.Selected) ShowInEditor(pressed.get());
-        s.Selected = pressed;
-        s.Dragging = 1;
+        PickPressed(pressed);
+    } else if (KVX_Mouse.LeftHit) {
+        StartSelectionBand();
     }
 }
 
@@ -79,57 +102,119 @@ bool Resize(DesignedGadget& r) {
     return changed;
 }
 
-// An arrow moves the gadget once when pressed, and again at the key repeat pace while held;
-// not while a field has the keys.
-bool Nudge(DesignedGadget& r) {
-    if (KVX_FocusTaken()) return false;
-    struct Arrow {
-        int Key;
-        int32_t DesignedGadget::*Field;
-        int Delta;
-    };
-    static constexpr Arrow kArrows[] = {{KEY_UP, &DesignedGadget::Py, -1},
-                                        {KEY_DOWN, &DesignedGadget::Py, +1},
-                                        {KEY_LEFT, &DesignedGadget::Px, -1},
-                                        {KEY_RIGHT, &DesignedGadget::Px, +1}};
-    bool moved = false;
-    for (const Arrow& arrow : kArrows) {
-        if (!KeyTyped(arrow.Key)) continue;
-        r.*arrow.Field += arrow.Delta;
-        moved = true;
-    }
-    return moved;
+// What the arrows held in this frame ask: a step of the grid, or a pixel with Shift. Each arrow
+// acts once when pressed and again at the key repeat pace while held; not while a field has the
+// keys.
+struct ArrowStep {
+    int32_t Dx = 0, Dy = 0;
+    bool Any() const { return Dx != 0 || Dy != 0; }
+};
+ArrowStep ArrowsTyped() {
+    ArrowStep step;
+    if (KVX_FocusTaken()) return step;
+    const int32_t distance = KeyDown(KEY_SHIFT) ? 1 : kGridStep;
+    if (KeyTyped(KEY_UP)) step.Dy -= distance;
+    if (KeyTyped(KEY_DOWN)) step.Dy += distance;
+    if (KeyTyped(KEY_LEFT)) step.Dx -= distance;
+    if (KeyTyped(KEY_RIGHT)) step.Dx += distance;
+    return step;
 }
 
-void Edit(DesignedGadget& r) {
-    bool moved = false, resized = false;
-    if (DraggingWith(KEY_CONTROL)) moved = Move(r);
-    if (DraggingWith(KEY_SHIFT)) resized = Resize(r);
-    moved |= Nudge(r);
-    if (moved) MoveLive(r);
-    if (resized) RebuildLive(r);
-    if (moved || resized) {
-        ShowGeometry(r);
-        NoteDesignChange();
+// Ctrl+arrows: right and down grow, left and up shrink; text fields by a character, lists by a
+// line; sizes the kind fixes stay.
+bool ResizeBy(DesignedGadget& r, const ArrowStep& step) {
+    const KindDescription& kind = r.Info();
+    const FixedSize fixed = kind.Fixed ? kind.Fixed() : FixedSize{};
+    const auto unit = [](int32_t delta, bool counted) { return counted ? (delta > 0) - (delta < 0) : delta; };
+    bool changed = false;
+    if (step.Dx != 0 && !fixed.Width) {
+        int32_t& width = kind.SizedInCharacters ? r.NumChar : r.Tx;
+        const int32_t next = std::max(width + unit(step.Dx, kind.SizedInCharacters), 0);
+        changed |= next != width;
+        width = next;
+    }
+    if (step.Dy != 0 && !fixed.Height) {
+        const int32_t next = std::max(r.Ty + unit(step.Dy, kind.HeightInLines), 0);
+        changed |= next != r.Ty;
+        r.Ty = next;
+    }
+    return changed;
+}
+
+void EditSelection() {
+    StudioState& s = State();
+    const ArrowStep arrows = ArrowsTyped();
+    const bool resizeByKeys = arrows.Any() && KeyDown(KEY_CONTROL);
+    const bool moveByDrag = DraggingWith(KEY_CONTROL);
+    bool changed = false;
+    for (const DesignedGadgetRef& r : Selection()) {
+        bool moved = false, resized = false;
+        if (moveByDrag) moved = Move(*r);
+        if (r == s.Selected && DraggingWith(KEY_SHIFT)) resized = Resize(*r);
+        if (resizeByKeys) {
+            resized |= ResizeBy(*r, arrows);
+        } else if (arrows.Any()) {
+            r->Px += arrows.Dx;
+            r->Py += arrows.Dy;
+            moved = true;
+        }
+        if (moved) MoveLive(*r);
+        if (resized) RebuildLive(*r);
+        if (moved && moveByDrag) s.DragMoved = true;
+        changed |= moved || resized;
+    }
+    if (!changed) return;
+    if (s.Selected) ShowGeometry(*s.Selected);
+    NoteDesignChange();
+}
+
+// A Ctrl+click that did not move takes an already selected record out again.
+void EndPress() {
+    StudioState& s = State();
+    if (KVX_Mouse.LeftReleased && s.Dragging && !s.DragMoved && s.DeselectOnRelease) {
+        RemoveFromSelection(s.DeselectOnRelease);
+    }
+    if (!KVX_Mouse.LeftDown) {
+        s.Dragging = 0;
+        s.DeselectOnRelease = nullptr;
     }
 }
 
-// The selection stays outlined wherever the pointer goes.
-void DrawSelection(const DesignedGadget& r) {
-    const HitArea area = HitAreaOf(r);
-    SetColor(255, 200, 0);
-    DrawFrameRect(area.X - 1, area.Y - 1, area.W + 2, area.H + 2, false);
+// The selection stays outlined wherever the pointer goes; a single one shows its handles.
+void DrawSelection() {
+    const bool single = Selection().size() == 1;
+    for (const DesignedGadgetRef& r : Selection()) {
+        const HitArea area = HitAreaOf(*r);
+        SetColor(255, 200, 0);
+        DrawFrameRect(area.X - 1, area.Y - 1, area.W + 2, area.H + 2, false);
+        if (!single) continue;
+        for (const HitArea& handle : ResizeHandlesOf(area)) {
+            DrawRect(float(handle.X), float(handle.Y), float(handle.W), float(handle.H));
+        }
+    }
 }
 
 }  // namespace
 
+std::vector<HitArea> ResizeHandlesOf(const HitArea& area) {
+    std::vector<HitArea> handles;
+    const int half = kHandleSize / 2;
+    for (const int fy : {0, 1, 2}) {
+        for (const int fx : {0, 1, 2}) {
+            if (fx == 1 && fy == 1) continue;
+            handles.push_back(
+                {area.X + area.W * fx / 2 - half, area.Y + area.H * fy / 2 - half, kHandleSize, kHandleSize});
+        }
+    }
+    return handles;
+}
+
 void ModifyStep() {
     SelectionPass(Design().DesignList);
-    StudioState& s = State();
-    if (!s.Selected) return;
-    Edit(*s.Selected);
-    if (!KVX_Mouse.LeftDown) s.Dragging = 0;
-    DrawSelection(*s.Selected);
+    SelectionBandStep();
+    if (!Selection().empty()) EditSelection();
+    EndPress();
+    DrawSelection();
 }
 
 void EditorStep() {

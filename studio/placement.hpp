@@ -2,10 +2,12 @@
 // Placing the armed kind with a rubber band on the 5-pixel grid.
 #include <cstdint>
 
+#include "studio/grid_image.hpp"
+
 namespace kvx::studio {
 
 // A coordinate on the placement grid (toward zero).
-constexpr int32_t Snap(int32_t v) { return v / 5 * 5; }
+constexpr int32_t Snap(int32_t v) { return v / kGridStep * kGridStep; }
 
 // Every frame while a kind is armed: band, crosshair, size tip, tool-window fade and, on release,
 // the new record.

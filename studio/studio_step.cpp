@@ -3,14 +3,17 @@
 #include <algorithm>
 
 #include "core/mouse.hpp"
+#include "design/designed_gadget.hpp"
+#include "design/kind_table.hpp"
 #include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
-#include "design/designed_gadget.hpp"
+#include "studio/edit_buttons_step.hpp"
+#include "studio/edit_history.hpp"
+#include "studio/edit_keys.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/grid_image.hpp"
-#include "design/kind_table.hpp"
 #include "studio/modify_step.hpp"
 #include "studio/placement.hpp"
 #include "studio/studio_state.hpp"
@@ -110,6 +113,7 @@ void LeavePlacement() {
 void StudioFrameStep() {
     EditorStep();
     ShortcutStep();
+    UndoKeysStep();
     ShowDesignName();
     switch (Studio().StudioTabs->SelectedTab) {
         case kFilePage:
@@ -120,9 +124,12 @@ void StudioFrameStep() {
         case kModifyPage:
             LeavePlacement();
             ModifyStep();
+            SelectionKeysStep();
+            EditButtonsStep();
             break;
         default: break;
     }
+    if (!EditInProgress()) RecordFinishedEdit();
 }
 
 }  // namespace kvx::studio

@@ -1,11 +1,11 @@
 #include "studio/studio_window.hpp"
 
-#include "gadgets/frame.hpp"
-#include "platform/platform.hpp"
 #include "core/skin.hpp"
-#include "studio/current_file.hpp"
 #include "design/designed_gadget.hpp"
 #include "design/kind_table.hpp"
+#include "gadgets/frame.hpp"
+#include "platform/platform.hpp"
+#include "studio/current_file.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -37,12 +37,12 @@ void BuildFilePage() {
     f.SchemeEditor = PageButton("Scheme Editor", 195);
     f.About = PageButton("About...", 245);
     f.Exit = PageButton("Exit", 270);
-    const KVX_LabelRef recentTitle = KVX_Label::Create(ui.StudioWindow, "Recent designs", kButtonX, 305, 1,
-                                                       KVX_SchemeColors.FrameText);
+    const KVX_LabelRef recentTitle =
+        KVX_Label::Create(ui.StudioWindow, "Recent designs", kButtonX, 305, 1, KVX_SchemeColors.FrameText);
     f.Recent = KVX_Listbox::Create(ui.StudioWindow, kButtonX - 5, 325, kButtonWidth + 10, kRecentLines);
-    for (const KVX_GadgetRef& g : std::initializer_list<KVX_GadgetRef>{frame, f.New, f.Open, f.Save, f.SaveAs, f.Export,
-                                                                        f.Preferences, f.SchemeEditor, f.About,
-                                                                        f.Exit, recentTitle, f.Recent}) {
+    for (const KVX_GadgetRef& g :
+         std::initializer_list<KVX_GadgetRef>{frame, f.New, f.Open, f.Save, f.SaveAs, f.Export, f.Preferences,
+                                              f.SchemeEditor, f.About, f.Exit, recentTitle, f.Recent}) {
         Attach(g, "File");
     }
 }
@@ -55,6 +55,28 @@ void BuildCreatePage() {
         ui.CreateButtons[i] = {kind.Word, PageButton(kind.PaletteCaption, kPaletteTop + kPaletteStep * int(i))};
         Attach(ui.CreateButtons[i].Button, "Create");
     }
+}
+
+// Two columns of small buttons inside the Modify page's lower frame.
+void BuildEditButtons() {
+    constexpr int kLeftColumn = 17, kRightColumn = 92, kColumnWidth = 70, kTop = 275, kRowStep = 25;
+    EditButtons& c = Studio().Commands;
+    int row = 0;
+    const auto pair = [&](KVX_PushButtonRef& left, const char* leftCaption, KVX_PushButtonRef& right,
+                          const char* rightCaption) {
+        const int y = kTop + kRowStep * row++;
+        left = KVX_PushButton::Create(Studio().StudioWindow, leftCaption, kLeftColumn, y, kColumnWidth);
+        right = KVX_PushButton::Create(Studio().StudioWindow, rightCaption, kRightColumn, y, kColumnWidth);
+        Attach(left, "Modify");
+        Attach(right, "Modify");
+    };
+    pair(c.Delete, "Delete", c.Help, "Keys ?");
+    pair(c.Undo, "Undo", c.Redo, "Redo");
+    pair(c.ToFront, "To front", c.ToBack, "To back");
+    pair(c.AlignLeft, "Left", c.AlignRight, "Right");
+    pair(c.AlignTop, "Top", c.AlignBottom, "Bottom");
+    pair(c.CentreX, "Centre |", c.CentreY, "Centre -");
+    pair(c.SpreadX, "Spread |||", c.SpreadY, "Spread ===");
 }
 
 void BuildModifyPage() {
@@ -79,6 +101,7 @@ void BuildModifyPage() {
              e.TxBox, e.TyBox, captionFrame, e.CaptionBox, propertiesFrame}) {
         Attach(g, "Modify");
     }
+    BuildEditButtons();
 }
 
 }  // namespace
