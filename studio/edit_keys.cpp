@@ -10,6 +10,7 @@
 #include "studio/clipboard_commands.hpp"
 #include "studio/delete_command.hpp"
 #include "studio/edit_history.hpp"
+#include "studio/keys_window.hpp"
 #include "studio/selection.hpp"
 #include "studio/studio_state.hpp"
 
@@ -51,6 +52,10 @@ bool EditInProgress() {
         if (KeyDown(key)) return true;
     }
     return false;
+}
+
+void HelpKeyStep() {
+    if (KeyHit(KEY_F1)) ShowShortcuts();
 }
 
 void UndoKeysStep() {

@@ -8,6 +8,8 @@ void UndoKeysStep();
 // cut, paste and duplicate, Ctrl+Page Up and Down bring to front and send to back. None of them while a field has the
 // keys: there they edit its text.
 void SelectionKeysStep();
+// F1 shows the list of keys, on every page.
+void HelpKeyStep();
 // A drag, a held arrow or a field being typed in: its changes make one step once it ends.
 bool EditInProgress();
 

@@ -114,6 +114,7 @@ void StudioFrameStep() {
     EditorStep();
     ShortcutStep();
     UndoKeysStep();
+    HelpKeyStep();
     ShowDesignName();
     switch (Studio().StudioTabs->SelectedTab) {
         case kFilePage:

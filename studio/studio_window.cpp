@@ -75,8 +75,8 @@ void BuildEditButtons() {
     pair(c.ToFront, "To front", c.ToBack, "To back");
     pair(c.AlignLeft, "Left", c.AlignRight, "Right");
     pair(c.AlignTop, "Top", c.AlignBottom, "Bottom");
-    pair(c.CentreX, "Centre |", c.CentreY, "Centre -");
-    pair(c.SpreadX, "Spread |||", c.SpreadY, "Spread ===");
+    pair(c.CentreX, "Centre H", c.CentreY, "Centre V");
+    pair(c.SpreadX, "Spread H", c.SpreadY, "Spread V");
 }
 
 void BuildModifyPage() {

@@ -3,9 +3,11 @@
 #include "design/designed_gadget.hpp"
 #include "gadgets/gui.hpp"
 #include "studio/hit_area.hpp"
+#include "studio/keys_window.hpp"
 #include "studio/modify_step.hpp"
 #include "studio/selection.hpp"
 #include "studio/studio_state.hpp"
+#include "support/dialog_script.hpp"
 #include "support/studio_fixture.hpp"
 
 namespace kvx {
@@ -147,6 +149,45 @@ TEST_F(StudioSelectionTest, ASingleSelectionShowsItsEightHandles) {
     for (const studio::HitArea& h : handles) {
         EXPECT_EQ(BackBufferPixel(h.X + h.W / 2, h.Y + h.H / 2), 0xFFC800u) << h.X << "," << h.Y;
     }
+}
+
+TEST_F(StudioSelectionTest, F1AndTheKeysButtonListEveryShortcutUntilEnter) {
+    std::vector<std::string> shown;
+    {
+        testing::DialogScript script;
+        script.Wait()
+            .Then([&] {
+                const KVX_WindowRef front = testing::FrontWindow();
+                shown.push_back(front->Text);
+                for (const KVX_GadgetRef& child : front->Children) {
+                    if (child->Kind() == KVX_KindLabel && child != front->Caption) shown.push_back(child->Text);
+                }
+                headless::PressKey(KEY_ENTER);
+            })
+            .Then([] { headless::ReleaseKey(KEY_ENTER); })
+            .Wait();
+        headless::PressKey(KEY_F1);
+        headless::ReleaseKey(KEY_F1);
+        Frames(2);
+        EXPECT_TRUE(script.Finished());
+    }
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.front(), "Keys");
+    EXPECT_EQ(shown.size(), 1 + 2 * studio::Shortcuts().size()) << "the keys and what they do";
+    EXPECT_NE(std::find(shown.begin(), shown.end(), "Ctrl+Z"), shown.end());
+    EXPECT_NE(testing::FrontWindow()->Text, "Keys") << "Enter closed it";
+
+    ActivateStudio();
+    std::string titled;
+    {
+        testing::DialogScript script;
+        script.Wait().Then([&] { titled = testing::FrontWindow()->Text; }).ClickButton("Ok").Wait();
+        ClickStudio(Ui().Commands.Help);
+        Frames(2);
+        EXPECT_TRUE(script.Finished());
+    }
+    EXPECT_EQ(titled, "Keys") << "the Modify page's button shows it too";
+    EXPECT_NE(testing::FrontWindow()->Text, "Keys") << "Ok closed it";
 }
 
 }  // namespace
