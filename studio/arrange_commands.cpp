@@ -55,16 +55,6 @@ void Restack(const DesignedGadget& r, bool front) {
     }
 }
 
-// A record's box on the screen, as it is drawn.
-HitArea BoxOf(const DesignedGadget& r) {
-    HitArea box = HitAreaOf(r);
-    if (r.Gadget) {
-        box.W = r.Gadget->Width;
-        box.H = r.Gadget->Height;
-    }
-    return box;
-}
-
 void MoveBy(DesignedGadget& r, int dx, int dy) {
     r.Px += dx;
     r.Py += dy;

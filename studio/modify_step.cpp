@@ -16,6 +16,7 @@
 #include "studio/live_gadget.hpp"
 #include "studio/placement.hpp"
 #include "studio/property_editor.hpp"
+#include "studio/resize_handles.hpp"
 #include "studio/selection.hpp"
 #include "studio/selection_band.hpp"
 #include "studio/studio_state.hpp"
@@ -24,18 +25,18 @@
 namespace kvx::studio {
 namespace {
 
-constexpr int kHandleSize = 5;  // the squares drawn at a single selection's corners and sides
-
-// Ctrl+press adds the record; a Ctrl+click without a move on one already selected takes it out.
-// A plain press selects it alone. Every selected record is grabbed, so that a drag moves them all.
+// A Ctrl+click (no move before the release) adds the record to the selection or takes it out
+// again; a Ctrl+drag moves the selection when it starts on a selected record, else that record
+// alone, as a plain press selects it alone. Every selected record is grabbed, so that a drag
+// moves them all.
 void PickPressed(const DesignedGadgetRef& pressed) {
     StudioState& s = State();
-    if (KeyDown(KEY_CONTROL)) {
-        s.DeselectOnRelease = IsSelected(*pressed) ? pressed : nullptr;
+    s.ClickToggles = KeyDown(KEY_CONTROL);
+    s.BeforePress = Selection();
+    if (s.ClickToggles && IsSelected(*pressed)) {
         AddToSelection(pressed);
     } else {
         SelectOnly(pressed);
-        s.DeselectOnRelease = nullptr;
     }
     for (const DesignedGadgetRef& r : Selection()) {
         r->GrabX = KVX_Mouse.X - r->Px;
@@ -46,12 +47,14 @@ void PickPressed(const DesignedGadgetRef& pressed) {
 }
 
 // Every record answers the pointer; a press picks the last one under it (the one drawn on top).
-// A press on a window's empty body starts a selection band instead.
-void SelectionPass(const std::vector<DesignedGadgetRef>& design) {
+// A press on a window's empty body starts a selection band instead; one that took a resize
+// handle picks nothing.
+void SelectionPass(const std::vector<DesignedGadgetRef>& design, bool pressTaken) {
     DesignedGadgetRef pressed;
     for (const DesignedGadgetRef& r : design) {
         if (HoverTest(*r) && KVX_Mouse.LeftHit) pressed = r;
     }
+    if (pressTaken) return;
     if (pressed) {
         PickPressed(pressed);
     } else if (KVX_Mouse.LeftHit) {
@@ -149,11 +152,16 @@ void EditSelection() {
     bool changed = false;
     for (const DesignedGadgetRef& r : Selection()) {
         bool moved = false, resized = false;
-        if (moveByDrag) moved = Move(*r);
+        // A gadget of a selected window moves with it already.
+        const bool carried = !r->Info().IsWindow && r->ParentWindow && [&] {
+            const DesignedGadgetRef window = WindowRecordOf(*r);
+            return window && IsSelected(*window);
+        }();
+        if (moveByDrag && !carried) moved = Move(*r);
         if (r == s.Selected && DraggingWith(KEY_SHIFT)) resized = Resize(*r);
         if (resizeByKeys) {
             resized |= ResizeBy(*r, arrows);
-        } else if (arrows.Any()) {
+        } else if (arrows.Any() && !carried) {
             r->Px += arrows.Dx;
             r->Py += arrows.Dy;
             moved = true;
@@ -168,15 +176,26 @@ void EditSelection() {
     NoteDesignChange();
 }
 
-// A Ctrl+click that did not move takes an already selected record out again.
+void ToggleInSelectionBeforePress(const DesignedGadgetRef& clicked) {
+    std::vector<DesignedGadgetRef> records = State().BeforePress;
+    const auto at = std::find(records.begin(), records.end(), clicked);
+    if (at != records.end()) {
+        records.erase(at);
+    } else {
+        records.push_back(clicked);
+    }
+    SelectRecords(records);
+}
+
 void EndPress() {
     StudioState& s = State();
-    if (KVX_Mouse.LeftReleased && s.Dragging && !s.DragMoved && s.DeselectOnRelease) {
-        RemoveFromSelection(s.DeselectOnRelease);
+    if (KVX_Mouse.LeftReleased && s.Dragging && !s.DragMoved && s.ClickToggles && s.Selected) {
+        ToggleInSelectionBeforePress(s.Selected);
     }
     if (!KVX_Mouse.LeftDown) {
         s.Dragging = 0;
-        s.DeselectOnRelease = nullptr;
+        s.ClickToggles = false;
+        s.BeforePress.clear();
     }
 }
 
@@ -187,32 +206,19 @@ void DrawSelection() {
         const HitArea area = HitAreaOf(*r);
         SetColor(255, 200, 0);
         DrawFrameRect(area.X - 1, area.Y - 1, area.W + 2, area.H + 2, false);
-        if (!single) continue;
-        for (const HitArea& handle : ResizeHandlesOf(area)) {
-            DrawRect(float(handle.X), float(handle.Y), float(handle.W), float(handle.H));
-        }
+        if (single) DrawResizeHandles(*r);
     }
 }
 
 }  // namespace
 
-std::vector<HitArea> ResizeHandlesOf(const HitArea& area) {
-    std::vector<HitArea> handles;
-    const int half = kHandleSize / 2;
-    for (const int fy : {0, 1, 2}) {
-        for (const int fx : {0, 1, 2}) {
-            if (fx == 1 && fy == 1) continue;
-            handles.push_back(
-                {area.X + area.W * fx / 2 - half, area.Y + area.H * fy / 2 - half, kHandleSize, kHandleSize});
-        }
-    }
-    return handles;
-}
-
 void ModifyStep() {
-    SelectionPass(Design().DesignList);
+    const bool handleTaken = KVX_Mouse.LeftHit && GrabResizeHandle();
+    if (handleTaken) State().Dragging = 1;
+    SelectionPass(Design().DesignList, handleTaken);
+    const bool resizing = ResizeHandleStep();
     SelectionBandStep();
-    if (!Selection().empty()) EditSelection();
+    if (!Selection().empty() && !resizing) EditSelection();
     EndPress();
     DrawSelection();
 }

@@ -1,9 +1,5 @@
 #pragma once
 // The Modify page: picking a designed gadget, dragging, resizing and nudging it, and the editor.
-#include <vector>
-
-#include "studio/hit_area.hpp"
-
 namespace kvx::studio {
 
 // Every frame while the Modify page is shown.
@@ -11,7 +7,5 @@ void ModifyStep();
 // Every frame, whatever page is shown: what the user typed into the editor's fields reaches the
 // selected record, also in the frame a click leaves the page.
 void EditorStep();
-// The eight handles drawn around a single selection: corners, then the middles of the sides.
-std::vector<HitArea> ResizeHandlesOf(const HitArea& area);
 
 }  // namespace kvx::studio

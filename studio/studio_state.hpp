@@ -16,9 +16,10 @@ struct StudioState {
     DesignedGadgetRef Selected;  // the record the Modify page edits, whatever its handle becomes
     // Every selected record, Selected among them; changed only through selection.hpp.
     std::vector<DesignedGadgetRef> Selection;
-    uint8_t Dragging = 0;                 // 1 from a press on the selected record until its release
-    bool DragMoved = false;               // the press has moved the selection
-    DesignedGadgetRef DeselectOnRelease;  // Ctrl-pressed while selected: a click takes it out
+    uint8_t Dragging = 0;                        // 1 from a press on the selected record until its release
+    bool DragMoved = false;                      // the press has moved the selection
+    bool ClickToggles = false;                   // a Ctrl+press: its click adds or takes out
+    std::vector<DesignedGadgetRef> BeforePress;  // the selection a Ctrl+click changes
     // A selection band drawn from a press on a window's empty body.
     DesignedGadgetRef BandWindow;
     int32_t BandX = 0, BandY = 0;

@@ -4,7 +4,7 @@
 #include "gadgets/gui.hpp"
 #include "studio/hit_area.hpp"
 #include "studio/keys_window.hpp"
-#include "studio/modify_step.hpp"
+#include "studio/resize_handles.hpp"
 #include "studio/selection.hpp"
 #include "studio/studio_state.hpp"
 #include "support/dialog_script.hpp"
@@ -101,6 +101,14 @@ TEST_F(StudioSelectionTest, CtrlClickBandAndCtrlASelectAndAMoveTakesThemAll) {
     Tap({KEY_CONTROL}, KEY_RIGHT);
     EXPECT_EQ(Named("Progressbar2")->Tx, tx2 + 5);
     EXPECT_EQ(Named("Progressbar2")->Gadget->Width, tx2 + 5);
+
+    // A window selected with one of its gadgets carries it: the gadget keeps its place in it.
+    ClickOn("Progressbar1");
+    ClickOn("Window1", true);
+    const int windowX = Named("Window1")->Px, gadgetX = Named("Progressbar1")->Px;
+    Tap({}, KEY_RIGHT);
+    EXPECT_EQ(Named("Window1")->Px, windowX + 5);
+    EXPECT_EQ(Named("Progressbar1")->Px, gadgetX);
 }
 
 TEST_F(StudioSelectionTest, ZOrderMovesTheSavedOrderAndTheLiveOne) {
@@ -140,15 +148,37 @@ TEST_F(StudioSelectionTest, AlignmentAndSpreadingLineTheSelectionUp) {
     EXPECT_EQ(right("Progressbar1"), right("Progressbar3"));
 }
 
-TEST_F(StudioSelectionTest, ASingleSelectionShowsItsEightHandles) {
+TEST_F(StudioSelectionTest, HandlesShowTheFreeDirectionsAndResizeOnTheGrid) {
     ClickOn("Progressbar2");
     Frame();
-    const studio::HitArea area = studio::HitAreaOf(*Named("Progressbar2"));
-    const std::vector<studio::HitArea> handles = studio::ResizeHandlesOf(area);
+    const std::vector<studio::ResizeHandle> handles = studio::ResizeHandlesOf(*Named("Progressbar2"));
     ASSERT_EQ(handles.size(), 8u);
-    for (const studio::HitArea& h : handles) {
-        EXPECT_EQ(BackBufferPixel(h.X + h.W / 2, h.Y + h.H / 2), 0xFFC800u) << h.X << "," << h.Y;
+    for (const studio::ResizeHandle& h : handles) {
+        EXPECT_EQ(BackBufferPixel(h.Area.X + h.Area.W / 2, h.Area.Y + h.Area.H / 2), 0xFFC800u) << h.Area.X;
     }
+    const DesignedGadgetRef bar = Named("Progressbar2");
+    const int px = bar->Px, py = bar->Py;
+    const studio::HitArea box = studio::BoxOf(*bar);
+    Drag(box.X + box.W, box.Y + box.H, box.X + box.W + 33, box.Y + box.H + 17);  // bottom right
+    EXPECT_EQ(bar->Tx, 80) << "to the grid";
+    EXPECT_EQ(bar->Ty, 35);
+    EXPECT_EQ(bar->Px, px) << "the opposite corner stays";
+    EXPECT_EQ(bar->Gadget->Width, 80);
+    headless::PressKey(KEY_SHIFT);
+    Drag(box.X, box.Y, box.X - 3, box.Y - 2);  // top left, by the pixel
+    headless::ReleaseKey(KEY_SHIFT);
+    Frame();
+    EXPECT_EQ(bar->Px, px - 3);
+    EXPECT_EQ(bar->Py, py - 2);
+    EXPECT_EQ(bar->Tx, 83);
+    EXPECT_EQ(bar->Ty, 37);
+
+    Place("Button", 150, 300, 250, 310);
+    SelectPage(studio::kModifyPage);
+    ClickOn("Button1");
+    const std::vector<studio::ResizeHandle> sides = studio::ResizeHandlesOf(*Named("Button1"));
+    ASSERT_EQ(sides.size(), 2u) << "a button's height is the skin's: its left and right only";
+    EXPECT_EQ(sides[0].Fy, 1);
 }
 
 TEST_F(StudioSelectionTest, F1AndTheKeysButtonListEveryShortcutUntilEnter) {
