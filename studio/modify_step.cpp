@@ -210,6 +210,41 @@ void DrawSelection() {
     }
 }
 
+// What the editor changed on the record it shows, the other selected records take too, where
+// their kind lets the user choose it. The handle stays each record's own.
+void ShareEditedFields(const DesignedGadget& before, const DesignedGadget& edited) {
+    for (const DesignedGadgetRef& r : Selection()) {
+        if (r.get() == &edited) continue;
+        const FixedSize fixed = r->Info().Fixed ? r->Info().Fixed() : FixedSize{};
+        bool moved = false, rebuilt = false;
+        if (edited.Global != before.Global) r->Global = edited.Global;
+        if (edited.Px != before.Px) {
+            r->Px = edited.Px;
+            moved = true;
+        }
+        if (edited.Py != before.Py) {
+            r->Py = edited.Py;
+            moved = true;
+        }
+        if (edited.Caption != before.Caption) {
+            r->Caption = edited.Caption;
+            rebuilt = true;
+        }
+        const bool widthEdited = edited.Tx != before.Tx || edited.NumChar != before.NumChar;
+        if (widthEdited && !fixed.Width && r->Info().SizedInCharacters == edited.Info().SizedInCharacters) {
+            r->Tx = edited.Tx;
+            r->NumChar = edited.NumChar;
+            rebuilt = true;
+        }
+        if (edited.Ty != before.Ty && !fixed.Height && r->Info().HeightInLines == edited.Info().HeightInLines) {
+            r->Ty = edited.Ty;
+            rebuilt = true;
+        }
+        if (rebuilt) RebuildLive(*r);
+        if (moved) MoveLive(*r);
+    }
+}
+
 }  // namespace
 
 void ModifyStep() {
@@ -224,7 +259,11 @@ void ModifyStep() {
 }
 
 void EditorStep() {
-    if (const DesignedGadgetRef& selected = State().Selected) ApplyEditorChanges(*selected);
+    const DesignedGadgetRef selected = State().Selected;
+    if (!selected) return;
+    const DesignedGadget before = *selected;
+    ApplyEditorChanges(*selected);
+    if (Selection().size() > 1) ShareEditedFields(before, *selected);
 }
 
 }  // namespace kvx::studio

@@ -111,6 +111,23 @@ TEST_F(StudioSelectionTest, CtrlClickBandAndCtrlASelectAndAMoveTakesThemAll) {
     EXPECT_EQ(Named("Progressbar1")->Px, gadgetX);
 }
 
+TEST_F(StudioSelectionTest, TheEditorSetsAFieldOnEverySelectedGadget) {
+    Tap({KEY_CONTROL}, KEY_A);
+    ASSERT_EQ(studio::Selection().size(), 3u);
+    ClickStudio(Ui().Editor.PyBox);
+    for (int i = 0; i < 4; ++i) Tap({}, KEY_BACKSPACE);
+    for (char c : std::string("42")) headless::TypeChar(c);
+    Frame();
+    Tap({}, KEY_ENTER);
+    for (const char* handle : {"Progressbar1", "Progressbar2", "Progressbar3"}) {
+        EXPECT_EQ(Named(handle)->Py, 42) << handle;
+        EXPECT_EQ(Named(handle)->Gadget->Y, 42) << handle;
+    }
+    EXPECT_EQ(Named("Progressbar1")->Px, 50) << "the fields left alone stay each one's";
+    EXPECT_EQ(Named("Progressbar3")->Px, 270);
+    EXPECT_EQ(Named("Progressbar1")->Handle, "Progressbar1");
+}
+
 TEST_F(StudioSelectionTest, ZOrderMovesTheSavedOrderAndTheLiveOne) {
     ClickOn("Progressbar1");
     Tap({KEY_CONTROL}, KEY_PAGEUP);

@@ -134,6 +134,14 @@ TEST_F(StudioUndoTest, NewAndOpenStartAFreshHistoryAndUndoingToTheSavedStateIsUn
     EXPECT_FALSE(studio::DesignChanged()) << "back to what the file holds";
     studio::Redo();
     EXPECT_TRUE(studio::DesignChanged());
+    // Adding a file's gadgets is a step of its own.
+    AnswerDialogs({"No"});
+    studio::LoadDesign(path);
+    Frame();
+    ASSERT_EQ(Design().DesignList.size(), 3u);
+    EXPECT_EQ(Design().DesignList[2]->Handle, "Window2");
+    studio::Undo();
+    EXPECT_EQ(Design().DesignList.size(), 2u);
 
     AnswerDialogs({"Yes", "No"});  // replace the design, without saving it
     studio::LoadDesign(path);
