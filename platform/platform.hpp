@@ -1,6 +1,7 @@
 #pragma once
 // Everything the toolkit and the studio call of the platform layer.
 #include "audio.hpp"
+#include "clipboard.hpp"
 #include "display.hpp"
 #include "draw.hpp"
 #include "files.hpp"

@@ -7,7 +7,7 @@ packages=(
   libsdl2-dev libpng-dev libfreetype-dev zlib1g-dev liblua5.4-dev
   libgtest-dev googletest libpixman-1-dev
   fonts-liberation xfonts-base
-  xvfb xdotool imagemagick x11-utils libx11-dev
+  xvfb xdotool xclip imagemagick x11-utils libx11-dev
   clang-14 libclang-rt-14-dev
 )
 

@@ -42,3 +42,4 @@ echo "xvfb: studio window opened ($colours colours on screen) and closed with st
 
 bash "$root/scripts/xvfb-design-e2e.sh" "$build" "$shots"
 bash "$root/scripts/xvfb-input-check.sh" "$build" "$shots"
+bash "$root/scripts/xvfb-edit-check.sh" "$build" "$shots"

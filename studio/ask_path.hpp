@@ -10,9 +10,10 @@ namespace kvx::studio {
 // The file requester's answer: the chosen path, or "" when cancelled. `save` is its mode flag
 // (1 save, 0 open).
 std::string AskDesignPath(const std::string& title, const std::string& filters, const std::string& ext, int save);
-// The message box's answer, as KVX_MessageBox gives it, with its button sets and icons.
+// The message box's answer, as KVX_MessageBox gives it, with its button sets, icons and answers.
 inline constexpr uint8_t kOkOnly = 1, kYesNo = 2, kYesNoCancel = 3;
 inline constexpr int32_t kNoIcon = 0, kAskIcon = 1, kAlertIcon = 2;
+inline constexpr int32_t kYesAnswer = 1, kNoAnswer = 2, kCancelAnswer = 3;
 int32_t AskUser(const std::string& title, const std::string& text, uint8_t buttons, int32_t icon);
 
 // Asks "Save changes to <name> ?" when the design changed since it was saved or opened; false

@@ -7,6 +7,7 @@ struct CurrentFile {
     std::string Path;
     uint64_t Revision = 0;       // counts the changes made to the design
     uint64_t SavedRevision = 0;  // the revision the file holds
+    uint64_t LastGiven = 0;      // the highest revision ever given
 };
 
 CurrentFile& Current() {
@@ -16,8 +17,10 @@ CurrentFile& Current() {
 
 }  // namespace
 
-void NoteDesignChange() { ++Current().Revision; }
+void NoteDesignChange() { Current().Revision = ++Current().LastGiven; }
 bool DesignChanged() { return Current().Revision != Current().SavedRevision; }
+uint64_t DesignRevision() { return Current().Revision; }
+void RestoreRevision(uint64_t revision) { Current().Revision = revision; }
 
 void MarkSavedAs(const std::string& path) {
     Current().Path = path;

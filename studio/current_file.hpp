@@ -8,6 +8,10 @@ namespace kvx::studio {
 // Anything the design holds changed: a gadget placed, moved, resized, renamed, edited, loaded.
 void NoteDesignChange();
 bool DesignChanged();
+// Every state the design has been in has its own revision, never given twice; undoing to a state
+// brings its revision back, so the design counts as saved again when it is the file's.
+uint64_t DesignRevision();
+void RestoreRevision(uint64_t revision);
 
 // The design in memory is what `path` holds now (just saved or opened).
 void MarkSavedAs(const std::string& path);

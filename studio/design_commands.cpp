@@ -10,6 +10,7 @@
 #include "platform/files.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
+#include "studio/edit_history.hpp"
 #include "studio/file_ending.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/new_interface.hpp"
@@ -23,8 +24,6 @@ const char* const kDesignFilters = ".kvx|.*";
 const char* const kDesignEnding = ".kvx";
 const char* const kSourceEnding = ".bmx";
 const char* const kHeaderEnding = ".hpp";
-
-constexpr int32_t kYesAnswer = 1, kNoAnswer = 2, kCancelAnswer = 3;
 
 void ReportFailure(const std::string& command, const std::string& path, const std::string& reason) {
     AskUser(command, FileNameOf(path) + "|" + reason + ".", kOkOnly, kAlertIcon);
@@ -115,6 +114,7 @@ void LoadDesign(const std::string& given) {
     if (mode == LoadMode::Replace) {
         ForgetSelection();
         MarkSavedAs(path);
+        StartHistory();
     } else {
         NoteDesignChange();
     }
@@ -128,6 +128,7 @@ void NewDesign() {
     if (!OfferToSave()) return;
     ClearDesign();
     ForgetCurrentFile();
+    StartHistory();
 }
 
 void ExitStudio() {

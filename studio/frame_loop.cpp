@@ -11,6 +11,7 @@
 #include "platform/platform.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
+#include "studio/edit_history.hpp"
 #include "studio/grid_image.hpp"
 #include "studio/preferences.hpp"
 #include "studio/property_editor.hpp"
@@ -66,6 +67,7 @@ void Start(const StartOptions& options) {
     ShowRecentFiles(LoadRecentFiles());
     zglSetSwapInterval(0);
     if (!preferencesProblem.empty()) AskUser("Preferences", preferencesProblem, kOkOnly, kNoIcon);
+    StartHistory();
     if (!options.Design.empty()) LoadDesign(options.Design);
 }
 

@@ -18,6 +18,17 @@ HitArea HitAreaOf(const DesignedGadget& r) {
     return {px + r.Px, py + r.Py, r.Tx, kind.HitHeight ? kind.HitHeight(r) : r.Ty};
 }
 
+HitArea BoxOf(const DesignedGadget& r) {
+    HitArea box = HitAreaOf(r);
+    if (r.Info().IsWindow) {
+        box.H = r.Ty;
+    } else if (r.Gadget) {
+        box.W = r.Gadget->Width;
+        box.H = r.Gadget->Height;
+    }
+    return box;
+}
+
 bool HoverTest(const DesignedGadget& r) {
     const HitArea area = HitAreaOf(r);
     const bool over = KVX_Mouse.MouseIn(area.X, area.Y, area.W, area.H, false);

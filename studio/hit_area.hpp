@@ -10,6 +10,8 @@ struct HitArea {
     int X = 0, Y = 0, W = 0, H = 0;
 };
 HitArea HitAreaOf(const DesignedGadget& record);
+// The record's whole box on the screen, as it is drawn: a window with its body, a frame whole.
+HitArea BoxOf(const DesignedGadget& record);
 
 // True when the mouse is over the record and it was highlighted. A hovered live gadget is
 // disabled so that it ignores the click meant for the designer; it is enabled again once the

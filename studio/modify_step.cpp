@@ -6,33 +6,60 @@
 #include "core/drawing.hpp"
 #include "core/focus.hpp"
 #include "core/mouse.hpp"
+#include "design/kind_table.hpp"
+#include "design/kinds/kind_parts.hpp"
+#include "gadgets/gui.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
 #include "studio/current_file.hpp"
 #include "studio/hit_area.hpp"
-#include "design/kind_table.hpp"
-#include "design/kinds/kind_parts.hpp"
 #include "studio/live_gadget.hpp"
+#include "studio/placement.hpp"
+#include "studio/preferences.hpp"
 #include "studio/property_editor.hpp"
+#include "studio/resize_handles.hpp"
+#include "studio/selection.hpp"
+#include "studio/selection_band.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_window.hpp"
 
 namespace kvx::studio {
 namespace {
 
-// Every record answers the pointer; a press picks the last one under it (the one drawn on top).
-void SelectionPass(const std::vector<DesignedGadgetRef>& design) {
+// A Ctrl+click (no move before the release) adds the record to the selection or takes it out
+// again; a Ctrl+drag moves the selection when it starts on a selected record, else that record
+// alone, as a plain press selects it alone. Every selected record is grabbed, so that a drag
+// moves them all.
+void PickPressed(const DesignedGadgetRef& pressed) {
     StudioState& s = State();
+    s.ClickToggles = KeyDown(KEY_CONTROL);
+    s.BeforePress = Selection();
+    if (s.ClickToggles && IsSelected(*pressed)) {
+        AddToSelection(pressed);
+    } else {
+        SelectOnly(pressed);
+    }
+    for (const DesignedGadgetRef& r : Selection()) {
+        r->GrabX = KVX_Mouse.X - r->Px;
+        r->GrabY = KVX_Mouse.Y - r->Py;
+    }
+    s.Dragging = 1;
+    s.DragMoved = false;
+}
+
+// Every record answers the pointer; a press picks the last one under it (the one drawn on top).
+// A press on a window's empty body starts a selection band instead; one that took a resize
+// handle picks nothing.
+void SelectionPass(const std::vector<DesignedGadgetRef>& design, bool pressTaken) {
     DesignedGadgetRef pressed;
     for (const DesignedGadgetRef& r : design) {
         if (HoverTest(*r) && KVX_Mouse.LeftHit) pressed = r;
     }
+    if (pressTaken) return;
     if (pressed) {
-        pressed->GrabX = KVX_Mouse.X - pressed->Px;
-        pressed->GrabY = KVX_Mouse.Y - pressed->Py;
-        if (pressed != s.Selected) ShowInEditor(pressed.get());
-        s.Selected = pressed;
-        s.Dragging = 1;
+        PickPressed(pressed);
+    } else if (KVX_Mouse.LeftHit) {
+        StartSelectionBand();
     }
 }
 
@@ -79,61 +106,165 @@ bool Resize(DesignedGadget& r) {
     return changed;
 }
 
-// An arrow moves the gadget once when pressed, and again at the key repeat pace while held;
-// not while a field has the keys.
-bool Nudge(DesignedGadget& r) {
-    if (KVX_FocusTaken()) return false;
-    struct Arrow {
-        int Key;
-        int32_t DesignedGadget::*Field;
-        int Delta;
-    };
-    static constexpr Arrow kArrows[] = {{KEY_UP, &DesignedGadget::Py, -1},
-                                        {KEY_DOWN, &DesignedGadget::Py, +1},
-                                        {KEY_LEFT, &DesignedGadget::Px, -1},
-                                        {KEY_RIGHT, &DesignedGadget::Px, +1}};
-    bool moved = false;
-    for (const Arrow& arrow : kArrows) {
-        if (!KeyTyped(arrow.Key)) continue;
-        r.*arrow.Field += arrow.Delta;
-        moved = true;
-    }
-    return moved;
+// What the arrows held in this frame ask: a step of the grid, or a pixel with Shift. Each arrow
+// acts once when pressed and again at the key repeat pace while held; not while a field has the
+// keys.
+struct ArrowStep {
+    int32_t Dx = 0, Dy = 0;
+    bool Any() const { return Dx != 0 || Dy != 0; }
+};
+ArrowStep ArrowsTyped() {
+    ArrowStep step;
+    if (KVX_FocusTaken()) return step;
+    const int32_t distance = KeyDown(KEY_SHIFT) ? 1 : Prefs().GridStep;
+    if (KeyTyped(KEY_UP)) step.Dy -= distance;
+    if (KeyTyped(KEY_DOWN)) step.Dy += distance;
+    if (KeyTyped(KEY_LEFT)) step.Dx -= distance;
+    if (KeyTyped(KEY_RIGHT)) step.Dx += distance;
+    return step;
 }
 
-void Edit(DesignedGadget& r) {
-    bool moved = false, resized = false;
-    if (DraggingWith(KEY_CONTROL)) moved = Move(r);
-    if (DraggingWith(KEY_SHIFT)) resized = Resize(r);
-    moved |= Nudge(r);
-    if (moved) MoveLive(r);
-    if (resized) RebuildLive(r);
-    if (moved || resized) {
-        ShowGeometry(r);
-        NoteDesignChange();
+// Ctrl+arrows: right and down grow, left and up shrink; text fields by a character, lists by a
+// line; sizes the kind fixes stay.
+bool ResizeBy(DesignedGadget& r, const ArrowStep& step) {
+    const KindDescription& kind = r.Info();
+    const FixedSize fixed = kind.Fixed ? kind.Fixed() : FixedSize{};
+    const auto unit = [](int32_t delta, bool counted) { return counted ? (delta > 0) - (delta < 0) : delta; };
+    bool changed = false;
+    if (step.Dx != 0 && !fixed.Width) {
+        int32_t& width = kind.SizedInCharacters ? r.NumChar : r.Tx;
+        const int32_t next = std::max(width + unit(step.Dx, kind.SizedInCharacters), 0);
+        changed |= next != width;
+        width = next;
+    }
+    if (step.Dy != 0 && !fixed.Height) {
+        const int32_t next = std::max(r.Ty + unit(step.Dy, kind.HeightInLines), 0);
+        changed |= next != r.Ty;
+        r.Ty = next;
+    }
+    return changed;
+}
+
+void EditSelection() {
+    StudioState& s = State();
+    const ArrowStep arrows = ArrowsTyped();
+    const bool resizeByKeys = arrows.Any() && KeyDown(KEY_CONTROL);
+    const bool moveByDrag = DraggingWith(KEY_CONTROL);
+    bool changed = false;
+    for (const DesignedGadgetRef& r : Selection()) {
+        bool moved = false, resized = false;
+        // A gadget of a selected window moves with it already.
+        const bool carried = !r->Info().IsWindow && r->ParentWindow && [&] {
+            const DesignedGadgetRef window = WindowRecordOf(*r);
+            return window && IsSelected(*window);
+        }();
+        if (moveByDrag && !carried) moved = Move(*r);
+        if (r == s.Selected && DraggingWith(KEY_SHIFT)) resized = Resize(*r);
+        if (resizeByKeys) {
+            resized |= ResizeBy(*r, arrows);
+        } else if (arrows.Any() && !carried) {
+            r->Px += arrows.Dx;
+            r->Py += arrows.Dy;
+            moved = true;
+        }
+        if (moved) MoveLive(*r);
+        if (resized) RebuildLive(*r);
+        if (moved && moveByDrag) s.DragMoved = true;
+        changed |= moved || resized;
+    }
+    if (!changed) return;
+    if (s.Selected) ShowGeometry(*s.Selected);
+    NoteDesignChange();
+}
+
+void ToggleInSelectionBeforePress(const DesignedGadgetRef& clicked) {
+    std::vector<DesignedGadgetRef> records = State().BeforePress;
+    const auto at = std::find(records.begin(), records.end(), clicked);
+    if (at != records.end()) {
+        records.erase(at);
+    } else {
+        records.push_back(clicked);
+    }
+    SelectRecords(records);
+}
+
+void EndPress() {
+    StudioState& s = State();
+    if (KVX_Mouse.LeftReleased && s.Dragging && !s.DragMoved && s.ClickToggles && s.Selected) {
+        ToggleInSelectionBeforePress(s.Selected);
+    }
+    if (!KVX_Mouse.LeftDown) {
+        s.Dragging = 0;
+        s.ClickToggles = false;
+        s.BeforePress.clear();
     }
 }
 
-// The selection stays outlined wherever the pointer goes.
-void DrawSelection(const DesignedGadget& r) {
-    const HitArea area = HitAreaOf(r);
-    SetColor(255, 200, 0);
-    DrawFrameRect(area.X - 1, area.Y - 1, area.W + 2, area.H + 2, false);
+// The selection stays outlined wherever the pointer goes; a single one shows its handles.
+void DrawSelection() {
+    const bool single = Selection().size() == 1;
+    for (const DesignedGadgetRef& r : Selection()) {
+        const HitArea area = HitAreaOf(*r);
+        SetColor(255, 200, 0);
+        DrawFrameRect(area.X - 1, area.Y - 1, area.W + 2, area.H + 2, false);
+        if (single) DrawResizeHandles(*r);
+    }
+}
+
+// What the editor changed on the record it shows, the other selected records take too, where
+// their kind lets the user choose it. The handle stays each record's own.
+void ShareEditedFields(const DesignedGadget& before, const DesignedGadget& edited) {
+    for (const DesignedGadgetRef& r : Selection()) {
+        if (r.get() == &edited) continue;
+        const FixedSize fixed = r->Info().Fixed ? r->Info().Fixed() : FixedSize{};
+        bool moved = false, rebuilt = false;
+        if (edited.Global != before.Global) r->Global = edited.Global;
+        if (edited.Px != before.Px) {
+            r->Px = edited.Px;
+            moved = true;
+        }
+        if (edited.Py != before.Py) {
+            r->Py = edited.Py;
+            moved = true;
+        }
+        if (edited.Caption != before.Caption) {
+            r->Caption = edited.Caption;
+            rebuilt = true;
+        }
+        const bool widthEdited = edited.Tx != before.Tx || edited.NumChar != before.NumChar;
+        if (widthEdited && !fixed.Width && r->Info().SizedInCharacters == edited.Info().SizedInCharacters) {
+            r->Tx = edited.Tx;
+            r->NumChar = edited.NumChar;
+            rebuilt = true;
+        }
+        if (edited.Ty != before.Ty && !fixed.Height && r->Info().HeightInLines == edited.Info().HeightInLines) {
+            r->Ty = edited.Ty;
+            rebuilt = true;
+        }
+        if (rebuilt) RebuildLive(*r);
+        if (moved) MoveLive(*r);
+    }
 }
 
 }  // namespace
 
 void ModifyStep() {
-    SelectionPass(Design().DesignList);
-    StudioState& s = State();
-    if (!s.Selected) return;
-    Edit(*s.Selected);
-    if (!KVX_Mouse.LeftDown) s.Dragging = 0;
-    DrawSelection(*s.Selected);
+    const bool handleTaken = KVX_Mouse.LeftHit && GrabResizeHandle();
+    if (handleTaken) State().Dragging = 1;
+    SelectionPass(Design().DesignList, handleTaken);
+    const bool resizing = ResizeHandleStep();
+    SelectionBandStep();
+    if (!Selection().empty() && !resizing) EditSelection();
+    EndPress();
+    DrawSelection();
 }
 
 void EditorStep() {
-    if (const DesignedGadgetRef& selected = State().Selected) ApplyEditorChanges(*selected);
+    const DesignedGadgetRef selected = State().Selected;
+    if (!selected) return;
+    const DesignedGadget before = *selected;
+    ApplyEditorChanges(*selected);
+    if (Selection().size() > 1) ShareEditedFields(before, *selected);
 }
 
 }  // namespace kvx::studio

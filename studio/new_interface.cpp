@@ -2,13 +2,15 @@
 
 #include "design/designed_gadget.hpp"
 #include "studio/property_editor.hpp"
+#include "studio/selection.hpp"
 #include "studio/studio_state.hpp"
 
 namespace kvx::studio {
 void ForgetSelection() {
     // A record of the old design left selected would take the editor's values over.
-    State().Selected = nullptr;
+    SelectOnly(nullptr);
     State().Dragging = 0;
+    State().BandWindow = nullptr;
     ShowInEditor(nullptr);
 }
 

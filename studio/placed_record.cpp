@@ -1,8 +1,8 @@
 #include "studio/placed_record.hpp"
 
-#include "studio/current_file.hpp"
 #include "design/design_edits.hpp"
 #include "design/kind_table.hpp"
+#include "studio/current_file.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -37,7 +37,8 @@ DesignedGadgetRef PlaceInDesign(const std::string& word, Band band, const KVX_Wi
     if (!kind->IsWindow) r.ParentWindow = window;
     Position(r, *kind, band);
     if (kind->Defaults) kind->Defaults(r, band);
-    r.Gadget = kind->Create(r);
+    // Made as a load makes it, so that saving and reading it back change nothing.
+    r.Gadget = CreateLive(r, LiveUse::Designer);
     if (!kind->IsWindow) r.Parent = WindowHandleOf(r.ParentWindow.get());
     Design().DesignList.push_back(record);
     NoteDesignChange();

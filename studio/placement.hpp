@@ -2,6 +2,8 @@
 // Placing the armed kind with a rubber band on the 5-pixel grid.
 #include <cstdint>
 
+#include "studio/grid_image.hpp"
+
 namespace kvx::studio {
 
 // A coordinate on the placement grid (toward zero).

@@ -10,6 +10,9 @@
 #include "studio/about_box.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
+#include "studio/edit_buttons_step.hpp"
+#include "studio/edit_history.hpp"
+#include "studio/edit_keys.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/grid_image.hpp"
 #include "studio/modify_step.hpp"
@@ -118,6 +121,8 @@ void LeavePlacement() {
 void StudioFrameStep() {
     EditorStep();
     ShortcutStep();
+    UndoKeysStep();
+    HelpKeyStep();
     ShowDesignName();
     switch (Studio().StudioTabs->SelectedTab) {
         case kFilePage:
@@ -128,9 +133,12 @@ void StudioFrameStep() {
         case kModifyPage:
             LeavePlacement();
             ModifyStep();
+            SelectionKeysStep();
+            EditButtonsStep();
             break;
         default: break;
     }
+    if (!EditInProgress()) RecordFinishedEdit();
 }
 
 }  // namespace kvx::studio

@@ -58,6 +58,28 @@ void BuildCreatePage() {
     }
 }
 
+// Two columns of small buttons inside the Modify page's lower frame.
+void BuildEditButtons() {
+    constexpr int kLeftColumn = 17, kRightColumn = 92, kColumnWidth = 70, kTop = 275, kRowStep = 25;
+    EditButtons& c = Studio().Commands;
+    int row = 0;
+    const auto pair = [&](KVX_PushButtonRef& left, const char* leftCaption, KVX_PushButtonRef& right,
+                          const char* rightCaption) {
+        const int y = kTop + kRowStep * row++;
+        left = KVX_PushButton::Create(Studio().StudioWindow, leftCaption, kLeftColumn, y, kColumnWidth);
+        right = KVX_PushButton::Create(Studio().StudioWindow, rightCaption, kRightColumn, y, kColumnWidth);
+        Attach(left, "Modify");
+        Attach(right, "Modify");
+    };
+    pair(c.Delete, "Delete", c.Help, "Keys ?");
+    pair(c.Undo, "Undo", c.Redo, "Redo");
+    pair(c.ToFront, "To front", c.ToBack, "To back");
+    pair(c.AlignLeft, "Left", c.AlignRight, "Right");
+    pair(c.AlignTop, "Top", c.AlignBottom, "Bottom");
+    pair(c.CentreX, "Centre H", c.CentreY, "Centre V");
+    pair(c.SpreadX, "Spread H", c.SpreadY, "Spread V");
+}
+
 void BuildModifyPage() {
     StudioUi& ui = Studio();
     PropertyEditor& e = ui.Editor;
@@ -80,6 +102,7 @@ void BuildModifyPage() {
              e.TxBox, e.TyBox, captionFrame, e.CaptionBox, propertiesFrame}) {
         Attach(g, "Modify");
     }
+    BuildEditButtons();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "design/kind_table.hpp"
 #include "gadgets/checkbox.hpp"
 #include "gadgets/input.hpp"
 #include "gadgets/label.hpp"
@@ -12,7 +13,6 @@
 #include "gadgets/tabpanel.hpp"
 #include "gadgets/value.hpp"
 #include "gadgets/window.hpp"
-#include "design/kind_table.hpp"
 
 namespace kvx::studio {
 
@@ -38,12 +38,19 @@ struct PropertyEditor {
     KVX_InputRef CaptionBox;
 };
 
+// The Modify page's commands on the selection, in the frame below the editor.
+struct EditButtons {
+    KVX_PushButtonRef Delete, Help, Undo, Redo, ToFront, ToBack;
+    KVX_PushButtonRef AlignLeft, AlignRight, AlignTop, AlignBottom, CentreX, CentreY, SpreadX, SpreadY;
+};
+
 struct StudioUi {
     KVX_WindowRef StudioWindow;
     KVX_TabpanelRef StudioTabs;
     FilePage File;
     std::array<KindButton, kKindCount> CreateButtons;  // in the palette's order, top to bottom
     PropertyEditor Editor;
+    EditButtons Commands;
 };
 
 StudioUi& Studio();

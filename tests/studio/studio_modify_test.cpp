@@ -1,6 +1,6 @@
 // The studio's Modify page driven through its own tool window: selection, the editor, nudges and drags.
-#include "platform/input_state.hpp"
 #include "design/designed_gadget.hpp"
+#include "platform/input_state.hpp"
 #include "studio/studio_state.hpp"
 #include "support/studio_fixture.hpp"
 
@@ -48,6 +48,8 @@ TEST_F(StudioModifyTest, PressLoadsTheEditorAndHeldArrowsNudgeOneKeyAtATime) {
     MoveTo(600, 600);
 
     // Each press moves once at once; a key held past the repeat delay moves again at its pace.
+    // With Shift held, by a pixel.
+    headless::PressKey(KEY_SHIFT);
     headless::PressKey(KEY_DOWN);
     headless::PressKey(KEY_RIGHT);
     Frame();
@@ -72,6 +74,8 @@ TEST_F(StudioModifyTest, PressLoadsTheEditorAndHeldArrowsNudgeOneKeyAtATime) {
     headless::ReleaseKey(KEY_LEFT);
     Frames(2);
     EXPECT_EQ(button->Px, 52) << "a tap within one frame still moves once";
+    headless::ReleaseKey(KEY_SHIFT);
+    Frame();
 }
 
 TEST_F(StudioModifyTest, SizeBoxesFollowTheKindOfTheSelection) {
