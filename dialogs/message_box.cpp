@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/runtime.hpp"
 #include "core/skin.hpp"
 #include "dialogs/modal_loop.hpp"
 #include "dialogs/text_pieces.hpp"
@@ -13,11 +14,11 @@
 namespace kvx {
 namespace {
 
-// Runs `measure` over the lines with the default font selected, then selects the previous one.
+// Runs `measure` over the lines with the labels' font selected, then selects the previous one.
 template <class Measure>
-void MeasureInDefaultFont(const std::string& text, Measure measure) {
+void MeasureInLabelFont(const std::string& text, Measure measure) {
     const FontPtr previous = GetImageFont();
-    SetImageFont(nullptr);
+    SetImageFont(KVX_GuiFont);
     for (const std::string& line : SplitPieces(text)) measure(line);
     SetImageFont(previous);
 }
@@ -35,14 +36,13 @@ const char* IconFile(int32_t icon) {
 
 int32_t TextBlockWidth(const std::string& text) {
     int32_t widest = 0;
-    MeasureInDefaultFont(text, [&](const std::string& line) { widest = std::max(widest, int32_t(TextWidth(line))); });
+    MeasureInLabelFont(text, [&](const std::string& line) { widest = std::max(widest, int32_t(TextWidth(line))); });
     return widest;
 }
 
 int32_t TextBlockHeight(const std::string& text) {
-    int32_t height = 0;
-    MeasureInDefaultFont(text, [&](const std::string& line) { height += TextHeight(line); });
-    return height;
+    // As the label draws the lines: a line step each.
+    return int32_t(SplitPieces(text).size()) * KVX_MultilineStep();
 }
 
 int32_t KVX_MessageBox(const std::string& title, const std::string& text, uint8_t buttons, int32_t icon) {

@@ -11,8 +11,8 @@ namespace kvx {
 // meanwhile, the highest button of the set answers (3, 2 or 1).
 int32_t KVX_MessageBox(const std::string& title, const std::string& text, uint8_t buttons, int32_t icon);
 
-// The widest line and the summed line heights of a "|"-separated text, in the default font;
-// the selected font is kept.
+// The widest line and the height of a "|"-separated text as the box's label draws it (in the
+// labels' font, a line step each); the selected font is kept.
 int32_t TextBlockWidth(const std::string& text);
 int32_t TextBlockHeight(const std::string& text);
 

@@ -64,7 +64,7 @@ void DrawMultiline(std::string text, int x, int y, int align, int areaWidth, con
         if (align == 2) px = x - TextWidth(line) / 2;
         if (align == 3) px = x + areaWidth - TextWidth(line);
         if (align >= 1 && align <= 3) DrawColoredText(line, px, y + offset, color, KVX_GuiFont);
-        offset += KVX_LineHeight - 1;
+        offset += KVX_MultilineStep();
         line.clear();
     }
 }

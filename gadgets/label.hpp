@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/gadget.hpp"
+#include "core/runtime.hpp"
 
 namespace kvx {
 
@@ -29,6 +30,8 @@ public:
     void Free() override;
 };
 
+// The distance between the lines DrawMultiline draws.
+inline int32_t KVX_MultilineStep() { return KVX_LineHeight - 1; }
 void DrawMultiline(std::string text, int x, int y, int align, int areaWidth, const KVX_ColorRef& color);
 
 }  // namespace kvx

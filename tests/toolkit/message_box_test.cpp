@@ -63,12 +63,12 @@ TEST_F(MessageBoxTest, SizeFollowsTheTextInTheDefaultFont) {
     EXPECT_EQ(script.height, TextBlockHeight(longText) + 100);
     EXPECT_EQ(KVX_ActivationAllowed, 1);
 
-    SetImageFont(nullptr);
-    const int w = TextWidth("abcdef"), h = TextHeight("Line one");
     SetImageFont(KVX_GuiFont);
-    EXPECT_EQ(TextBlockWidth("ab|abcdef|abc"), w);
-    EXPECT_EQ(TextBlockHeight("Line one|Line one"), 2 * h);
-    EXPECT_EQ(GetImageFont(), KVX_GuiFont) << "the selected font is restored";
+    const int w = TextWidth("abcdef");
+    SetImageFont(nullptr);
+    EXPECT_EQ(TextBlockWidth("ab|abcdef|abc"), w) << "measured in the font the label draws";
+    EXPECT_EQ(TextBlockHeight("Line one|Line one"), 2 * KVX_MultilineStep());
+    EXPECT_EQ(GetImageFont(), nullptr) << "the selected font is restored";
 }
 
 TEST_F(MessageBoxTest, EachButtonAnswersAndAClosedWindowAnswersTheHighest) {
