@@ -14,6 +14,7 @@
 #include "studio/grid_image.hpp"
 #include "studio/property_editor.hpp"
 #include "studio/recent_files.hpp"
+#include "studio/scheme_editor.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_step.hpp"
 #include "studio/studio_window.hpp"
@@ -56,6 +57,7 @@ void Start(const StartOptions& options) {
     KVX_SetFrameWaiting(!options.Benchmark);
     OpenScreen(options.Screen);
     KVX_InitGUI(2);
+    LoadRememberedScheme();  // before any window, so the edges take it too
     KVX_Background("./KVX_Demos/KorvexStudio-1024.png");
     BuildStudioInterface();
     ShowInEditor(nullptr);

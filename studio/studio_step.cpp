@@ -3,17 +3,18 @@
 #include <algorithm>
 
 #include "core/mouse.hpp"
+#include "design/designed_gadget.hpp"
+#include "design/kind_table.hpp"
 #include "gadgets/gui.hpp"
 #include "platform/platform.hpp"
 #include "studio/about_box.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
-#include "design/designed_gadget.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/grid_image.hpp"
-#include "design/kind_table.hpp"
 #include "studio/modify_step.hpp"
 #include "studio/placement.hpp"
+#include "studio/scheme_editor.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_window.hpp"
 
@@ -45,6 +46,8 @@ void FilePageStep() {
         ExportSource();
     } else if (f.ExportCpp->Clicked()) {
         ExportHeader();
+    } else if (f.SchemeEditor->Clicked()) {
+        ShowSchemeEditor();
     } else if (f.About->Clicked()) {
         ShowAbout();
     } else if (f.Exit->Clicked()) {
