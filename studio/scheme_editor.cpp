@@ -21,8 +21,8 @@ namespace {
 
 constexpr const char* kSchemeFilters = ".txt|.*";
 constexpr const char* kSchemeEnding = ".txt";
-constexpr int kEditorW = 300, kEditorH = 400, kListLines = 14;
-constexpr int kButtonW = 100, kButtonX = 185;
+constexpr int kEditorW = 330, kEditorH = 400, kListLines = 14, kListW = 200;
+constexpr int kButtonW = 100, kButtonX = kListW + 20;
 constexpr uint8_t kOkOnly = 1;
 constexpr int32_t kNoIcon = 0;
 
@@ -52,7 +52,7 @@ void ShowChosen(const EditorGadgets& g) {
 
 EditorGadgets BuildEditor(const KVX_WindowRef& window) {
     EditorGadgets g;
-    g.Names = KVX_Listbox::Create(window, 10, 10, 165, kListLines);
+    g.Names = KVX_Listbox::Create(window, 10, 10, kListW, kListLines);
     for (const KVX_SchemeEntry& entry : KVX_SchemeEntries()) g.Names->AddItem(entry.Name, "");
     g.Names->SelectItem(KVX_SchemeEntries().front().Name);
     g.Swatch = KVX_ColorIcon::Create(window, kButtonX, 10, kButtonW, 40, nullptr);

@@ -16,7 +16,7 @@
 namespace kvx::studio {
 namespace {
 
-constexpr int kSampleX = 40, kSampleY = 120, kSampleW = 330, kSampleH = 400;
+constexpr int kSampleX = 40, kSampleY = 120, kSampleW = 330, kSampleH = 410;
 
 }  // namespace
 
@@ -41,9 +41,9 @@ void SchemeSample::Rebuild() {
     combo->AddItem("Drop-down", "");
     combo->SelectItem("Drop-down", 1);
     KVX_Frame::Create(w, "Frame", 170, 140, 140, 50);
-    KVX_Progress::Create(w, "Progress", 10, 200, 300, 20, 60, 100);
-    KVX_Scrollbar::Create(w, "Slider", 70, 235, 240, 15, 40.f, 0.f, 100.f, 1.f, 0, 1);
-    KVX_Tabpanel::Create(w, "One|Two|Three", 10, 265, 300, 90);
+    KVX_Progress::Create(w, "Progress", 10, 215, 300, 20, 60, 100);
+    KVX_Scrollbar::Create(w, "Slider", 70, 250, 240, 15, 40.f, 0.f, 100.f, 1.f, 0, 1);
+    KVX_Tabpanel::Create(w, "One|Two|Three", 10, 285, 300, 90);
 }
 
 }  // namespace kvx::studio
