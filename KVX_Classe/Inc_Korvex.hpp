@@ -7,6 +7,7 @@
 #include "core/frame_pacing.hpp"
 #include "core/mouse.hpp"
 #include "core/runtime.hpp"
+#include "core/scheme_file.hpp"
 #include "core/skin.hpp"
 #include "core/text_helpers.hpp"
 #include "core/timer.hpp"

@@ -61,7 +61,12 @@ void CreateSchemeColors() {
     KVX_GreenColor = c(0, 255, 0);
     KVX_BlueColor = c(0, 0, 255);
     KVX_YellowColor = c(255, 255, 0);
-    KVX_Scheme& s = KVX_SchemeColors;
+    KVX_SchemeColors = DefaultScheme();
+}
+
+KVX_Scheme DefaultScheme() {
+    auto c = KVX_Color::Create;
+    KVX_Scheme s;
     s.WindowBodyEdgeA = c(46, 46, 46);
     s.WindowBodyEdgeB = c(46, 46, 46);
     s.WindowCaptionActive = c(250, 250, 250);
@@ -114,6 +119,7 @@ void CreateSchemeColors() {
     s.ColorIconEdgeA = c(50, 69, 101);
     s.ColorIconEdgeB = c(62, 86, 128);
     s.DialogText = c(250, 250, 250);
+    return s;
 }
 
 }  // namespace kvx

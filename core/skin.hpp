@@ -42,5 +42,7 @@ extern KVX_ColorRef KVX_RedColor, KVX_GreenColor, KVX_BlueColor, KVX_YellowColor
 extern KVX_Scheme KVX_SchemeColors;
 
 void CreateSchemeColors();
+// The toolkit's own scheme, in colours of its own (not shared with KVX_SchemeColors).
+KVX_Scheme DefaultScheme();
 
 }  // namespace kvx

@@ -16,6 +16,7 @@
 #include "studio/preferences.hpp"
 #include "studio/property_editor.hpp"
 #include "studio/recent_files.hpp"
+#include "studio/scheme_editor.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_step.hpp"
 #include "studio/studio_window.hpp"
@@ -60,6 +61,7 @@ void Start(const StartOptions& options) {
     ApplyPreferences();
     OpenScreen(options.Screen == ScreenChoice::Automatic ? Prefs().StartScreen : options.Screen);
     KVX_InitGUI(2);
+    LoadRememberedScheme();  // before any window, so the edges take it too
     KVX_Background("./KVX_Demos/KorvexStudio-1024.png");
     BuildStudioInterface();
     ShowInEditor(nullptr);

@@ -18,6 +18,7 @@
 #include "studio/modify_step.hpp"
 #include "studio/placement.hpp"
 #include "studio/preferences_dialog.hpp"
+#include "studio/scheme_editor.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_window.hpp"
 
@@ -51,6 +52,8 @@ void FilePageStep() {
         ExportHeader();
     } else if (f.Preferences->Clicked()) {
         EditPreferences();
+    } else if (f.SchemeEditor->Clicked()) {
+        ShowSchemeEditor();
     } else if (f.About->Clicked()) {
         ShowAbout();
     } else if (f.Exit->Clicked()) {

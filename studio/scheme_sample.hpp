@@ -1,0 +1,22 @@
+#pragma once
+// The Scheme Editor's sample window: one gadget of each common kind, made again after a change
+// so that the edges drawn into their skin pictures show the new colours too.
+#include "gadgets/window.hpp"
+
+namespace kvx::studio {
+
+class SchemeSample {
+public:
+    SchemeSample() { Rebuild(); }
+    ~SchemeSample();
+    SchemeSample(const SchemeSample&) = delete;
+    SchemeSample& operator=(const SchemeSample&) = delete;
+
+    void Rebuild();
+    const KVX_WindowRef& Window() const { return window_; }
+
+private:
+    KVX_WindowRef window_;
+};
+
+}  // namespace kvx::studio
