@@ -21,7 +21,9 @@ protected:
     // A config folder of its own, so no other test starts with the scheme this one remembers.
     void SetUp() override {
         if (const char* old = std::getenv("XDG_CONFIG_HOME")) oldConfig_ = old;
-        const std::string config = ::testing::TempDir() + "scheme_editor_config";
+        // Tests run side by side: each gets a folder of its own.
+        const std::string config = ::testing::TempDir() + "scheme_editor_config_" +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::filesystem::remove_all(config);
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
         StudioTest::SetUp();
