@@ -12,12 +12,6 @@ mkdir -p "$shots"
 
 source "$root/scripts/xvfb-studio.sh"
 
-# A press held over several frames, as a hand would.
-click() {
-  xdotool mousemove "$1" "$2"; sleep 0.1
-  xdotool mousedown 1; sleep 0.1
-  xdotool mouseup 1; sleep 0.2
-}
 # Press at the first point, hold while moving to the second, take a shot if asked, release.
 drag() {
   xdotool mousemove "$1" "$2"; sleep 0.1

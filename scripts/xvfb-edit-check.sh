@@ -11,11 +11,6 @@ mkdir -p "$shots"
 
 source "$root/scripts/xvfb-studio.sh"
 
-click() {
-  xdotool mousemove "$1" "$2"; sleep 0.1
-  xdotool mousedown 1; sleep 0.1
-  xdotool mouseup 1; sleep 0.2
-}
 save() { xdotool key ctrl+s; sleep 0.5; }
 
 design="$work/edit_check.kvx"

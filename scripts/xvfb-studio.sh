@@ -28,3 +28,10 @@ expect_studio_exit() {
   studio_pid=""
   [ "$status" -eq 0 ] || { echo "FAIL: $1 ended the studio with status $status"; exit 1; }
 }
+
+# A press held over several frames, as a hand would.
+click() {
+  xdotool mousemove "$1" "$2"; sleep 0.1
+  xdotool mousedown 1; sleep 0.1
+  xdotool mouseup 1; sleep 0.2
+}
