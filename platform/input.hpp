@@ -29,6 +29,8 @@ enum KeyCode : int {
     KEY_A = 65,
     KEY_C = 67,
     KEY_D = 68,
+    KEY_H = 72,
+    KEY_M = 77,
     KEY_N = 78,
     KEY_O = 79,
     KEY_Q = 81,

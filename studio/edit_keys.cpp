@@ -1,5 +1,6 @@
 #include "studio/edit_keys.hpp"
 
+#include <utility>
 #include <vector>
 
 #include "core/focus.hpp"
@@ -42,6 +43,19 @@ void SelectWindowGadgets() {
     SelectRecords(gadgets);
 }
 
+// Alt+arrows line the selection up on that edge, Alt+C and Alt+M on the centres across and
+// along, Alt+H and Alt+V spread it.
+void ArrangeKeysStep() {
+    static constexpr std::pair<int, AlignTo> kAlignKeys[] = {{KEY_LEFT, AlignTo::Left},  {KEY_RIGHT, AlignTo::Right},
+                                                             {KEY_UP, AlignTo::Top},     {KEY_DOWN, AlignTo::Bottom},
+                                                             {KEY_C, AlignTo::CentreX},  {KEY_M, AlignTo::CentreY}};
+    for (const auto& [key, edge] : kAlignKeys) {
+        if (KeyHit(key)) AlignSelection(edge);
+    }
+    if (KeyHit(KEY_H)) SpreadSelection(true);
+    if (KeyHit(KEY_V)) SpreadSelection(false);
+}
+
 }  // namespace
 
 bool EditInProgress() {
@@ -76,6 +90,10 @@ void SelectionKeysStep() {
     if (KVX_FocusTaken()) return;
     if (KeyHit(KEY_DELETE)) {
         DeleteSelection();
+        return;
+    }
+    if (KeyDown(KEY_ALT)) {
+        ArrangeKeysStep();
         return;
     }
     if (!KeyDown(KEY_CONTROL)) return;

@@ -11,6 +11,7 @@
 #include "gadgets/gui.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
+#include "studio/alignment_guides.hpp"
 #include "studio/current_file.hpp"
 #include "studio/hit_area.hpp"
 #include "studio/live_gadget.hpp"
@@ -68,8 +69,21 @@ bool DraggingWith(int key) {
     return State().Dragging && (KVX_Mouse.LeftDown || KVX_Mouse.LeftReleased) && KeyDown(key);
 }
 
-bool Move(DesignedGadget& r) {
-    const int32_t px = KVX_Mouse.X - r.GrabX, py = KVX_Mouse.Y - r.GrabY;
+// How far the drag's records go beyond where the pointer puts them: the pressed record lines up
+// with a neighbour's edge or centre near it, else with the grid; the others keep their distance.
+GuideOffset DragSnap(const DesignedGadget& lead) {
+    HitArea box = BoxOf(lead);
+    box.X += KVX_Mouse.X - lead.GrabX - lead.Px;
+    box.Y += KVX_Mouse.Y - lead.GrabY - lead.Py;
+    const GuideOffset guide = GuidesWanted() ? NearestGuides(lead, box, {}) : GuideOffset{};
+    GuideOffset snap;
+    snap.Dx = guide.OnX ? guide.Dx : SnapToGridStep(box.X) - box.X;
+    snap.Dy = guide.OnY ? guide.Dy : SnapToGridStep(box.Y) - box.Y;
+    return snap;
+}
+
+bool Move(DesignedGadget& r, const GuideOffset& snap) {
+    const int32_t px = KVX_Mouse.X - r.GrabX + snap.Dx, py = KVX_Mouse.Y - r.GrabY + snap.Dy;
     if (px == r.Px && py == r.Py) return false;
     r.Px = px;
     r.Py = py;
@@ -115,7 +129,7 @@ struct ArrowStep {
 };
 ArrowStep ArrowsTyped() {
     ArrowStep step;
-    if (KVX_FocusTaken()) return step;
+    if (KVX_FocusTaken() || KeyDown(KEY_ALT)) return step;  // Alt+arrows align
     const int32_t distance = KeyDown(KEY_SHIFT) ? 1 : Prefs().GridStep;
     if (KeyTyped(KEY_UP)) step.Dy -= distance;
     if (KeyTyped(KEY_DOWN)) step.Dy += distance;
@@ -145,20 +159,26 @@ bool ResizeBy(DesignedGadget& r, const ArrowStep& step) {
     return changed;
 }
 
+// A gadget of a selected window moves with it already.
+bool CarriedByWindow(const DesignedGadget& r) {
+    if (r.Info().IsWindow || !r.ParentWindow) return false;
+    const DesignedGadgetRef window = WindowRecordOf(r);
+    return window && IsSelected(*window);
+}
+
 void EditSelection() {
     StudioState& s = State();
     const ArrowStep arrows = ArrowsTyped();
     const bool resizeByKeys = arrows.Any() && KeyDown(KEY_CONTROL);
     const bool moveByDrag = DraggingWith(KEY_CONTROL);
+    const DesignedGadgetRef lead = s.Selected;
+    const bool leadMoves = moveByDrag && lead && !CarriedByWindow(*lead);
+    const GuideOffset snap = leadMoves ? DragSnap(*lead) : GuideOffset{};
     bool changed = false;
     for (const DesignedGadgetRef& r : Selection()) {
         bool moved = false, resized = false;
-        // A gadget of a selected window moves with it already.
-        const bool carried = !r->Info().IsWindow && r->ParentWindow && [&] {
-            const DesignedGadgetRef window = WindowRecordOf(*r);
-            return window && IsSelected(*window);
-        }();
-        if (moveByDrag && !carried) moved = Move(*r);
+        const bool carried = CarriedByWindow(*r);
+        if (moveByDrag && !carried) moved = Move(*r, snap);
         if (r == s.Selected && DraggingWith(KEY_SHIFT)) resized = Resize(*r);
         if (resizeByKeys) {
             resized |= ResizeBy(*r, arrows);
@@ -172,6 +192,7 @@ void EditSelection() {
         if (moved && moveByDrag) s.DragMoved = true;
         changed |= moved || resized;
     }
+    if (leadMoves && GuidesWanted()) DrawGuides(*lead, BoxOf(*lead), {});
     if (!changed) return;
     if (s.Selected) ShowGeometry(*s.Selected);
     NoteDesignChange();

@@ -53,6 +53,7 @@ bool ReadLineInto(const std::string& line, Preferences& p) {
     const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
     if (key == "GridStep") return ReadWhole(value, kGridStepMin, kGridStepMax, p.GridStep);
     if (key == "SnapToGrid") return ReadFlag(value, p.SnapToGrid);
+    if (key == "AlignmentGuides") return ReadFlag(value, p.AlignmentGuides);
     if (key == "ClickSounds") return ReadFlag(value, p.ClickSounds);
     if (key == "StartScreen") return ReadScreen(value, p.StartScreen);
     if (key == "RecentCount") return ReadWhole(value, kRecentCountMin, kRecentCountMax, p.RecentCount);
@@ -98,6 +99,7 @@ bool SavePreferences() {
     return !path.empty() && ReplaceFileSafely(path, [&](const StreamPtr& out) {
         WriteLine(out, "GridStep=" + std::to_string(p.GridStep));
         WriteLine(out, std::string("SnapToGrid=") + FlagText(p.SnapToGrid));
+        WriteLine(out, std::string("AlignmentGuides=") + FlagText(p.AlignmentGuides));
         WriteLine(out, std::string("ClickSounds=") + FlagText(p.ClickSounds));
         WriteLine(out, std::string("StartScreen=") + kScreenWords[size_t(p.StartScreen)]);
         WriteLine(out, "RequesterFolder=" + p.RequesterFolder);

@@ -14,6 +14,7 @@ inline constexpr int32_t kRecentCountMin = 1, kRecentCountMax = 20;
 struct Preferences {
     int32_t GridStep = 5;     // pixels between grid dots, and what placement and moves snap to
     bool SnapToGrid = true;   // false: placement and moves go pixel by pixel
+    bool AlignmentGuides = true;  // a dragged box snaps to its neighbours' edges and centres
     bool ClickSounds = true;  // the toolkit's click and alert sounds
     ScreenChoice StartScreen = ScreenChoice::Automatic;
     std::string RequesterFolder;  // where the file requester opens; "" for the working folder

@@ -22,14 +22,14 @@
 namespace kvx::studio {
 namespace {
 
-constexpr int kWidth = 360, kHeight = 265, kLabelX = 10, kFieldX = 190, kRowStep = 28;
+constexpr int kWidth = 360, kHeight = 293, kLabelX = 10, kFieldX = 190, kRowStep = 28;
 constexpr int kDialogStyle = 20, kFolderChars = 19, kFolderMaxChars = 1024, kNumberChars = 4;
 constexpr int kComboWidth = 150, kCancelX = 250;
 const std::array<const char*, 3> kScreenCaptions = {"Automatic", "Window", "Full screen"};
 
 struct PreferencesForm {
     KVX_ValueRef GridStep, RecentCount;
-    KVX_CheckboxRef Snap, Sounds;
+    KVX_CheckboxRef Snap, Guides, Sounds;
     KVX_ComboRef Screen;
     KVX_InputRef Folder;
 };
@@ -44,16 +44,18 @@ PreferencesForm BuildForm(const KVX_WindowRef& window, const Preferences& p) {
     form.GridStep = KVX_Value::Create(window, "", kFieldX, 2, kNumberChars, float(p.GridStep), 1.f, float(kGridStepMin),
                                       float(kGridStepMax), 1);
     form.Snap = KVX_Checkbox::Create(window, "Moves snap to the grid", kLabelX, kRowStep + 4, p.SnapToGrid);
-    form.Sounds = KVX_Checkbox::Create(window, "Click sounds", kLabelX, 2 * kRowStep + 4, p.ClickSounds);
-    Caption(window, "At start", 3);
-    form.Screen = KVX_Combo::Create(window, kFieldX, 3 * kRowStep + 2, kComboWidth);
+    form.Guides =
+        KVX_Checkbox::Create(window, "Alignment guides while dragging", kLabelX, 2 * kRowStep + 4, p.AlignmentGuides);
+    form.Sounds = KVX_Checkbox::Create(window, "Click sounds", kLabelX, 3 * kRowStep + 4, p.ClickSounds);
+    Caption(window, "At start", 4);
+    form.Screen = KVX_Combo::Create(window, kFieldX, 4 * kRowStep + 2, kComboWidth);
     for (const char* caption : kScreenCaptions) form.Screen->AddItem(caption, "");
     form.Screen->SelectItem(kScreenCaptions[size_t(p.StartScreen)], 0);
-    Caption(window, "File requester opens in", 4);
+    Caption(window, "File requester opens in", 5);
     form.Folder =
-        KVX_Input::Create(window, p.RequesterFolder, kLabelX, 5 * kRowStep, kFolderChars * 2, kFolderMaxChars);
-    Caption(window, "Recent designs listed", 6);
-    form.RecentCount = KVX_Value::Create(window, "", kFieldX, 6 * kRowStep + 2, kNumberChars, float(p.RecentCount), 1.f,
+        KVX_Input::Create(window, p.RequesterFolder, kLabelX, 6 * kRowStep, kFolderChars * 2, kFolderMaxChars);
+    Caption(window, "Recent designs listed", 7);
+    form.RecentCount = KVX_Value::Create(window, "", kFieldX, 7 * kRowStep + 2, kNumberChars, float(p.RecentCount), 1.f,
                                          float(kRecentCountMin), float(kRecentCountMax), 1);
     return form;
 }
@@ -61,6 +63,7 @@ PreferencesForm BuildForm(const KVX_WindowRef& window, const Preferences& p) {
 Preferences ReadForm(const PreferencesForm& form, Preferences p) {
     p.GridStep = int32_t(form.GridStep->Value);
     p.SnapToGrid = form.Snap->State == 1;
+    p.AlignmentGuides = form.Guides->State == 1;
     p.ClickSounds = form.Sounds->State == 1;
     for (size_t i = 0; i < kScreenCaptions.size(); ++i) {
         if (form.Screen->SelectedText == kScreenCaptions[i]) p.StartScreen = ScreenChoice(i);
@@ -79,7 +82,7 @@ bool EditPreferences() {
         auto window = KVX_Window::Create("Preferences", GraphicsWidth() / 2 - kWidth / 2,
                                          GraphicsHeight() / 2 - kHeight / 2, kWidth, kHeight, 0, 1, 0, kDialogStyle);
         const PreferencesForm form = BuildForm(window, chosen);
-        const ChoiceButtons buttons = CreateChoiceButtons(window, "Ok", kCancelX, 7 * kRowStep + 8);
+        const ChoiceButtons buttons = CreateChoiceButtons(window, "Ok", kCancelX, 8 * kRowStep + 8);
         ModalSession session(window);
         window->Activate();
         session.Run([&] {

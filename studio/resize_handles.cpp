@@ -6,6 +6,7 @@
 #include "core/mouse.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "platform/platform.hpp"
+#include "studio/alignment_guides.hpp"
 #include "studio/current_file.hpp"
 #include "studio/live_gadget.hpp"
 #include "studio/placement.hpp"
@@ -27,10 +28,9 @@ struct HeldHandle {
 };
 HeldHandle g_held;
 
-int OnGrid(int v) { return KeyDown(KEY_SHIFT) ? v : SnapToGridStep(v); }
-
 // The new box from the held side to the pointer; never narrower than nothing.
-HitArea DraggedBox() {
+HitArea DraggedBox(bool onGrid) {
+    const auto OnGrid = [onGrid](int v) { return onGrid ? SnapToGridStep(v) : v; };
     const HitArea& s = g_held.Start;
     int left = s.X, top = s.Y, right = s.X + s.W, bottom = s.Y + s.H;
     if (g_held.Fx == 0) left = std::min(OnGrid(KVX_Mouse.X), right);
@@ -38,6 +38,44 @@ HitArea DraggedBox() {
     if (g_held.Fy == 0) top = std::min(OnGrid(KVX_Mouse.Y), bottom);
     if (g_held.Fy == 2) bottom = std::max(OnGrid(KVX_Mouse.Y), top);
     return {left, top, right - left, bottom - top};
+}
+
+GuideLines HeldLines() {
+    GuideLines lines;
+    lines.Left = g_held.Fx == 0;
+    lines.Right = g_held.Fx == 2;
+    lines.Top = g_held.Fy == 0;
+    lines.Bottom = g_held.Fy == 2;
+    lines.CentreX = lines.CentreY = false;
+    return lines;
+}
+
+// The held side on a neighbour's line near the pointer, else on the grid (Shift: by the pixel).
+HitArea SnappedBox(const DesignedGadget& r) {
+    HitArea box = DraggedBox(!KeyDown(KEY_SHIFT));
+    if (!GuidesWanted()) return box;
+    const HitArea raw = DraggedBox(false);
+    const GuideOffset guide = NearestGuides(r, raw, HeldLines());
+    const auto onGuide = [](int& start, int& length, int side, int offset) {
+        if (side == 0) {
+            start += offset;
+            length -= offset;
+        } else {
+            length += offset;
+        }
+        length = std::max(length, 0);
+    };
+    if (guide.OnX) {
+        box.X = raw.X;
+        box.W = raw.W;
+        onGuide(box.X, box.W, g_held.Fx, guide.Dx);
+    }
+    if (guide.OnY) {
+        box.Y = raw.Y;
+        box.H = raw.H;
+        onGuide(box.Y, box.H, g_held.Fy, guide.Dy);
+    }
+    return box;
 }
 
 // The record takes the box: position by the moved corner, sizes as the kind counts them.
@@ -97,10 +135,11 @@ bool ResizeHandleStep() {
         g_held.Held = false;
         return false;
     }
-    if (TakeBox(*r, DraggedBox())) {
+    if (TakeBox(*r, SnappedBox(*r))) {
         ShowGeometry(*r);
         NoteDesignChange();
     }
+    if (GuidesWanted()) DrawGuides(*r, BoxOf(*r), HeldLines());
     if (!KVX_Mouse.LeftDown) g_held.Held = false;
     return true;
 }

@@ -42,6 +42,7 @@ private:
 TEST_F(PreferencesTest, SavedPreferencesComeBackAndDamagedLinesKeepTheirDefaults) {
     Prefs() = {.GridStep = 10,
                .SnapToGrid = false,
+               .AlignmentGuides = false,
                .ClickSounds = false,
                .StartScreen = studio::ScreenChoice::Window,
                .RequesterFolder = "/tmp/designs",

@@ -165,6 +165,36 @@ TEST_F(StudioSelectionTest, AlignmentAndSpreadingLineTheSelectionUp) {
     EXPECT_EQ(right("Progressbar1"), right("Progressbar3"));
 }
 
+TEST_F(StudioSelectionTest, ADragSnapsToANeighboursLineUnlessAltAndAltKeysAlign) {
+    ClickOn("Progressbar1");
+    const studio::HitArea start = studio::BoxOf(*Named("Progressbar1"));
+    const int neighbourTop = studio::BoxOf(*Named("Progressbar2")).Y;
+    const auto dragDown = [&](int dy, bool alt) {
+        if (alt) headless::PressKey(KEY_ALT);
+        headless::PressKey(KEY_CONTROL);
+        const studio::HitArea a = studio::HitAreaOf(*Named("Progressbar1"));
+        Drag(a.X + a.W / 2, a.Y + a.H / 2, a.X + a.W / 2, a.Y + a.H / 2 + dy);  // clear of the handles
+        headless::ReleaseKey(KEY_CONTROL);
+        if (alt) headless::ReleaseKey(KEY_ALT);
+        Frame();
+        return studio::BoxOf(*Named("Progressbar1")).Y;
+    };
+    EXPECT_EQ(dragDown(neighbourTop - start.Y - 3, false), neighbourTop) << "3 pixels short: snapped";
+    EXPECT_EQ(dragDown(-(neighbourTop - start.Y) + 2, true), start.Y) << "Alt: the grid alone";
+
+    Tap({KEY_CONTROL}, KEY_A);
+    Tap({KEY_ALT}, KEY_UP);
+    for (const char* handle : {"Progressbar2", "Progressbar3"}) {
+        EXPECT_EQ(studio::BoxOf(*Named(handle)).Y, start.Y) << handle << ": tops on the highest";
+    }
+    EXPECT_EQ(Named("Progressbar1")->Px, start.X - Named("Window1")->Px) << "Alt+arrows align, never nudge";
+    const int x1 = Named("Progressbar1")->Px, x3 = Named("Progressbar3")->Px;
+    Tap({KEY_ALT}, KEY_H);
+    const int gap12 = Named("Progressbar2")->Px - (x1 + Named("Progressbar1")->Tx);
+    const int gap23 = x3 - (Named("Progressbar2")->Px + Named("Progressbar2")->Tx);
+    EXPECT_LE(std::abs(gap12 - gap23), 1) << "Alt+H spreads evenly";
+}
+
 TEST_F(StudioSelectionTest, HandlesShowTheFreeDirectionsAndResizeOnTheGrid) {
     ClickOn("Progressbar2");
     Frame();
@@ -176,6 +206,7 @@ TEST_F(StudioSelectionTest, HandlesShowTheFreeDirectionsAndResizeOnTheGrid) {
     const DesignedGadgetRef bar = Named("Progressbar2");
     const int px = bar->Px, py = bar->Py;
     const studio::HitArea box = studio::BoxOf(*bar);
+    headless::PressKey(KEY_ALT);  // the grid alone, no neighbours
     Drag(box.X + box.W, box.Y + box.H, box.X + box.W + 33, box.Y + box.H + 17);  // bottom right
     EXPECT_EQ(bar->Tx, 80) << "to the grid";
     EXPECT_EQ(bar->Ty, 35);
@@ -184,11 +215,21 @@ TEST_F(StudioSelectionTest, HandlesShowTheFreeDirectionsAndResizeOnTheGrid) {
     headless::PressKey(KEY_SHIFT);
     Drag(box.X, box.Y, box.X - 3, box.Y - 2);  // top left, by the pixel
     headless::ReleaseKey(KEY_SHIFT);
+    headless::ReleaseKey(KEY_ALT);
     Frame();
     EXPECT_EQ(bar->Px, px - 3);
     EXPECT_EQ(bar->Py, py - 2);
     EXPECT_EQ(bar->Tx, 83);
     EXPECT_EQ(bar->Ty, 37);
+
+    // Without Alt, a side near a neighbour's line takes it, and a guide shows it.
+    const studio::HitArea third = studio::BoxOf(*Named("Progressbar3"));
+    const studio::HitArea now = studio::BoxOf(*bar);
+    Press(now.X + now.W, now.Y + now.H);
+    MoveTo(now.X + now.W + 7, third.Y + third.H - 3);
+    EXPECT_EQ(studio::BoxOf(*bar).Y + studio::BoxOf(*bar).H, third.Y + third.H) << "the bottoms line up";
+    EXPECT_EQ(BackBufferPixel(third.X - 2, third.Y + third.H), 0xFF00A0u) << "the guide between the two";
+    Release();
 
     Place("Button", 150, 300, 250, 310);
     SelectPage(studio::kModifyPage);
