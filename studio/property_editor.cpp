@@ -97,6 +97,10 @@ void ShowInEditor(const DesignedGadget* r) {
 void ApplyEditorChanges(DesignedGadget& r) {
     const PropertyEditor& e = Studio().Editor;
     LockFixedSizes(&r);
+    // A command (align, spread, a drag of another selected gadget) may have moved it since.
+    const bool movedElsewhere = r.Px != g_shown.Px || r.Py != g_shown.Py || ShownWidth(r) != g_shown.Width ||
+                                ShownHeight(r) != g_shown.Height;
+    if (movedElsewhere && !KVX_FocusTaken()) ShowGeometry(r);
     bool rebuild = false;
     // A new handle is taken once the field is left (Enter, a click elsewhere, another page), so
     // that the names passed through while typing it never count; a taken one is refused.

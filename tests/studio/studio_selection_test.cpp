@@ -188,6 +188,7 @@ TEST_F(StudioSelectionTest, ADragSnapsToANeighboursLineUnlessAltAndAltKeysAlign)
         EXPECT_EQ(studio::BoxOf(*Named(handle)).Y, start.Y) << handle << ": tops on the highest";
     }
     EXPECT_EQ(Named("Progressbar1")->Px, start.X - Named("Window1")->Px) << "Alt+arrows align, never nudge";
+    EXPECT_EQ(std::stoi(Ui().Editor.PyBox->ValueInput->Text), studio::State().Selected->Py) << "the editor follows";
     const int x1 = Named("Progressbar1")->Px, x3 = Named("Progressbar3")->Px;
     Tap({KEY_ALT}, KEY_H);
     const int gap12 = Named("Progressbar2")->Px - (x1 + Named("Progressbar1")->Tx);
