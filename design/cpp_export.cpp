@@ -30,6 +30,11 @@ std::string CppHeaderText(const std::vector<DesignedGadgetRef>& records, const s
         }
         members += "    kvx::" + std::string(kind.CppType) + " " + member + ";\n";
         creation += "        " + member + " = " + kind.CppCreate(settled, parent) + ";\n";
+        if (kind.AddItem) {
+            for (const std::string& item : record->Items) {
+                creation += "        " + member + "->AddItem(" + CppStringLiteral(item) + ", \"\");\n";
+            }
+        }
     }
     return "// Generated from the Korvex design " + sourceName +
            "; change the design and export it again rather than editing this file.\n"

@@ -47,6 +47,9 @@ struct DesignedGadget {
     uint8_t Border = 0;
     std::string ImageOver, ImageNormal, ImagePress;
     std::string Image;
+    std::vector<std::string> Items;  // of a list or combo box
+    uint8_t Checked = 0;             // a check box's state
+    uint8_t LockButton = 1, MinimiseButton = 1, CloseButton = 1;  // a window's title buttons
     int32_t GrabX = 0, GrabY = 0;
 };
 using DesignedGadgetRef = std::shared_ptr<DesignedGadget>;

@@ -38,6 +38,9 @@ KVX_GadgetRef CreateLive(DesignedGadget& record, LiveUse use) {
     const KindDescription& kind = record.Info();
     SettleSizes(record);
     KVX_GadgetRef live = kind.Create(record);
+    if (live && kind.AddItem) {
+        for (const std::string& item : record.Items) kind.AddItem(*live, item);
+    }
     if (live && use == LiveUse::Designer && kind.InDesigner) kind.InDesigner(*live);
     return live;
 }

@@ -55,6 +55,9 @@ struct KindDescription {
     void (*InDesigner)(KVX_Gadget& live) = nullptr;
     // The creation call of the exported program; `parent` names the parent window ("" for none).
     Creation (*Export)(const DesignedGadget& record, const std::string& parent) = nullptr;
+    // Lists and combo boxes: adds one of the record's Items to the made gadget. Generated code
+    // and exported programs call the gadget's AddItem(text, "") the same way.
+    void (*AddItem)(KVX_Gadget& live, const std::string& item) = nullptr;
     // The height the designer's pointer answers to, when not the record's Ty.
     int32_t (*HitHeight)(const DesignedGadget& record) = nullptr;
     bool IsWindow = false;           // a top-level window: no parent, absolute position

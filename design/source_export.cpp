@@ -1,5 +1,6 @@
 #include "design/source_export.hpp"
 
+#include <algorithm>
 #include <initializer_list>
 #include <unordered_map>
 
@@ -108,6 +109,12 @@ void WriteGadget(const StreamPtr& out, const DesignedGadget& r, const ParentName
     for (const std::string& line : creation.Prelude) WriteLine(out, line);
     WriteLine(out,
               r.Handle + "=" + std::string(creation.TypeName) + ".Create(" + creation.Args.Text() + creation.Ending);
+    if (kind.AddItem) {
+        for (std::string item : r.Items) {
+            std::replace_if(item.begin(), item.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');  // one line each
+            WriteLine(out, r.Handle + ".AddItem(\"" + item + "\",\"\")");
+        }
+    }
 }
 
 }  // namespace

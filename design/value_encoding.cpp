@@ -7,6 +7,9 @@
 namespace kvx::studio {
 namespace {
 
+constexpr char kItemSeparator = '|', kItemEscape = '\\';
+
+
 bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 int DigitValue(char c) {
@@ -52,6 +55,41 @@ std::string RealText(double value) {
     char text[64];
     std::snprintf(text, sizeof text, "%#.9g", value);
     return text;
+}
+
+std::string ItemsText(const std::vector<std::string>& items) {
+    std::string text;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += kItemSeparator;
+        for (const char c : items[i]) {
+            switch (c) {
+                case kItemSeparator: text += "\\|"; break;
+                case kItemEscape: text += "\\\\"; break;
+                case '\n': text += "\\n"; break;
+                case '\r': text += "\\r"; break;
+                default: text += c;
+            }
+        }
+    }
+    return text;
+}
+
+std::vector<std::string> ReadItems(std::string_view text) {
+    std::vector<std::string> items;
+    if (text.empty()) return items;
+    items.emplace_back();
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == kItemSeparator) {
+            items.emplace_back();
+        } else if (c == kItemEscape && i + 1 < text.size()) {
+            const char next = text[++i];
+            items.back() += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+        } else {
+            items.back() += c;
+        }
+    }
+    return items;
 }
 
 int64_t TruncateToInteger(double value) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvx::studio {
 
@@ -18,6 +19,11 @@ const char* BooleanText(bool value);
 
 // "%#.9g": 0.5 gives "0.500000000", 100 gives "100.000000".
 std::string RealText(double value);
+
+// A list's items on one line: "|" between them; a backslash comes before a "|" or a backslash
+// within an item, and line breaks are written "\n" and "\r". No items give "".
+std::string ItemsText(const std::vector<std::string>& items);
+std::vector<std::string> ReadItems(std::string_view text);
 
 // Truncates toward zero; NaN gives 0 and values beyond the int64 range saturate.
 int64_t TruncateToInteger(double value);

@@ -11,7 +11,7 @@ constexpr int32_t kComboHeight = 20;
 
 // clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey,
-                               {"Items", WriteNothing, nullptr}};
+                               kItemsKey};
 // clang-format on
 
 constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
@@ -28,7 +28,10 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 const KindDescription kComboboxKind{.Word = "Combobox", .PaletteCaption = "Combobox", .Keys = kKeys,
                                     .Fixed = [] { return FixedSize{std::nullopt, kComboHeight}; }, .Create = LiveOf<kMake>,
                                     .CppType = "KVX_ComboRef", .CppCreate = CppOf<kMake>,
-                                    .Export = Export};
+                                    .Export = Export,
+                                    .AddItem = [](KVX_Gadget& live, const std::string& item) {
+                                        static_cast<KVX_Combo&>(live).AddItem(item, "");
+                                    }};
 // clang-format on
 
 }  // namespace kvx::studio

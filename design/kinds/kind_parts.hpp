@@ -43,6 +43,10 @@ inline constexpr KeyFormat kTxKey = IntegerKey<&DesignedGadget::Tx>("Tx");
 inline constexpr KeyFormat kTyKey = IntegerKey<&DesignedGadget::Ty>("Ty");
 inline constexpr KeyFormat kCaptionKey = TextKey<&DesignedGadget::Caption>("Caption");
 
+// A list's or combo box's items, on one line.
+inline constexpr KeyFormat kItemsKey{"Items", [](DesignedGadget& r) { return ItemsText(r.Items); },
+                                     [](DesignedGadget& r, std::string_view v) { r.Items = ReadItems(v); }};
+
 // The arguments most creation calls start with: parent, caption, position and size.
 Arguments BoxArguments(const DesignedGadget& r, const std::string& parent);
 

@@ -12,7 +12,7 @@ namespace {
 
 // clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kTxKey,
-                               IntegerKey<&DesignedGadget::Ty>("LineNumber"), {"Items", WriteNothing, nullptr}};
+                               IntegerKey<&DesignedGadget::Ty>("LineNumber"), kItemsKey};
 // clang-format on
 
 // The record says what is drawn, also of a list the toolkit widens or lengthens.
@@ -37,7 +37,9 @@ const KindDescription kListboxKind{
     .Word = "Listbox", .PaletteCaption = "Listbox", .Keys = kKeys,
     .Defaults = [](DesignedGadget& r, const Band& band) { r.Ty = std::max(LinesIn(band.H) - 1, 0); }, .Settle = Settle, .Create = LiveOf<kMake>,
     .CppType = "KVX_ListboxRef", .CppCreate = CppOf<kMake>,
-    .Export = Export, .HitHeight = [](const DesignedGadget& r) { return (r.Ty + 1) * KVX_LineHeight; },
+    .Export = Export,
+    .AddItem = [](KVX_Gadget& live, const std::string& item) { static_cast<KVX_Listbox&>(live).AddItem(item, ""); },
+    .HitHeight = [](const DesignedGadget& r) { return (r.Ty + 1) * KVX_LineHeight; },
     .HeightInLines = true};
 // clang-format on
 

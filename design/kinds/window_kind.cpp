@@ -9,18 +9,16 @@
 namespace kvx::studio {
 namespace {
 
-// What the file says of a window's buttons is what a designed window always has: all three.
-std::string WriteHasButton(DesignedGadget&) { return BooleanText(true); }
-
 // clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kPxKey, kPyKey, kTxKey, kTyKey, kCaptionKey,
-                               {"LockButton", WriteHasButton, nullptr},
-                               {"MinimizeButton", WriteHasButton, nullptr},
-                               {"CloseButton", WriteHasButton, nullptr}};
+                               FlagKey<&DesignedGadget::LockButton>("LockButton"),
+                               FlagKey<&DesignedGadget::MinimiseButton>("MinimizeButton"),
+                               FlagKey<&DesignedGadget::CloseButton>("CloseButton")};
 // clang-format on
 
 constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
-    return call(&KVX_Window::Create, "KVX_Window::Create", r.Caption, r.Px, r.Py, r.Tx, r.Ty, 1, 1, 1,
+    return call(&KVX_Window::Create, "KVX_Window::Create", r.Caption, r.Px, r.Py, r.Tx, r.Ty, r.LockButton,
+                r.MinimiseButton, r.CloseButton,
                 NamedArgument<int32_t>{KVX_TitledStyle, "kvx::KVX_TitledStyle"});
 };
 
@@ -28,12 +26,20 @@ void LockForDesigner(KVX_Gadget& live) {
     auto& window = static_cast<KVX_Window&>(live);
     window.Locked = 1;
     for (const KVX_CustomButtonRef& button : {window.CloseButton, window.MinimiseButton, window.LockButton}) {
-        button->Disabled = 1;
+        if (button) button->Disabled = 1;
     }
 }
 
 Creation Export(const DesignedGadget& r, const std::string&) {
-    return {"KVX_Window", Arguments().Quoted(r.Caption).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty), ",True,True,True)"};
+    return {"KVX_Window", Arguments()
+                              .Quoted(r.Caption)
+                              .Add(r.Px)
+                              .Add(r.Py)
+                              .Add(r.Tx)
+                              .Add(r.Ty)
+                              .Flag(r.LockButton)
+                              .Flag(r.MinimiseButton)
+                              .Flag(r.CloseButton)};
 }
 
 }  // namespace

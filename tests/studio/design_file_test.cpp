@@ -9,6 +9,7 @@
 #include <random>
 
 #include "core/skin.hpp"
+#include "gadgets/combo.hpp"
 #include "gadgets/image_box.hpp"
 #include "gadgets/label.hpp"
 #include "gadgets/listbox.hpp"
@@ -205,7 +206,7 @@ TEST_F(DesignFileTest, ReaderTakesKnownKeysOfTheKindInTheSectionsLinesOnly) {
     EXPECT_EQ(window->Px, 31);
     EXPECT_EQ(window->Py, 5);
     EXPECT_EQ(window->Parent, "") << "a window has no Parent key";
-    EXPECT_EQ(std::static_pointer_cast<KVX_Window>(window->Gadget)->LockButton != nullptr, true);
+    EXPECT_EQ(std::static_pointer_cast<KVX_Window>(window->Gadget)->LockButton, nullptr) << "LockButton=False is kept";
     EXPECT_EQ(window->Gadget->Text, "a=b") << "the live gadget shows the caption";
 
     const DesignedGadgetRef& left = Record(1);
@@ -230,6 +231,8 @@ TEST_F(DesignFileTest, ReaderTakesKnownKeysOfTheKindInTheSectionsLinesOnly) {
     EXPECT_EQ(list->Caption, "") << "a list box has no caption key";
     EXPECT_EQ(list->Ty, KVX_ListboxMinLines) << "the record holds what the toolkit draws";
     EXPECT_EQ(list->Tx, 120);
+    EXPECT_EQ(list->Items, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(std::static_pointer_cast<KVX_Listbox>(list->Gadget)->ItemList.size(), 2u) << "the live list shows them";
 
     const DesignedGadgetRef& input = Record(5);
     EXPECT_EQ(input->Kind, "Inputbox") << "Tabpanel and Menu headers open no section";
@@ -275,6 +278,10 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
     Record(8)->Value = 30;
     Record(12)->Value = 7;
     Record(5)->CustomColor = KVX_Color::Create(1, 128, 255);
+    Record(2)->Checked = 1;
+    Record(9)->Items = {"a|b", "c\\", "two\nlines"};
+    Record(10)->Items = {"x"};
+    Record(0)->CloseButton = 0;
 
     ASSERT_TRUE(studio::SaveDesignTo(PathIn("first.kvx")));
     const std::string first = FileBytes(PathIn("first.kvx"));
@@ -297,6 +304,10 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
     EXPECT_EQ(Record(8)->Gadget->Value, 30.f) << "the bar keeps its value";
     EXPECT_EQ(Record(8)->Gadget->Maximum, 100.f);
     EXPECT_EQ(Record(12)->Gadget->Value, 7.f);
+    EXPECT_EQ(Record(2)->Gadget->State, 1) << "the box stays checked";
+    EXPECT_EQ(Record(9)->Items, (std::vector<std::string>{"a|b", "c\\", "two\nlines"}));
+    EXPECT_EQ(std::static_pointer_cast<KVX_Combo>(Record(10)->Gadget)->ItemCount, 1);
+    EXPECT_EQ(std::static_pointer_cast<KVX_Window>(Record(0)->Gadget)->CloseButton, nullptr);
     EXPECT_EQ(Record(15)->Parent, "False");
     EXPECT_EQ(Record(15)->ParentWindow, nullptr);
     EXPECT_EQ(Record(13)->Align, 1);

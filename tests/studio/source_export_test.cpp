@@ -108,7 +108,7 @@ TEST_F(SourceExportTest, EachKindWritesItsArgumentsInOrder) {
         "Global Frame1:KVX_Frame",
         "Frame1=KVX_Frame.Create(Window1,\"Frame1\",10,10,100,50)",
         "Global Checkbox1:KVX_Checkbox",
-        "Checkbox1=KVX_Checkbox.Create(,\"Checkbox1\",0,0,True)",
+        "Checkbox1=KVX_Checkbox.Create(,\"Checkbox1\",0,0,False)",
         "Global CustomButton1:KVX_CustomButton",
         "CustomButton1=KVX_CustomButton.Create(Window1,\"CustomButton1\",30,30,40,45,\"./KVX_Demos/Icon_04_hi.png\","
         "\"./KVX_Demos/Icon_04_un.png\",\"./KVX_Demos/Icon_04_se.png\",True)",

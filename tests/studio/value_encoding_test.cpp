@@ -74,6 +74,16 @@ TEST(ValueEncodingTest, FlagsRealsAndTruncation) {
     EXPECT_EQ(TruncateToInteger(INFINITY), std::numeric_limits<int64_t>::max());
 }
 
+TEST(ValueEncodingTest, ItemsOfAnyBytesComeBackFromTheirLine) {
+    const std::vector<std::string> items = {"plain", "a|b", "back\\slash\\", "two\nlines\r", "", "\xe9t\xe9"};
+    const std::string line = studio::ItemsText(items);
+    EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
+    EXPECT_EQ(studio::ReadItems(line), items);
+    EXPECT_EQ(studio::ItemsText({}), "") << "as files without items have it";
+    EXPECT_TRUE(studio::ReadItems("").empty());
+    EXPECT_EQ(studio::ReadItems("end\\"), std::vector<std::string>{"end\\"}) << "a lone backslash at the end stays";
+}
+
 TEST(ValueEncodingTest, HeadersUpperCaseOnlyTheLettersAToZ) {
     EXPECT_EQ(HeaderLine("CustomButton"), "[CUSTOMBUTTON]");
     EXPECT_EQ(HeaderLine("Labeltext"), "[LABELTEXT]");
