@@ -33,6 +33,18 @@ struct FixedSize {
     std::optional<int32_t> Width, Height;
 };
 
+// A value the Modify page's property frame edits, beyond handle, place, size and caption: one
+// row, through the record field its type names.
+struct PropertyField {
+    enum class Type { Number, Whole, Flag, Picture, Items, Colour };
+    const char* Label;
+    Type Kind;
+    float DesignedGadget::*Number = nullptr;
+    int32_t DesignedGadget::*Whole = nullptr;
+    uint8_t DesignedGadget::*Flag = nullptr;
+    std::string DesignedGadget::*Path = nullptr;
+};
+
 struct KindDescription {
     const char* Word;            // "CustomButton"; its section header is "[CUSTOMBUTTON]"
     const char* PaletteCaption;  // the Create page's button: "Custom Button"
@@ -51,6 +63,11 @@ struct KindDescription {
     // gadget of a settled record; `parent` names the parent window's member ("" for none).
     const char* CppType = nullptr;
     std::string (*CppCreate)(const DesignedGadget& record, const std::string& parent) = nullptr;
+    // The rows of the property frame, in order.
+    std::span<const PropertyField> Properties = {};
+    // Why the record cannot be kept as edited ("Minimum above maximum"), or "" when it can; null
+    // when every value the rows take will do.
+    std::string (*Refusal)(const DesignedGadget& record) = nullptr;
     // What the designer changes on a live gadget it shows; null for nothing.
     void (*InDesigner)(KVX_Gadget& live) = nullptr;
     // The creation call of the exported program; `parent` names the parent window ("" for none).

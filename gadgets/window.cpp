@@ -55,6 +55,21 @@ KVX_WindowRef KVX_Window::Create(const std::string& caption, int x, int y, int w
     return window;
 }
 
+void KVX_Window::SetTitleButtons(int lockButton, int minimiseButton, int closeButton) {
+    const KVX_WindowRef self = std::static_pointer_cast<KVX_Window>(shared_from_this());
+    const auto keep = [&](KVX_CustomButtonRef& button, int wanted, const char* piece) {
+        if (wanted == 1 && !button) button = MakeTitleButton(self, piece, piece);
+        if (wanted != 1 && button) {
+            button->Free();
+            button = nullptr;
+        }
+    };
+    keep(CloseButton, closeButton, "Close");
+    keep(MinimiseButton, minimiseButton, "Minimize");
+    keep(LockButton, lockButton, "Lock");
+    LayOutTitle();
+}
+
 void KVX_Window::Resize(int width, int height) {
     if (width == Width && height == Height) return;
     Width = width;

@@ -36,6 +36,8 @@ public:
     bool Folded() const override { return Minimised != 0; }
     // Whether the point is on the window as drawn: title bar, and body unless minimised.
     bool Covers(int x, int y) const;
+    // Gives the title bar these buttons (1 to have one), keeping those it has already.
+    void SetTitleButtons(int lockButton, int minimiseButton, int closeButton);
     // A new size of the body (the title bar keeps its height): pictures rebuilt, title laid out.
     void Resize(int width, int height);
     void ToggleMinimise();

@@ -60,7 +60,7 @@ xdotool key ctrl+v; sleep 0.3
 save
 grep -q '^Caption=From another program' "$design" || { echo "FAIL: Ctrl+V did not add the clipboard's gadget"; exit 1; }
 
-click 963 351                       # "Keys ?"
+click 963 568                       # "Keys ?"
 sleep 0.3
 import -window root "$shots/edit-keys.png"
 xdotool key Return; sleep 0.3

@@ -33,6 +33,8 @@ void RebuildLive(DesignedGadget& r) {
         auto& window = static_cast<KVX_Window&>(*old);
         window.Text = r.Caption;
         window.Resize(r.Tx, r.Ty - window.TitleHeight);
+        window.SetTitleButtons(r.LockButton, r.MinimiseButton, r.CloseButton);
+        if (kind.InDesigner) kind.InDesigner(window);
         MoveLive(r);
         return;
     }

@@ -46,6 +46,8 @@ void PickPressed(const DesignedGadgetRef& pressed) {
     }
     s.Dragging = 1;
     s.DragMoved = false;
+    s.PressX = KVX_Mouse.X;
+    s.PressY = KVX_Mouse.Y;
 }
 
 // Every record answers the pointer; a press picks the last one under it (the one drawn on top).
@@ -170,7 +172,9 @@ void EditSelection() {
     StudioState& s = State();
     const ArrowStep arrows = ArrowsTyped();
     const bool resizeByKeys = arrows.Any() && KeyDown(KEY_CONTROL);
-    const bool moveByDrag = DraggingWith(KEY_CONTROL);
+    // Until the pointer leaves the press, nothing moves: a Ctrl+click is no drag, snapped or not.
+    const bool pointerMoved = KVX_Mouse.X != s.PressX || KVX_Mouse.Y != s.PressY;
+    const bool moveByDrag = DraggingWith(KEY_CONTROL) && pointerMoved;
     const DesignedGadgetRef lead = s.Selected;
     const bool leadMoves = moveByDrag && lead && !CarriedByWindow(*lead);
     const GuideOffset snap = leadMoves ? DragSnap(*lead) : GuideOffset{};

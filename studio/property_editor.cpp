@@ -10,6 +10,7 @@
 #include "design/kind_table.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "studio/live_gadget.hpp"
+#include "studio/property_rows.hpp"
 #include "studio/studio_window.hpp"
 
 namespace kvx::studio {
@@ -87,6 +88,7 @@ void ShowInEditor(const DesignedGadget* r) {
     g_shown.Global = e.GlobalBox->State = shown.Global;
     ShowGeometry(shown);
     ShowProblem("");
+    ShowProperties(r);
     for (const KVX_GadgetRef& field :
          std::initializer_list<KVX_GadgetRef>{e.HandleBox, e.CaptionBox, e.GlobalBox, e.PxBox, e.PyBox}) {
         field->Disabled = r ? 0 : 1;
@@ -139,6 +141,7 @@ void ApplyEditorChanges(DesignedGadget& r) {
         NoteDesignChange();
         ShowGeometry(r);  // the toolkit may have widened it
     }
+    PropertyRowsStep(r);
 }
 
 }  // namespace kvx::studio

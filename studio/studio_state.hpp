@@ -18,6 +18,7 @@ struct StudioState {
     std::vector<DesignedGadgetRef> Selection;
     uint8_t Dragging = 0;                        // 1 from a press on the selected record until its release
     bool DragMoved = false;                      // the press has moved the selection
+    int32_t PressX = 0, PressY = 0;              // where that press was
     bool ClickToggles = false;                   // a Ctrl+press: its click adds or takes out
     std::vector<DesignedGadgetRef> BeforePress;  // the selection a Ctrl+click changes
     // A selection band drawn from a press on a window's empty body.

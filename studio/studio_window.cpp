@@ -6,6 +6,7 @@
 #include "gadgets/frame.hpp"
 #include "platform/platform.hpp"
 #include "studio/current_file.hpp"
+#include "studio/property_rows.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -13,6 +14,8 @@ namespace {
 constexpr int kButtonX = 20, kButtonWidth = 140;
 constexpr int kPaletteTop = 20, kPaletteStep = 25;
 constexpr int kRecentLines = 5;
+constexpr int kWindowHeight = 760, kTabsHeight = 730, kPageFrameHeight = 680;
+constexpr int kCommandsFrameTop = kPropertyFrameTop + kPropertyFrameHeight + 10, kCommandsFrameHeight = 195;
 
 KVX_PushButtonRef PageButton(const std::string& caption, int y) {
     return KVX_PushButton::Create(Studio().StudioWindow, caption, kButtonX, y, kButtonWidth);
@@ -26,7 +29,7 @@ KVX_ValueRef NumberBox(const std::string& caption, int y, int maximum) {
 
 void BuildFilePage() {
     StudioUi& ui = Studio();
-    const KVX_FrameRef frame = KVX_Frame::Create(ui.StudioWindow, "Options", 10, 5, 160, 490);
+    const KVX_FrameRef frame = KVX_Frame::Create(ui.StudioWindow, "Options", 10, 5, 160, kPageFrameHeight);
     FilePage& f = ui.File;
     f.New = PageButton("New", 20);
     f.Open = PageButton("Open", 45);
@@ -50,7 +53,7 @@ void BuildFilePage() {
 
 void BuildCreatePage() {
     StudioUi& ui = Studio();
-    Attach(KVX_Frame::Create(ui.StudioWindow, "Gadget", 10, 5, 160, 490), "Create");
+    Attach(KVX_Frame::Create(ui.StudioWindow, "Gadget", 10, 5, 160, kPageFrameHeight), "Create");
     for (size_t i = 0; i < Kinds().size(); ++i) {
         const KindDescription& kind = *Kinds()[i];
         ui.CreateButtons[i] = {kind.Word, PageButton(kind.PaletteCaption, kPaletteTop + kPaletteStep * int(i))};
@@ -60,7 +63,10 @@ void BuildCreatePage() {
 
 // Two columns of small buttons inside the Modify page's lower frame.
 void BuildEditButtons() {
-    constexpr int kLeftColumn = 17, kRightColumn = 92, kColumnWidth = 70, kTop = 275, kRowStep = 25;
+    constexpr int kLeftColumn = 17, kRightColumn = 92, kColumnWidth = 70, kRowStep = 25;
+    constexpr int kTop = kCommandsFrameTop + 15;
+    Attach(KVX_Frame::Create(Studio().StudioWindow, "Commands", 10, kCommandsFrameTop, 160, kCommandsFrameHeight),
+           "Modify");
     EditButtons& c = Studio().Commands;
     int row = 0;
     const auto pair = [&](KVX_PushButtonRef& left, const char* leftCaption, KVX_PushButtonRef& right,
@@ -96,7 +102,7 @@ void BuildModifyPage() {
     e.TyBox = NumberBox("Ty :", 185, GraphicsHeight());
     const KVX_FrameRef captionFrame = KVX_Frame::Create(w, "Caption", 10, 215, 160, 35);
     e.CaptionBox = KVX_Input::Create(w, "Caption", 20, 230, 17, 255);
-    const KVX_FrameRef propertiesFrame = KVX_Frame::Create(w, "Proprieties", 10, 260, 160, 235);
+    const KVX_FrameRef propertiesFrame = KVX_Frame::Create(w, "Proprieties", 10, kPropertyFrameTop, 160, kPropertyFrameHeight);
     for (const KVX_GadgetRef& g : std::initializer_list<KVX_GadgetRef>{
              handleFrame, e.HandleBox, e.GlobalBox, e.HandleProblem, positionFrame, e.PxBox, e.PyBox, sizeFrame,
              e.TxBox, e.TyBox, captionFrame, e.CaptionBox, propertiesFrame}) {
@@ -116,8 +122,8 @@ void BuildStudioInterface() {
     StudioUi& ui = Studio();
     ui = StudioUi{};
     ui.StudioWindow = KVX_Window::Create(std::string("Korvex Studio ") + kVersionText, GraphicsWidth() - 192, 2, 190,
-                                         570, 1, 1, 0, 20);
-    ui.StudioTabs = KVX_Tabpanel::Create(ui.StudioWindow, "File|Create|Modify", 5, 5, 180, 540);
+                                         kWindowHeight, 1, 1, 0, 20);
+    ui.StudioTabs = KVX_Tabpanel::Create(ui.StudioWindow, "File|Create|Modify", 5, 5, 180, kTabsHeight);
     BuildFilePage();
     BuildCreatePage();
     BuildModifyPage();

@@ -16,6 +16,8 @@ constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKe
                                 FlagKey<&DesignedGadget::Checked>("").Read}};
 // clang-format on
 
+constexpr PropertyField kRows[] = {FlagRow<&DesignedGadget::Checked>("Checked")};
+
 constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
     return call(&KVX_Checkbox::Create, "KVX_Checkbox::Create", ParentArgument{r}, r.Caption, r.Px, r.Py, r.Checked);
 };
@@ -30,7 +32,7 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 const KindDescription kCheckboxKind{.Word = "Checkbox", .PaletteCaption = "Checkbox", .Keys = kKeys,
                                     .Fixed = [] { return FixedSize{kBoxSize, kBoxSize}; }, .Create = LiveOf<kMake>,
                                     .CppType = "KVX_CheckboxRef", .CppCreate = CppOf<kMake>,
-                                    .Export = Export, .CaptionIsHandle = true};
+                                    .Properties = kRows, .Export = Export, .CaptionIsHandle = true};
 // clang-format on
 
 }  // namespace kvx::studio

@@ -48,13 +48,16 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
         {ScopeWord(r.Global) + color + ":KVX_Color", color + "=KVX_Color.Create(Rnd(0,255),Rnd(0,255),Rnd(0,255))"}};
 }
 
+constexpr PropertyField kRows[] = {{"Colour", PropertyField::Type::Colour}};
+
 }  // namespace
 
 // clang-format off
 const KindDescription kColorIconKind{.Word = "ColorIcon", .PaletteCaption = "ColorIcon", .Keys = kKeys,
                                      .Defaults = [](DesignedGadget& r, const Band&) { r.CustomColor = RandomColor(); },
                                      .Create = LiveOf<kMake>,
-                                     .CppType = "KVX_ColorIconRef", .CppCreate = CppOf<kMake>, .Export = Export};
+                                     .CppType = "KVX_ColorIconRef", .CppCreate = CppOf<kMake>,
+                                     .Properties = kRows, .Export = Export};
 // clang-format on
 
 }  // namespace kvx::studio

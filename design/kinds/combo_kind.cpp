@@ -14,6 +14,8 @@ constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKe
                                kItemsKey};
 // clang-format on
 
+constexpr PropertyField kRows[] = {kItemsRow};
+
 constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
     return call(&KVX_Combo::Create, "KVX_Combo::Create", ParentArgument{r}, r.Px, r.Py, r.Tx);
 };
@@ -28,7 +30,7 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 const KindDescription kComboboxKind{.Word = "Combobox", .PaletteCaption = "Combobox", .Keys = kKeys,
                                     .Fixed = [] { return FixedSize{std::nullopt, kComboHeight}; }, .Create = LiveOf<kMake>,
                                     .CppType = "KVX_ComboRef", .CppCreate = CppOf<kMake>,
-                                    .Export = Export,
+                                    .Properties = kRows, .Export = Export,
                                     .AddItem = [](KVX_Gadget& live, const std::string& item) {
                                         static_cast<KVX_Combo&>(live).AddItem(item, "");
                                     }};

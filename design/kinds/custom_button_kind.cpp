@@ -15,6 +15,11 @@ constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKe
                                TextKey<&DesignedGadget::ImagePress>("ImagePress")};
 // clang-format on
 
+constexpr PropertyField kRows[] = {PictureRow<&DesignedGadget::ImageNormal>("Normal"),
+                                   PictureRow<&DesignedGadget::ImageOver>("Pointer over"),
+                                   PictureRow<&DesignedGadget::ImagePress>("Pressed"),
+                                   FlagRow<&DesignedGadget::Border>("Border")};
+
 void Defaults(DesignedGadget& r, const Band&) {
     r.ImageOver = "./KVX_Demos/Icon_04_hi.png";
     r.ImageNormal = "./KVX_Demos/Icon_04_un.png";
@@ -37,7 +42,8 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 // clang-format off
 const KindDescription kCustomButtonKind{.Word = "CustomButton", .PaletteCaption = "Custom Button", .Keys = kKeys,
                                         .Defaults = Defaults, .Create = LiveOf<kMake>,
-                                        .CppType = "KVX_CustomButtonRef", .CppCreate = CppOf<kMake>, .Export = Export,
+                                        .CppType = "KVX_CustomButtonRef", .CppCreate = CppOf<kMake>,
+                                        .Properties = kRows, .Refusal = PicturesRefusal, .Export = Export,
                                         .CaptionIsHandle = true};
 // clang-format on
 

@@ -15,6 +15,14 @@ constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKe
                                IntegerKey<&DesignedGadget::ImageBorder>("Border")};
 // clang-format on
 
+constexpr PropertyField kRows[] = {PictureRow<&DesignedGadget::Image>("Picture"),
+                                   WholeRow<&DesignedGadget::ImageBorder>("Border")};
+
+std::string Refusal(const DesignedGadget& r) {
+    if (r.ImageBorder < 0 || r.ImageBorder > kSunkenBorder) return "Border not 0 to " + std::to_string(kSunkenBorder);
+    return PicturesRefusal(r);
+}
+
 void Defaults(DesignedGadget& r, const Band&) {
     r.ImageBorder = kSunkenBorder;
     r.Image = "./KVX_Demos/Image_01.png";
@@ -35,7 +43,8 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 // clang-format off
 const KindDescription kImageboxKind{.Word = "Imagebox", .PaletteCaption = "Imagebox", .Keys = kKeys,
                                     .Defaults = Defaults, .Create = LiveOf<kMake>,
-                                    .CppType = "KVX_ImageRef", .CppCreate = CppOf<kMake>, .Export = Export};
+                                    .CppType = "KVX_ImageRef", .CppCreate = CppOf<kMake>,
+                                    .Properties = kRows, .Refusal = Refusal, .Export = Export};
 // clang-format on
 
 }  // namespace kvx::studio

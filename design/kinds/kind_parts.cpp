@@ -7,6 +7,7 @@
 #include "core/runtime.hpp"
 #include "design/design_reader.hpp"
 #include "gadgets/window.hpp"
+#include "platform/files.hpp"
 #include "platform/platform.hpp"
 
 namespace kvx::studio {
@@ -42,6 +43,20 @@ void SetRange(DesignedGadget& r, float value, float minimum, float maximum, floa
     r.Minimum = minimum;
     r.Maximum = maximum;
     r.Step = step;
+}
+
+std::string RangeRefusal(const DesignedGadget& r) {
+    if (r.Minimum > r.Maximum) return "Minimum above maximum";
+    if (r.Value < r.Minimum || r.Value > r.Maximum) return "Value outside the range";
+    if (!(r.Step > 0)) return "Increment not above 0";
+    return "";
+}
+
+std::string PicturesRefusal(const DesignedGadget& r) {
+    for (const std::string* path : {&r.Image, &r.ImageNormal, &r.ImageOver, &r.ImagePress}) {
+        if (!path->empty() && FileType(*path) != kFileRegular) return "No picture at " + *path;
+    }
+    return "";
 }
 
 KVX_GadgetRef LiveParentOf(const DesignedGadget& record) { return record.ParentWindow; }

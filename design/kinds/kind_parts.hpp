@@ -77,6 +77,35 @@ inline constexpr KeyFormat kMinimumKey = NumberKey<&DesignedGadget::Minimum>("Mi
 inline constexpr KeyFormat kMaximumKey = NumberKey<&DesignedGadget::Maximum>("Maximum");
 inline constexpr KeyFormat kIncrementKey = NumberKey<&DesignedGadget::Step>("Increment");
 
+// Property rows of a record field.
+template <float DesignedGadget::*Field>
+constexpr PropertyField NumberRow(const char* label) {
+    return {label, PropertyField::Type::Number, Field};
+}
+template <int32_t DesignedGadget::*Field>
+constexpr PropertyField WholeRow(const char* label) {
+    return {label, PropertyField::Type::Whole, nullptr, Field};
+}
+template <uint8_t DesignedGadget::*Field>
+constexpr PropertyField FlagRow(const char* label) {
+    return {label, PropertyField::Type::Flag, nullptr, nullptr, Field};
+}
+template <std::string DesignedGadget::*Field>
+constexpr PropertyField PictureRow(const char* label) {
+    return {label, PropertyField::Type::Picture, nullptr, nullptr, nullptr, Field};
+}
+// The rows of a range: value, its limits and its step, and whether it counts in whole numbers.
+inline constexpr PropertyField kValueRow = NumberRow<&DesignedGadget::Value>("Value");
+inline constexpr PropertyField kMinimumRow = NumberRow<&DesignedGadget::Minimum>("Minimum");
+inline constexpr PropertyField kMaximumRow = NumberRow<&DesignedGadget::Maximum>("Maximum");
+inline constexpr PropertyField kIncrementRow = NumberRow<&DesignedGadget::Step>("Increment");
+inline constexpr PropertyField kIntegerRow = FlagRow<&DesignedGadget::IntegerOnly>("Whole numbers");
+inline constexpr PropertyField kItemsRow{"Items", PropertyField::Type::Items};
+// A range the toolkit can draw: limits in order, the value within them, a step forward.
+std::string RangeRefusal(const DesignedGadget& record);
+// Every picture the record names is a file there ("" names none).
+std::string PicturesRefusal(const DesignedGadget& record);
+
 // The live window a record's gadget is made in; none for a record outside any window.
 KVX_GadgetRef LiveParentOf(const DesignedGadget& record);
 

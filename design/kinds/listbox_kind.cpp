@@ -21,6 +21,8 @@ void Settle(DesignedGadget& r) {
     r.Ty = std::max(r.Ty, KVX_ListboxMinLines);
 }
 
+constexpr PropertyField kRows[] = {kItemsRow};
+
 constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
     return call(&KVX_Listbox::Create, "KVX_Listbox::Create", ParentArgument{r}, r.Px, r.Py, r.Tx, r.Ty);
 };
@@ -37,7 +39,7 @@ const KindDescription kListboxKind{
     .Word = "Listbox", .PaletteCaption = "Listbox", .Keys = kKeys,
     .Defaults = [](DesignedGadget& r, const Band& band) { r.Ty = std::max(LinesIn(band.H) - 1, 0); }, .Settle = Settle, .Create = LiveOf<kMake>,
     .CppType = "KVX_ListboxRef", .CppCreate = CppOf<kMake>,
-    .Export = Export,
+    .Properties = kRows, .Export = Export,
     .AddItem = [](KVX_Gadget& live, const std::string& item) { static_cast<KVX_Listbox&>(live).AddItem(item, ""); },
     .HitHeight = [](const DesignedGadget& r) { return (r.Ty + 1) * KVX_LineHeight; },
     .HeightInLines = true};

@@ -13,6 +13,15 @@ constexpr KeyFormat kKeys[] = {kGlobalKey,  kHandleKey, kParentKey, kPxKey, kPyK
                                WholeNumberKey<&DesignedGadget::Maximum>("Maximum")};
 // clang-format on
 
+constexpr PropertyField kRows[] = {NumberRow<&DesignedGadget::Value>("Value"),
+                                   NumberRow<&DesignedGadget::Maximum>("Maximum")};
+
+std::string Refusal(const DesignedGadget& r) {
+    if (!(r.Maximum > 0)) return "Maximum not above 0";
+    if (r.Value < 0 || r.Value > r.Maximum) return "Value outside 0 to maximum";
+    return "";
+}
+
 void Defaults(DesignedGadget& r, const Band&) {
     r.Value = 50;
     r.Maximum = 100;
@@ -32,7 +41,8 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 // clang-format off
 const KindDescription kProgressbarKind{.Word = "Progressbar", .PaletteCaption = "Progressbar", .Keys = kKeys,
                                        .Defaults = Defaults, .Create = LiveOf<kMake>,
-                                       .CppType = "KVX_ProgressRef", .CppCreate = CppOf<kMake>, .Export = Export,
+                                       .CppType = "KVX_ProgressRef", .CppCreate = CppOf<kMake>,
+                                       .Properties = kRows, .Refusal = Refusal, .Export = Export,
                                        .CaptionIsHandle = true};
 // clang-format on
 

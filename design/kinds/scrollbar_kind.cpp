@@ -13,6 +13,9 @@ constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKe
                                FlagKey<&DesignedGadget::Vertical>("Vertical")};
 // clang-format on
 
+constexpr PropertyField kRows[] = {kValueRow, kMinimumRow, kMaximumRow, kIncrementRow, kIntegerRow,
+                                   FlagRow<&DesignedGadget::Vertical>("Vertical")};
+
 void Defaults(DesignedGadget& r, const Band& band) {
     r.Vertical = band.W > band.H ? 0 : 1;
     SetRange(r, 50, 0, 100, 1);
@@ -39,7 +42,8 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
 // clang-format off
 const KindDescription kScrollbarKind{.Word = "Scrollbar", .PaletteCaption = "Scrollbar", .Keys = kKeys,
                                      .Defaults = Defaults, .Create = LiveOf<kMake>,
-                                     .CppType = "KVX_ScrollbarRef", .CppCreate = CppOf<kMake>, .Export = Export,
+                                     .CppType = "KVX_ScrollbarRef", .CppCreate = CppOf<kMake>,
+                                     .Properties = kRows, .Refusal = RangeRefusal, .Export = Export,
                                      .CaptionIsHandle = true};
 // clang-format on
 

@@ -22,6 +22,10 @@ constexpr KeyFormat kInputKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, 
                                     IntegerKey<&DesignedGadget::MaxChar>("MaxChar"), kCaptionKey};
 // clang-format on
 
+constexpr PropertyField kInputRows[] = {WholeRow<&DesignedGadget::MaxChar>("Most chars")};
+
+std::string InputRefusal(const DesignedGadget& r) { return r.MaxChar < 1 ? "Most chars below 1" : ""; }
+
 void InputDefaults(DesignedGadget& r, const Band& band) {
     r.NumChar = band.W / CharWidth();
     r.MaxChar = kMaxCharsPlaced;
@@ -40,6 +44,8 @@ Creation ExportInput(const DesignedGadget& r, const std::string& parent) {
 constexpr KeyFormat kValueKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kNumCharKey, kCaptionKey,
                                     kIntegerKey, kValueKey, kMinimumKey, kMaximumKey, kIncrementKey};
 // clang-format on
+
+constexpr PropertyField kValueRows[] = {kValueRow, kMinimumRow, kMaximumRow, kIncrementRow, kIntegerRow};
 
 // Placed counting 0 to 255 by one, at 128.
 void ValueDefaults(DesignedGadget& r, const Band& band) {
@@ -74,14 +80,15 @@ const KindDescription kInputboxKind{.Word = "Inputbox", .PaletteCaption = "Input
                                     .Fixed = OneLine, .Defaults = InputDefaults, .Settle = SizeByCharacters,
                                     .Create = LiveOf<kMakeInput>, .CppType = "KVX_InputRef",
                                     .CppCreate = CppOf<kMakeInput>,
-                                    .Export = ExportInput, .CaptionIsHandle = true, .SizedInCharacters = true};
+                                    .Properties = kInputRows, .Refusal = InputRefusal, .Export = ExportInput, .CaptionIsHandle = true, .SizedInCharacters = true};
 // clang-format on
 
 // clang-format off
 const KindDescription kValueKind{.Word = "Value", .PaletteCaption = "Value", .Keys = kValueKeys, .Fixed = OneLine,
                                  .Defaults = ValueDefaults, .Settle = SizeByCharacters,
                                  .Create = LiveOf<kMakeValue>, .CppType = "KVX_ValueRef",
-                                 .CppCreate = CppOf<kMakeValue>, .Export = ExportValue,
+                                 .CppCreate = CppOf<kMakeValue>,
+                                 .Properties = kValueRows, .Refusal = RangeRefusal, .Export = ExportValue,
                                  .CaptionIsHandle = true, .SizedInCharacters = true};
 // clang-format on
 

@@ -16,6 +16,10 @@ constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kPxKey, kPyKey, kTxKey, k
                                FlagKey<&DesignedGadget::CloseButton>("CloseButton")};
 // clang-format on
 
+constexpr PropertyField kRows[] = {FlagRow<&DesignedGadget::LockButton>("Lock button"),
+                                   FlagRow<&DesignedGadget::MinimiseButton>("Minimise button"),
+                                   FlagRow<&DesignedGadget::CloseButton>("Close button")};
+
 constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
     return call(&KVX_Window::Create, "KVX_Window::Create", r.Caption, r.Px, r.Py, r.Tx, r.Ty, r.LockButton,
                 r.MinimiseButton, r.CloseButton,
@@ -47,7 +51,7 @@ Creation Export(const DesignedGadget& r, const std::string&) {
 // clang-format off
 const KindDescription kWindowKind{.Word = "Window", .PaletteCaption = "Window", .Keys = kKeys, .Create = LiveOf<kMake>,
                                   .CppType = "KVX_WindowRef", .CppCreate = CppOf<kMake>,
-                                  .InDesigner = LockForDesigner, .Export = Export, .IsWindow = true, .CaptionIsHandle = true};
+                                  .Properties = kRows, .InDesigner = LockForDesigner, .Export = Export, .IsWindow = true, .CaptionIsHandle = true};
 // clang-format on
 
 }  // namespace kvx::studio
