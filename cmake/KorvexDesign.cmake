@@ -1,8 +1,9 @@
-# korvex_add_design(<target> <design.kvx> [NAME <StructName>])
+# korvex_add_design(<target> <design.kvx> [NAME <StructName>] [SCHEME <path>])
 # Generates <design>.hpp from the design with kvx-export at build time, again whenever the design
-# changes, and lets <target> include it: every_kind.kvx gives #include "every_kind.hpp".
+# changes, and lets <target> include it: every_kind.kvx gives #include "every_kind.hpp". With
+# SCHEME, the struct's LoadScheme() loads that colour scheme file (the path as given).
 function(korvex_add_design target design)
-  cmake_parse_arguments(PARSE_ARGV 2 arg "" "NAME" "")
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "NAME;SCHEME" "")
   if(arg_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "korvex_add_design: unexpected arguments ${arg_UNPARSED_ARGUMENTS}")
   endif()
@@ -13,6 +14,9 @@ function(korvex_add_design target design)
   set(name_option "")
   if(arg_NAME)
     set(name_option --name "${arg_NAME}")
+  endif()
+  if(arg_SCHEME)
+    list(APPEND name_option --scheme "${arg_SCHEME}")
   endif()
   # In the source tree the tool is a target built first; from the package it is installed.
   if(TARGET kvx-export)

@@ -10,7 +10,7 @@
 namespace kvx::studio {
 
 std::string CppHeaderText(const std::vector<DesignedGadgetRef>& records, const std::string& structName,
-                          const std::string& sourceName) {
+                          const std::string& sourceName, const std::string& schemePath) {
     CppNames names;
     names.Reserve(structName);  // a member named like its struct would be taken for a constructor
     // As the loader does: a gadget goes into the first window of its Parent's handle made before it.
@@ -36,14 +36,18 @@ std::string CppHeaderText(const std::vector<DesignedGadgetRef>& records, const s
             }
         }
     }
+    const std::string scheme =
+        schemePath.empty() ? std::string()
+                           : "    // The colour scheme the design goes with: load it after KVX_InitGUI, before Create().\n"
+                             "    static kvx::KVX_SchemeLoad LoadScheme() { return kvx::KVX_LoadScheme(" +
+                                 CppStringLiteral(schemePath) + "); }\n\n";
     return "// Generated from the Korvex design " + sourceName +
            "; change the design and export it again rather than editing this file.\n"
            "#pragma once\n"
            "#include <Inc_Korvex.hpp>\n"
            "\n"
            "struct " +
-           structName + " {\n" + members +
-           "\n"
+           structName + " {\n" + members + "\n" + scheme +
            "    // Makes every window and gadget of the design, as kvx::KVX_LoadDesign would.\n"
            "    void Create() {\n" +
            creation +

@@ -8,9 +8,10 @@
 
 namespace kvx::studio {
 
-// `sourceName` is the design's file name, for the header's first line.
+// `sourceName` is the design's file name, for the header's first line. A `schemePath` gives the
+// struct a LoadScheme() that loads that colour scheme, to be called before Create().
 std::string CppHeaderText(const std::vector<DesignedGadgetRef>& records, const std::string& structName,
-                          const std::string& sourceName);
+                          const std::string& sourceName, const std::string& schemePath = "");
 
 // Writes the header of the DesignList to `path`, its struct named after the file ("main_menu.hpp"
 // gives MainMenu). False when it could not be written completely; the old file then stays.

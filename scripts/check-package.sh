@@ -19,8 +19,9 @@ for compiler in g++ clang++-14; do
   cmake --build "$out" -j2 >/dev/null
   answer="$("$out/greeter" --check)"
   # A header of every kind, with texts and handles that need escaping, under the strictest flags.
-  "$work/prefix/bin/kvx-export" --cpp "$root/tests/design/every_kind_edited.kvx" -o "$work/every_kind_edited.hpp"
-  echo 'int main() { EveryKindEdited ui; ui.Create(); }' |
+  "$work/prefix/bin/kvx-export" --cpp "$root/tests/design/every_kind_edited.kvx" -o "$work/every_kind_edited.hpp" \
+    --scheme 'my "dark".scheme'
+  echo 'int main() { EveryKindEdited::LoadScheme(); EveryKindEdited ui; ui.Create(); }' |
     "$compiler" -std=c++20 -Wall -Wextra -Werror -pedantic -fsyntax-only -I"$work/prefix/include/korvex" \
       -include "$work/every_kind_edited.hpp" -x c++ -
   echo "check-package: built with $compiler, it answers: $answer"

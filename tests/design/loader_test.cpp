@@ -127,6 +127,13 @@ TEST_F(DesignLoaderTest, TheConvertersBmxIsTheStudiosExport) {
     EXPECT_EQ(Bytes(fromTool), Bytes(fromStudio));
 }
 
+TEST_F(DesignLoaderTest, TheHeaderLoadsTheSchemeItWasExportedWith) {
+    const KVX_SchemeLoad scheme = EveryKindEdited::LoadScheme();
+    EXPECT_TRUE(scheme.Ok()) << scheme.Error();
+    EXPECT_EQ(ToARGB(KVX_SchemeColors.GadgetText) & 0xFFFFFF, 0x0A141Eu);
+    KVX_ResetScheme();
+}
+
 TEST_F(DesignLoaderTest, FreeingTheDesignLeavesNoGadget) {
     const size_t before = GadgetsMade();
     KVX_LoadedDesign loaded = KVX_LoadDesign(kDesign);

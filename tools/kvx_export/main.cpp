@@ -26,7 +26,7 @@ enum class Language { None, Cpp, Bmx };
 constexpr int kDisplayWidth = 1024, kDisplayHeight = 768, kCursorSet = 2;
 
 constexpr const char* kHelp =
-    "Usage: kvx-export --cpp DESIGN.kvx -o HEADER.hpp [--name NAME]\n"
+    "Usage: kvx-export --cpp DESIGN.kvx -o HEADER.hpp [--name NAME] [--scheme SCHEME]\n"
     "       kvx-export --bmx DESIGN.kvx -o PROGRAM.bmx\n"
     "Writes a design made with Korvex Studio as source.\n"
     "\n"
@@ -35,6 +35,8 @@ constexpr const char* kHelp =
     "  --bmx        a .bmx program, as the studio's Export writes it\n"
     "  -o FILE      the file to write; replaced only once written completely\n"
     "  --name NAME  the struct's name; by default the design's file name in CamelCase\n"
+    "  --scheme SCHEME\n"
+    "               the struct also gets LoadScheme(), which loads this colour scheme file\n"
     "  --help       show this text\n"
     "\n"
     "Handles that are no C++ identifier have each other byte replaced by '_', a leading digit\n"
@@ -45,7 +47,7 @@ constexpr const char* kHelp =
 
 struct Options {
     Language language = Language::None;
-    std::string design, output, name;
+    std::string design, output, name, scheme;
 };
 
 int BadUsage(const std::string& why) {
@@ -65,6 +67,8 @@ std::string ParseOptions(const std::vector<std::string>& args, Options& options)
             options.output = args[++i];
         } else if (arg == "--name" && hasValue) {
             options.name = args[++i];
+        } else if (arg == "--scheme" && hasValue) {
+            options.scheme = args[++i];
         } else if (!arg.empty() && arg[0] == '-') {
             return "unknown option or missing value: " + arg;
         } else if (options.design.empty()) {
@@ -96,7 +100,7 @@ std::string Export(const Options& options) {
     }
     if (!read.Error.empty()) return options.design + " " + read.Error;
     const std::string name = options.name.empty() ? studio::CamelCaseName(design.stem().string()) : options.name;
-    const std::string text = studio::CppHeaderText(read.Records, name, design.filename().string());
+    const std::string text = studio::CppHeaderText(read.Records, name, design.filename().string(), options.scheme);
     const bool written = studio::ReplaceFileSafely(
         options.output, [&](const StreamPtr& out) { WriteBytes(out, text.data(), text.size()); });
     return written ? "" : cannotWrite;
