@@ -18,12 +18,7 @@ namespace {
 using studio::Design;
 using studio::DesignedGadgetRef;
 
-DesignedGadgetRef Named(const std::string& handle) {
-    for (const DesignedGadgetRef& r : Design().DesignList) {
-        if (r->Handle == handle) return r;
-    }
-    return nullptr;
-}
+using testing::Named;
 
 class StudioDeleteClipboardTest : public testing::StudioTest {
 protected:

@@ -21,12 +21,7 @@ namespace {
 using studio::Design;
 using studio::DesignedGadgetRef;
 
-DesignedGadgetRef Named(const std::string& handle) {
-    for (const DesignedGadgetRef& r : Design().DesignList) {
-        if (r->Handle == handle) return r;
-    }
-    return nullptr;
-}
+using testing::Named;
 
 // The tool window's visible gadget of this kind and text, or the first of this kind on the row of
 // the visible label with that text.

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "design/designed_gadget.hpp"
 #include "gadgets/gui.hpp"
 #include "gadgets/push_button.hpp"
 #include "gadgets/window.hpp"
@@ -23,6 +24,14 @@ struct Point {
 };
 inline Point CentreIn(const KVX_Window& window, const KVX_Gadget& gadget) {
     return {window.X + gadget.X + gadget.Width / 2, window.Y + window.TitleHeight + 1 + gadget.Y + gadget.Height / 2};
+}
+
+// The design's record of this handle, or none.
+inline studio::DesignedGadgetRef Named(const std::string& handle) {
+    for (const studio::DesignedGadgetRef& r : studio::Design().DesignList) {
+        if (r->Handle == handle) return r;
+    }
+    return nullptr;
 }
 
 // The first visible push button with this caption in the topmost window that has one.
