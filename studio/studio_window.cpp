@@ -84,6 +84,9 @@ void BuildEditButtons() {
     pair(c.AlignTop, "Top", c.AlignBottom, "Bottom");
     pair(c.CentreX, "Centre H", c.CentreY, "Centre V");
     pair(c.SpreadX, "Spread H", c.SpreadY, "Spread V");
+    c.Preview = KVX_PushButton::Create(Studio().StudioWindow, "Preview (F5)", kLeftColumn, kTop + kRowStep * row,
+                                       kRightColumn + kColumnWidth - kLeftColumn);
+    Attach(c.Preview, "Modify");
 }
 
 void BuildModifyPage() {
