@@ -104,13 +104,15 @@ void ScriptClick(testing::DialogScript& script, uint8_t kind) {
 
 class StudioPreviewTest : public testing::StudioTest {
 protected:
-    // A window with a button, a list box and a combo box; the button selected on the Modify page.
+    // A window with a button, a list box and a combo box, and a button outside any window; the
+    // first button selected on the Modify page.
     void SetUp() override {
         StudioTest::SetUp();
         Place("Window", 100, 100, 500, 420);
         Place("Button", 150, 150, 250, 160);
         Place("Listbox", 150, 200, 300, 300);
         Place("Combobox", 320, 150, 450, 160);
+        Place("Button", 20, 600, 120, 610);
         SelectPage(studio::kModifyPage);
         ClickOn("Button1");
         MoveTo(10, 700);
@@ -148,6 +150,8 @@ TEST_F(StudioPreviewTest, TheDesignRunsAsAnApplicationAndEscapeGivesTheDesignerB
             EXPECT_FALSE(IsDesignerGadget(shown) || shown == studio::Studio().StudioWindow)
                 << "neither the designer's windows nor the tool window are shown";
         }
+        ASSERT_EQ(KVX_DesktopWindow->Children.size(), 1u) << "the preview's button outside any window";
+        EXPECT_FALSE(IsDesignerGadget(KVX_DesktopWindow->Children.front()));
         EXPECT_EQ(w->Locked, 0);
         previewWindow = w;
         windowX = w->X;
