@@ -25,6 +25,8 @@ cp "$design" "$original"
 
 # The window's title bar, 300 x 20 at the given corner of a screenshot.
 title_at() { convert "$1" -crop "300x20+$2+$3" +repage "$4"; }
+# Where the studio's tool window is while it is shown.
+tool_area() { convert "$1" -crop "190x760+832+2" +repage "$2"; }
 # The title bar is blended over the background, so a moved one matches within a little.
 same_pixels() { [ "$(compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1)" = "0" ]; }
 away() { xdotool mousemove 700 650; sleep 0.3; }
@@ -37,7 +39,7 @@ drag_by_title() {
 }
 
 start_studio "$design"
-tab_modify=986; tabs_y=40; preview_button_y=518
+tab_modify=986; tabs_y=40; preview_button_y=729
 click $tab_modify $tabs_y
 click 180 162                       # Button1
 away
@@ -47,6 +49,10 @@ title_at "$shots/preview-design.png" 100 100 "$work/design-title.png"
 xdotool key F5; sleep 0.4
 import -window root "$shots/preview-shown.png"
 title_at "$shots/preview-shown.png" 100 100 "$work/preview-title.png"
+tool_area "$shots/preview-design.png" "$work/design-tools.png"
+tool_area "$shots/preview-shown.png" "$work/preview-tools.png"
+! same_pixels "$work/design-tools.png" "$work/preview-tools.png" ||
+  { echo "FAIL: F5 left the tool window shown"; exit 1; }
 drag_by_title
 away
 import -window root "$shots/preview-dragged.png"
@@ -63,6 +69,10 @@ same_pixels "$work/design-title.png" "$work/back-title.png" ||
 
 click 926 $preview_button_y         # "Preview (F5)"
 away
+import -window root "$shots/preview-by-button.png"
+tool_area "$shots/preview-by-button.png" "$work/button-tools.png"
+same_pixels "$work/preview-tools.png" "$work/button-tools.png" ||
+  { echo "FAIL: the Preview button did not start the preview"; exit 1; }
 drag_by_title
 xdotool key Escape; sleep 0.4
 xdotool key ctrl+s; sleep 0.5
