@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Real-window checks: the studio under Xvfb shows a frame that is not blank and ends with
 # status 0 when its window is closed by the window manager; then a design made end to end, and
-# quick clicks and full-speed typing.
+# quick clicks and full-speed typing, editing, and the preview.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
@@ -43,3 +43,4 @@ echo "xvfb: studio window opened ($colours colours on screen) and closed with st
 bash "$root/scripts/xvfb-design-e2e.sh" "$build" "$shots"
 bash "$root/scripts/xvfb-input-check.sh" "$build" "$shots"
 bash "$root/scripts/xvfb-edit-check.sh" "$build" "$shots"
+bash "$root/scripts/xvfb-preview-check.sh" "$build" "$shots"

@@ -6,6 +6,7 @@
 #include "studio/delete_command.hpp"
 #include "studio/edit_history.hpp"
 #include "studio/keys_window.hpp"
+#include "studio/preview_mode.hpp"
 #include "studio/studio_window.hpp"
 
 namespace kvx::studio {
@@ -28,6 +29,7 @@ void EditButtonsStep() {
         {c.CentreY, [] { AlignSelection(AlignTo::CentreY); }},
         {c.SpreadX, [] { SpreadSelection(true); }},
         {c.SpreadY, [] { SpreadSelection(false); }},
+        {c.Preview, RunPreview},
     };
     for (const auto& [button, action] : actions) {
         if (button->Clicked()) {

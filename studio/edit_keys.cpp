@@ -12,6 +12,7 @@
 #include "studio/delete_command.hpp"
 #include "studio/edit_history.hpp"
 #include "studio/keys_window.hpp"
+#include "studio/preview_mode.hpp"
 #include "studio/selection.hpp"
 #include "studio/studio_state.hpp"
 
@@ -70,6 +71,12 @@ bool EditInProgress() {
 
 void HelpKeyStep() {
     if (KeyHit(KEY_F1)) ShowShortcuts();
+}
+
+void PreviewKeyStep() {
+    // Not while a drag or a typed field holds an edit the preview would cut in two.
+    if (KVX_Mouse.LeftDown || KVX_FocusTaken()) return;
+    if (KeyHit(KEY_F5)) RunPreview();
 }
 
 void UndoKeysStep() {

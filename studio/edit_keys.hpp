@@ -10,6 +10,8 @@ void UndoKeysStep();
 void SelectionKeysStep();
 // F1 shows the list of keys, on every page.
 void HelpKeyStep();
+// F5 runs the preview, on every page; last in the frame, since the frame's input is spent then.
+void PreviewKeyStep();
 // A drag, a held arrow or a field being typed in: its changes make one step once it ends.
 bool EditInProgress();
 

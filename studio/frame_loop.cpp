@@ -17,6 +17,7 @@
 #include "studio/property_editor.hpp"
 #include "studio/recent_files.hpp"
 #include "studio/scheme_editor.hpp"
+#include "studio/status_line.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_step.hpp"
 #include "studio/studio_window.hpp"
@@ -28,10 +29,8 @@ bool g_exit = false;
 
 constexpr int kScreenWidth = 1024, kScreenHeight = 768, kScreenDepth = 32, kScreenHz = 75;
 
-void DrawStatusLine() {
-    SetColor(255, 255, 255);
-    DrawText("FPS : " + std::to_string(KVX_Fps) + " / Memory used : " + std::to_string(MemAlloced()), 10,
-             float(GraphicsHeight() - 55));
+void DrawFrameStatistics() {
+    DrawStatusLine("FPS : " + std::to_string(KVX_Fps) + " / Memory used : " + std::to_string(MemAlloced()));
 }
 
 // Full screen when asked or when the screen has the mode; a window otherwise, rather than ending.
@@ -84,7 +83,7 @@ bool Frame() {
     Cls();
     KVX_RefreshGui();
     StudioFrameStep();
-    DrawStatusLine();
+    DrawFrameStatistics();
     zglSwapBuffers();
     FlushMem();
     return true;

@@ -39,6 +39,8 @@ const std::vector<std::pair<std::string, std::string>>& Shortcuts() {
         {"Ctrl+Page Up, Down", "to front, to back"},
         {"Escape", "disarm the palette"},
         {"F1", "this list"},
+        {"F5", "preview: the design as it runs"},
+        {"Escape in preview", "back to the design"},
     };
     return list;
 }

@@ -141,6 +141,7 @@ void StudioFrameStep() {
             break;
         default: break;
     }
+    PreviewKeyStep();
     if (!EditInProgress()) RecordFinishedEdit();
 }
 

@@ -14,8 +14,8 @@ namespace {
 constexpr int kButtonX = 20, kButtonWidth = 140;
 constexpr int kPaletteTop = 20, kPaletteStep = 25;
 constexpr int kRecentLines = 5;
-constexpr int kWindowHeight = 760, kTabsHeight = 730, kPageFrameHeight = 680;
-constexpr int kCommandsFrameTop = kPropertyFrameTop + kPropertyFrameHeight + 10, kCommandsFrameHeight = 195;
+constexpr int kWindowHeight = 760, kTabsHeight = 730, kPageFrameHeight = 691;
+constexpr int kCommandsFrameTop = kPropertyFrameTop + kPropertyFrameHeight + 10, kCommandsFrameHeight = 206;
 
 KVX_PushButtonRef PageButton(const std::string& caption, int y) {
     return KVX_PushButton::Create(Studio().StudioWindow, caption, kButtonX, y, kButtonWidth);
@@ -63,7 +63,7 @@ void BuildCreatePage() {
 
 // Two columns of small buttons inside the Modify page's lower frame.
 void BuildEditButtons() {
-    constexpr int kLeftColumn = 17, kRightColumn = 92, kColumnWidth = 70, kRowStep = 25;
+    constexpr int kLeftColumn = 17, kRightColumn = 92, kColumnWidth = 70, kRowStep = 23;
     constexpr int kTop = kCommandsFrameTop + 15;
     Attach(KVX_Frame::Create(Studio().StudioWindow, "Commands", 10, kCommandsFrameTop, 160, kCommandsFrameHeight),
            "Modify");
@@ -84,6 +84,9 @@ void BuildEditButtons() {
     pair(c.AlignTop, "Top", c.AlignBottom, "Bottom");
     pair(c.CentreX, "Centre H", c.CentreY, "Centre V");
     pair(c.SpreadX, "Spread H", c.SpreadY, "Spread V");
+    c.Preview = KVX_PushButton::Create(Studio().StudioWindow, "Preview (F5)", kLeftColumn, kTop + kRowStep * row,
+                                       kRightColumn + kColumnWidth - kLeftColumn);
+    Attach(c.Preview, "Modify");
 }
 
 void BuildModifyPage() {

@@ -42,6 +42,7 @@ struct PropertyEditor {
 struct EditButtons {
     KVX_PushButtonRef Delete, Help, Undo, Redo, ToFront, ToBack;
     KVX_PushButtonRef AlignLeft, AlignRight, AlignTop, AlignBottom, CentreX, CentreY, SpreadX, SpreadY;
+    KVX_PushButtonRef Preview;  // the width of both columns, below them
 };
 
 struct StudioUi {
