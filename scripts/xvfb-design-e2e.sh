@@ -6,11 +6,7 @@
 # Runs on the X display in $DISPLAY; screenshots go to $2 (default shots/).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build}"
-shots="${2:-$root/shots}"
-mkdir -p "$shots"
-
-source "$root/scripts/xvfb-studio.sh"
+source "$root/scripts/xvfb-studio.sh" "$@"
 
 # Press at the first point, hold while moving to the second, take a shot if asked, release.
 drag() {
@@ -48,14 +44,7 @@ sleep 0.3
 saved="$work/e2e_design.kvx"
 [ -f "$saved" ] || { echo "FAIL: nothing was saved as e2e_design.kvx"; ls -la "$work"; exit 1; }
 expected="$work/expected.kvx"
-printf '%s\r\n' \
-  ';-------------------------------------------------' \
-  ';KVX Studio File - Dremond (C) - version 0.6a' \
-  ';-------------------------------------------------' \
-  ';=======================' '[WINDOW]' 'Global=True' 'Handle=Window1' 'Px=100' 'Py=100' 'Tx=300' 'Ty=200' \
-  'Caption=Window1' 'LockButton=True' 'MinimizeButton=True' 'CloseButton=True' \
-  ';=======================' '[BUTTON]' 'Global=True' 'Handle=Button1' 'Parent=Window1' 'Px=30' 'Py=30' \
-  'Tx=100' 'Caption=Button1' >"$expected"
+window_with_button_design >"$expected"
 if ! cmp -s "$expected" "$saved"; then
   echo "FAIL: the saved design differs from what was placed"
   diff <(tr -d '\r' <"$expected") <(tr -d '\r' <"$saved") || true

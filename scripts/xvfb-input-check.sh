@@ -4,11 +4,7 @@
 # Runs on the X display in $DISPLAY; screenshots go to $2 (default shots/).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build}"
-shots="${2:-$root/shots}"
-mkdir -p "$shots"
-
-source "$root/scripts/xvfb-studio.sh"
+source "$root/scripts/xvfb-studio.sh" "$@"
 
 start_studio
 

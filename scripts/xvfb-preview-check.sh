@@ -5,21 +5,10 @@
 # Runs on the X display in $DISPLAY; screenshots go to $2 (default shots/).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build}"
-shots="${2:-$root/shots}"
-mkdir -p "$shots"
-
-source "$root/scripts/xvfb-studio.sh"
+source "$root/scripts/xvfb-studio.sh" "$@"
 
 design="$work/preview_check.kvx"
-printf '%s\r\n' \
-  ';-------------------------------------------------' \
-  ';KVX Studio File - Dremond (C) - version 0.6a' \
-  ';-------------------------------------------------' \
-  ';=======================' '[WINDOW]' 'Global=True' 'Handle=Window1' 'Px=100' 'Py=100' 'Tx=300' 'Ty=200' \
-  'Caption=Window1' 'LockButton=True' 'MinimizeButton=True' 'CloseButton=True' \
-  ';=======================' '[BUTTON]' 'Global=True' 'Handle=Button1' 'Parent=Window1' 'Px=30' 'Py=30' \
-  'Tx=100' 'Caption=Button1' >"$design"
+window_with_button_design >"$design"
 original="$work/original.kvx"
 cp "$design" "$original"
 

@@ -1,6 +1,10 @@
-# Sourced by the real-window checks: the studio in a working directory of its own, with the
-# fonts and pictures it reads from there, ended with the script. Expects $root and $build.
+# Sourced by the real-window checks, with their arguments (a build folder, default build/, and a
+# screenshot folder, default shots/): the studio in a working directory of its own, with the
+# fonts and pictures it reads from there, ended with the script. Expects $root.
 # The studio saves into its working directory, so each check gets a fresh one.
+build="${1:-$root/build}"
+shots="${2:-$root/shots}"
+mkdir -p "$shots"
 work="$(mktemp -d)"
 studio_pid=""
 cleanup() {
@@ -34,4 +38,16 @@ click() {
   xdotool mousemove "$1" "$2"; sleep 0.1
   xdotool mousedown 1; sleep 0.1
   xdotool mouseup 1; sleep 0.2
+}
+
+# The bytes the studio saves for Window1 at (100, 100), 300 x 200, with Button1 at (30, 30).
+window_with_button_design() {
+  printf '%s\r\n' \
+    ';-------------------------------------------------' \
+    ';KVX Studio File - Dremond (C) - version 0.6a' \
+    ';-------------------------------------------------' \
+    ';=======================' '[WINDOW]' 'Global=True' 'Handle=Window1' 'Px=100' 'Py=100' 'Tx=300' 'Ty=200' \
+    'Caption=Window1' 'LockButton=True' 'MinimizeButton=True' 'CloseButton=True' \
+    ';=======================' '[BUTTON]' 'Global=True' 'Handle=Button1' 'Parent=Window1' 'Px=30' 'Py=30' \
+    'Tx=100' 'Caption=Button1'
 }

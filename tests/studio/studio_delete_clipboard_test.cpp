@@ -31,21 +31,12 @@ protected:
         Place("Button", 150, 250, 250, 260);
         SelectPage(studio::kModifyPage);
     }
-    static void Select(const std::string& handle) {
-        const studio::HitArea area = studio::HitAreaOf(*Named(handle));
-        Click(area.X + 3, area.Y + 3);
-    }
-    static void Tap(int key) {
-        headless::PressKey(key);
-        headless::ReleaseKey(key);
-        Frames(2);
-    }
+    static void Select(const std::string& handle) { ClickRecord(handle); }
+    static void Tap(int key) { TapKey(key); }
     static void CtrlTap(int key) {
         headless::PressKey(KEY_CONTROL);
         Frame();
-        Tap(key);
-        headless::ReleaseKey(KEY_CONTROL);
-        Frame();
+        TapKey(key, {KEY_CONTROL});
     }
 };
 

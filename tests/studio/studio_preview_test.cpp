@@ -117,15 +117,7 @@ protected:
         ClickOn("Button1");
         MoveTo(10, 700);
     }
-    static void ClickOn(const std::string& handle) {
-        for (const DesignedGadgetRef& r : Design().DesignList) {
-            if (r->Handle != handle) continue;
-            const KVX_Gadget& g = *r->Gadget;
-            Click(g.AbsX + 3, g.AbsY + 3);
-            return;
-        }
-        ADD_FAILURE() << "no " << handle;
-    }
+    static void ClickOn(const std::string& handle) { ClickRecord(handle); }
     // Frames until the script has run all its steps, F5 first.
     static void RunScript(testing::DialogScript& script) {
         for (int i = 0; i < kFrameLimit && !script.Finished(); ++i) Frame();

@@ -41,10 +41,7 @@ KVX_GadgetRef StudioGadget(uint8_t kind, const std::string& text, bool besideLab
 class StudioPropertiesTest : public testing::StudioTest {
 protected:
     static void Pick(const std::string& handle, bool ctrl = false) {
-        const studio::HitArea area = studio::HitAreaOf(*Named(handle));
-        if (ctrl) headless::PressKey(KEY_CONTROL);
-        Click(area.X + area.W / 2, area.Y + std::min(area.H / 2, 8));
-        if (ctrl) headless::ReleaseKey(KEY_CONTROL);
+        ClickRecord(handle, ctrl);
         MoveTo(10, 700);
     }
     // Types into the row's field and leaves it with Enter.
@@ -52,21 +49,15 @@ protected:
         const KVX_GadgetRef field = StudioGadget(KVX_KindInputbox, row, true);
         ASSERT_NE(field, nullptr) << row;
         ClickStudio(field);
-        for (size_t i = 0; i < field->Text.size() + 2; ++i) Tap(KEY_BACKSPACE);
+        for (size_t i = 0; i < field->Text.size() + 2; ++i) TapKey(KEY_BACKSPACE);
         for (char c : text) headless::TypeChar(c);
         Frame();
-        Tap(KEY_ENTER);
+        TapKey(KEY_ENTER);
     }
     static void Tick(const std::string& caption) {
         const KVX_GadgetRef box = StudioGadget(KVX_KindCheckbox, caption);
         ASSERT_NE(box, nullptr) << caption;
         ClickStudio(box);
-    }
-    static void Tap(int key) {
-        headless::PressKey(key);
-        Frame();
-        headless::ReleaseKey(key);
-        Frame();
     }
     static std::string Problem() {
         const KVX_GadgetRef frame = StudioGadget(KVX_KindFrame, "Proprieties");

@@ -43,20 +43,10 @@ protected:
         MoveTo(10, 700);
     }
     static void ClickOn(const std::string& handle, bool ctrl = false) {
-        const studio::HitArea area = studio::HitAreaOf(*Named(handle));
-        if (ctrl) headless::PressKey(KEY_CONTROL);
-        Click(area.X + 3, area.Y + 3);
-        if (ctrl) headless::ReleaseKey(KEY_CONTROL);
+        ClickRecord(handle, ctrl);
         MoveTo(10, 700);
     }
-    static void Tap(std::initializer_list<int> held, int key) {
-        for (int k : held) headless::PressKey(k);
-        headless::PressKey(key);
-        headless::ReleaseKey(key);
-        Frames(2);
-        for (int k : held) headless::ReleaseKey(k);
-        Frame();
-    }
+    static void Tap(std::initializer_list<int> held, int key) { TapKey(key, held); }
 };
 
 TEST_F(StudioSelectionTest, CtrlClickBandAndCtrlASelectAndAMoveTakesThemAll) {

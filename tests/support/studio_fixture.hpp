@@ -2,7 +2,9 @@
 // The real studio on a headless display, driven through its own tool window, frame by frame.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -13,6 +15,7 @@
 #include "platform/headless.hpp"
 #include "platform/platform.hpp"
 #include "studio/frame_loop.hpp"
+#include "studio/hit_area.hpp"
 #include "studio/studio_window.hpp"
 #include "support/frame_driver.hpp"
 
@@ -48,6 +51,7 @@ inline KVX_PushButtonRef FindButton(const std::string& caption) {
 
 class StudioTest : public ::testing::Test, protected FrameDriver<StudioTest> {
     friend FrameDriver<StudioTest>;
+    static constexpr int kClickDepth = 8;  // how far into a record's hit area a click lands
 
 protected:
     void SetUp() override {
@@ -89,6 +93,29 @@ protected:
         SelectPage(studio::kCreatePage);
         ClickStudio(studio::CreateButtonOf(kindWord));
     }
+    // Clicks the designed record of this handle where the pointer takes it, clear of the corner
+    // handles; with Ctrl held for `ctrl`.
+    static void ClickRecord(const std::string& handle, bool ctrl = false) {
+        const studio::DesignedGadgetRef record = Named(handle);
+        if (!record) {
+            ADD_FAILURE() << "no " << handle;
+            return;
+        }
+        const studio::HitArea area = studio::HitAreaOf(*record);
+        if (ctrl) headless::PressKey(KEY_CONTROL);
+        Click(area.X + area.W / 2, area.Y + std::min(area.H / 2, kClickDepth));
+        if (ctrl) headless::ReleaseKey(KEY_CONTROL);
+    }
+    // A quick tap of the key, pressed and let go within a frame, with these keys held around it.
+    static void TapKey(int key, std::initializer_list<int> held = {}) {
+        for (int k : held) headless::PressKey(k);
+        headless::PressKey(key);
+        headless::ReleaseKey(key);
+        Frames(2);
+        for (int k : held) headless::ReleaseKey(k);
+        Frame();
+    }
+
     // Arms the kind and drags its band.
     static void Place(const std::string& kindWord, int x0, int y0, int x1, int y1) {
         Arm(kindWord);
