@@ -10,16 +10,11 @@ source "$root/scripts/xvfb-studio.sh" "$@"
 save() { xdotool key ctrl+s; sleep 0.5; }
 
 design="$work/edit_check.kvx"
-printf '%s\r\n' \
-  ';-------------------------------------------------' \
-  ';KVX Studio File - Dremond (C) - version 0.6a' \
-  ';-------------------------------------------------' \
-  ';=======================' '[WINDOW]' 'Global=True' 'Handle=Window1' 'Px=100' 'Py=100' 'Tx=300' 'Ty=200' \
-  'Caption=Window1' 'LockButton=True' 'MinimizeButton=True' 'CloseButton=True' \
-  ';=======================' '[BUTTON]' 'Global=True' 'Handle=Button1' 'Parent=Window1' 'Px=30' 'Py=30' \
-  'Tx=100' 'Caption=Button1' \
-  ';=======================' '[BUTTON]' 'Global=True' 'Handle=Button2' 'Parent=Window1' 'Px=30' 'Py=80' \
-  'Tx=100' 'Caption=Button2' >"$design"
+{
+  window_with_button_design
+  printf '%s\r\n' ';=======================' '[BUTTON]' 'Global=True' 'Handle=Button2' 'Parent=Window1' 'Px=30' \
+    'Py=80' 'Tx=100' 'Caption=Button2'
+} >"$design"
 original="$work/original.kvx"
 cp "$design" "$original"
 
