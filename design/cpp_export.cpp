@@ -6,6 +6,7 @@
 #include "design/cpp_text.hpp"
 #include "design/kind_table.hpp"
 #include "design/safe_file.hpp"
+#include "design/tab_pages.hpp"
 
 namespace kvx::studio {
 
@@ -15,6 +16,8 @@ std::string CppHeaderText(const std::vector<DesignedGadgetRef>& records, const s
     names.Reserve(structName);  // a member named like its struct would be taken for a constructor
     // As the loader does: a gadget goes into the first window of its Parent's handle made before it.
     std::unordered_map<std::string, std::string> windowMembers;
+    std::unordered_map<const DesignedGadget*, std::string> panelMembers;
+    TabPanelIndex panels;
     std::string members, creation;
     for (const DesignedGadgetRef& record : records) {
         const KindDescription& kind = record->Info();
@@ -22,6 +25,10 @@ std::string CppHeaderText(const std::vector<DesignedGadgetRef>& records, const s
         const std::string member = names.Take(record->Handle);
         DesignedGadget settled = *record;
         SettleSizes(settled);
+        const DesignedGadget* panel = panels.PanelOf(*record);
+        panels.Add(*record);
+        panelMembers.try_emplace(record.get(), member);
+        if (panel) ToPagePlace(settled, *panel);
         std::string parent;
         if (kind.IsWindow) {
             windowMembers.try_emplace(record->Handle, member);
@@ -34,6 +41,13 @@ std::string CppHeaderText(const std::vector<DesignedGadgetRef>& records, const s
             for (const std::string& item : record->Items) {
                 creation += "        " + member + "->AddItem(" + CppStringLiteral(item) + ", \"\");\n";
             }
+        }
+        if (kind.CppThen) {
+            for (const std::string& line : kind.CppThen(*record, member)) creation += "        " + line + "\n";
+        }
+        if (panel) {
+            creation += "        kvx::AttachToTab(" + member + ", " + panelMembers.at(panel) + ", " +
+                        CppStringLiteral(TabTitleOf(*record, *panel)) + ");\n";
         }
     }
     const std::string scheme =

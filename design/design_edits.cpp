@@ -1,6 +1,7 @@
 #include "design/design_edits.hpp"
 
 #include "design/kind_table.hpp"
+#include "design/tab_pages.hpp"
 #include "gadgets/window.hpp"
 
 namespace kvx::studio {
@@ -22,6 +23,11 @@ std::string HandleProblem(const DesignedGadget& record, const std::string& handl
 }
 
 void Rename(DesignedGadget& record, const std::string& handle) {
+    if (IsTabPanel(record)) {
+        for (const DesignedGadgetRef& other : Design().DesignList) {
+            if (other->TabPanel == record.Handle && other->ParentWindow == record.ParentWindow) other->TabPanel = handle;
+        }
+    }
     if (record.Info().IsWindow) {
         for (const DesignedGadgetRef& other : Design().DesignList) {
             if (other->ParentWindow.get() == record.Gadget.get()) other->Parent = handle;

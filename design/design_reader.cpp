@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -14,6 +15,7 @@
 #include "design/designed_gadget.hpp"
 #include "design/kind_table.hpp"
 #include "design/kinds/kind_parts.hpp"
+#include "design/tab_pages.hpp"
 #include "design/value_encoding.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
@@ -21,8 +23,8 @@
 namespace kvx::studio {
 namespace {
 
-// The entry whose section a header line opens, or none. Kinds the studio cannot make (tab panels,
-// menus) open nothing: the lines after their header fall through as lines outside any section.
+// The entry whose section a header line opens, or none: the lines after an unknown header fall
+// through as lines outside any section.
 const KindDescription* KindOfHeader(const std::string& line) {
     static const std::vector<std::pair<std::string, const KindDescription*>> headers = [] {
         std::vector<std::pair<std::string, const KindDescription*>> list;
@@ -46,16 +48,22 @@ void ReadDesignLine(const StreamPtr& stream, std::string& line) {
     }
 }
 
-// A section has a line per key of its kind, in any order; lines of other keys are skipped.
-void ReadSectionLines(const StreamPtr& stream, const KindDescription& kind, DesignedGadget& record) {
-    for (size_t i = 0; i < kind.Keys.size(); ++i) {
+// A section has a line per key of its kind, in any order; lines of other keys are skipped. A
+// header ends a short section early and is handed back in `next`.
+void ReadSectionLines(const StreamPtr& stream, std::span<const KeyFormat> keys, DesignedGadget& record,
+                      std::optional<std::string>& next) {
+    for (size_t i = 0; i < keys.size(); ++i) {
         std::string line;
         ReadDesignLine(stream, line);  // past the end: empty
+        if (line.starts_with('[')) {
+            next = std::move(line);
+            return;
+        }
         const size_t equals = line.find('=');
         if (equals == std::string::npos) continue;
         const std::string_view text(line);
         const std::string_view key = text.substr(0, equals);
-        for (const KeyFormat& format : kind.Keys) {
+        for (const KeyFormat& format : keys) {
             if (key == format.Name && format.Read) format.Read(record, text.substr(equals + 1));
         }
     }
@@ -116,7 +124,8 @@ void AppendWithOwnHandles(std::vector<DesignedGadgetRef> records) {
     std::unordered_set<std::string> used;
     for (const DesignedGadgetRef& record : Design().DesignList) used.insert(record->Handle);
     const auto taken = [&](const std::string& handle) { return used.contains(handle); };
-    std::unordered_map<std::string, std::string> renamedWindows;
+    std::unordered_map<std::string, std::string> renamedWindows, renamedPanels;  // panels by "<window>\n<handle>"
+    const auto panelKey = [](const DesignedGadget& r, const std::string& handle) { return r.Parent + "\n" + handle; };
     for (DesignedGadgetRef& record : records) {
         const KindDescription& kind = record->Info();
         if (!kind.IsWindow) {
@@ -124,11 +133,15 @@ void AppendWithOwnHandles(std::vector<DesignedGadgetRef> records) {
                 record->Parent = it->second;
             }
         }
+        if (const auto it = renamedPanels.find(panelKey(*record, record->TabPanel)); it != renamedPanels.end()) {
+            record->TabPanel = it->second;
+        }
         if (!record->Handle.empty() && !taken(record->Handle)) {
             ++Design().CounterOf(record->Kind);
         } else {
             const std::string handle = FreshHandle(record->Kind, taken);
             if (kind.IsWindow) renamedWindows[record->Handle] = handle;
+            if (IsTabPanel(*record)) renamedPanels[panelKey(*record, record->Handle)] = handle;
             record->Handle = handle;
         }
         used.insert(record->Handle);
@@ -181,9 +194,12 @@ bool MakeLiveGadgets(std::vector<DesignedGadgetRef>& list, size_t first, LiveUse
             return false;
         }
     }
-    if (withinBudget()) return true;
-    FreeLiveGadgets(list, first);
-    return false;
+    if (!withinBudget()) {
+        FreeLiveGadgets(list, first);
+        return false;
+    }
+    RejoinTabs(list);
+    return true;
 }
 
 std::string OverBudgetReason() { return "needs more than " + Megabytes(kLoadMemoryLimit) + " for its gadgets"; }
@@ -209,10 +225,23 @@ DesignRecords ReadDesignRecords(const StreamPtr& stream) {
     DesignRecords result;
     bool banner = false;
     std::string line;
-    while (!Eof(stream)) {
-        ReadDesignLine(stream, line);
+    DesignedGadget* lastRead = nullptr;  // the record of the section just read, if any
+    std::optional<std::string> next;     // a header that ended the section before
+    while (next || !Eof(stream)) {
+        if (next) {
+            line = std::move(*next);
+            next.reset();
+        } else {
+            ReadDesignLine(stream, line);
+        }
         banner = banner || line.starts_with(kBannerMark);
+        if (line == kTabPageHeader && lastRead) {
+            ReadSectionLines(stream, TabPageKeys(), *lastRead, next);
+            lastRead = nullptr;
+            continue;
+        }
         const KindDescription* kind = KindOfHeader(line);
+        if (line.starts_with('[')) lastRead = nullptr;
         if (!kind) continue;
         if (result.Records.size() == kRecordLimit) {
             result.Error = "holds more than " + std::to_string(kRecordLimit) + " gadgets";
@@ -221,9 +250,10 @@ DesignRecords ReadDesignRecords(const StreamPtr& stream) {
         }
         auto record = std::make_shared<DesignedGadget>();
         record->Kind = kind->Word;
-        ReadSectionLines(stream, *kind, *record);
+        ReadSectionLines(stream, kind->Keys, *record, next);
         BoundSizes(*record);
         ApplyFixedSize(*kind, record->Tx, record->Ty);
+        lastRead = record.get();
         result.Records.push_back(std::move(record));
     }
     // A file the studio wrote opens with its banner; one with neither banner nor section is some

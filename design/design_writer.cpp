@@ -3,6 +3,7 @@
 #include "design/designed_gadget.hpp"
 #include "design/kind_table.hpp"
 #include "design/safe_file.hpp"
+#include "design/tab_pages.hpp"
 #include "design/value_encoding.hpp"
 
 namespace kvx::studio {
@@ -23,6 +24,10 @@ std::string WriteSection(DesignedGadget& record) {
     AddLine(text, kSectionSeparator);
     AddLine(text, HeaderLine(record.Kind));
     for (const KeyFormat& key : record.Info().Keys) AddLine(text, std::string(key.Name) + "=" + key.Write(record));
+    if (record.TabPanel.empty()) return text;
+    AddLine(text, kSectionSeparator);
+    AddLine(text, kTabPageHeader);
+    for (const KeyFormat& key : TabPageKeys()) AddLine(text, std::string(key.Name) + "=" + key.Write(record));
     return text;
 }
 

@@ -49,6 +49,8 @@ struct DesignedGadget {
     std::string Image;
     std::vector<std::string> Items;  // of a list or combo box
     uint8_t Checked = 0;             // a check box's state
+    std::string TabPanel;            // handle of the tab panel the gadget is on, "" for none
+    int32_t Tab = 0;                 // the 1-based tab of that panel
     uint8_t LockButton = 1, MinimiseButton = 1, CloseButton = 1;  // a window's title buttons
     int32_t GrabX = 0, GrabY = 0;
 };

@@ -29,6 +29,8 @@ struct Creation {
     std::string Ending = ")";
     // Lines written between the gadget's declaration and its creation.
     std::vector<std::string> Prelude = {};
+    // Lines written after the creation.
+    std::vector<std::string> Then = {};
 };
 
 // "Global " or "Local ", the word that opens a declaration.

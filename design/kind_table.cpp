@@ -9,10 +9,6 @@
 namespace kvx::studio {
 namespace {
 
-// On the palette, but nothing can be placed or read for them yet.
-const KindDescription kTabpanelKind{.Word = "Tabpanel", .PaletteCaption = "Tabpanel"};
-const KindDescription kMenuKind{.Word = "Menu", .PaletteCaption = "Menu - Popup"};
-
 const std::array<const KindDescription*, kKindCount> kPalette = {
     &kWindowKind,    &kTabpanelKind,    &kFrameKind,   &kCheckboxKind,  &kButtonKind,   &kCustomButtonKind,
     &kScrollbarKind, &kProgressbarKind, &kListboxKind, &kComboboxKind,  &kInputboxKind, &kValueKind,
@@ -36,6 +32,8 @@ size_t KindIndex(const KindDescription& kind) {
 
 KVX_GadgetRef CreateLive(DesignedGadget& record, LiveUse use) {
     const KindDescription& kind = record.Info();
+    // The designer draws the menu bar itself: the toolkit's would hold the studio's windows below it.
+    if (kind.OnMenuBar && use == LiveUse::Designer) return nullptr;
     SettleSizes(record);
     KVX_GadgetRef live = kind.Create(record);
     if (live && kind.AddItem) {

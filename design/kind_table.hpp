@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/gadget.hpp"
 #include "design/export_call.hpp"
@@ -63,6 +64,8 @@ struct KindDescription {
     // gadget of a settled record; `parent` names the parent window's member ("" for none).
     const char* CppType = nullptr;
     std::string (*CppCreate)(const DesignedGadget& record, const std::string& parent) = nullptr;
+    // Statements after that creation, for the made gadget named `member`; null for none.
+    std::vector<std::string> (*CppThen)(const DesignedGadget& record, const std::string& member) = nullptr;
     // The rows of the property frame, in order.
     std::span<const PropertyField> Properties = {};
     // Why the record cannot be kept as edited ("Minimum above maximum"), or "" when it can; null
@@ -77,7 +80,10 @@ struct KindDescription {
     void (*AddItem)(KVX_Gadget& live, const std::string& item) = nullptr;
     // The height the designer's pointer answers to, when not the record's Ty.
     int32_t (*HitHeight)(const DesignedGadget& record) = nullptr;
+    // What a press of the designer's pointer on the live gadget does besides picking the record.
+    void (*Pressed)(DesignedGadget& record) = nullptr;
     bool IsWindow = false;           // a top-level window: no parent, absolute position
+    bool OnMenuBar = false;          // on the screen's menu bar, in no window; the designer draws it
     bool CaptionIsHandle = false;    // a new record is captioned with its handle
     bool SizedInCharacters = false;  // the width box shows NumChar
     bool HeightInLines = false;      // Ty counts lines of KVX_LineHeight

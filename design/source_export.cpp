@@ -7,6 +7,7 @@
 #include "design/designed_gadget.hpp"
 #include "design/kind_table.hpp"
 #include "design/safe_file.hpp"
+#include "design/tab_pages.hpp"
 #include "design/value_encoding.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
@@ -101,10 +102,14 @@ private:
     std::unordered_map<const KVX_Gadget*, std::string> names_;
 };
 
-void WriteGadget(const StreamPtr& out, const DesignedGadget& r, const ParentNames& parents) {
+void WriteGadget(const StreamPtr& out, const DesignedGadget& r, const ParentNames& parents, TabPanelIndex& panels) {
     const KindDescription& kind = r.Info();
     if (!kind.Export) return;
-    const Creation creation = kind.Export(r, parents.Of(r));
+    const DesignedGadget* panel = panels.PanelOf(r);
+    panels.Add(r);
+    DesignedGadget placed = r;
+    if (panel) ToPagePlace(placed, *panel);
+    const Creation creation = kind.Export(placed, parents.Of(r));
     WriteLine(out, ScopeWord(r.Global) + r.Handle + ":" + std::string(creation.TypeName));
     for (const std::string& line : creation.Prelude) WriteLine(out, line);
     WriteLine(out,
@@ -115,6 +120,8 @@ void WriteGadget(const StreamPtr& out, const DesignedGadget& r, const ParentName
             WriteLine(out, r.Handle + ".AddItem(\"" + item + "\",\"\")");
         }
     }
+    for (const std::string& line : creation.Then) WriteLine(out, line);
+    if (panel) WriteLine(out, "AttachToTab(" + r.Handle + "," + panel->Handle + ",\"" + TabTitleOf(r, *panel) + "\")");
 }
 
 }  // namespace
@@ -123,7 +130,8 @@ bool ExportSourceTo(const std::string& path) {
     return ReplaceFileSafely(path, [](const StreamPtr& out) {
         WriteHead(out);
         const ParentNames parents;
-        for (const DesignedGadgetRef& record : Design().DesignList) WriteGadget(out, *record, parents);
+        TabPanelIndex panels;
+        for (const DesignedGadgetRef& record : Design().DesignList) WriteGadget(out, *record, parents, panels);
         WriteTail(out);
     });
 }

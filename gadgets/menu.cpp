@@ -1,6 +1,7 @@
 #include "gadgets/menu.hpp"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "core/drawing.hpp"
 #include "core/mouse.hpp"
@@ -136,7 +137,48 @@ void DrawPanel(KVX_Menu& m, int& hovered) {
     }
 }
 
+void ReleaseImages(KVX_Menu& menu) {
+    ReleaseHandleField(menu.ArrowImage);
+    for (KVX_MenuItem& entry : menu.Entries) {
+        ReleaseHandleField(entry.IconImage);
+        ReleaseHandleField(entry.CheckImage);
+    }
+}
+
+// The menu and every sub-menu below it, each once even when entries share one.
+void CollectTree(KVX_Menu* menu, std::unordered_set<KVX_Menu*>& tree) {
+    if (!menu || !tree.insert(menu).second) return;
+    for (const KVX_MenuItem& entry : menu->Entries) CollectTree(entry.Submenu.get(), tree);
+}
+
+// The titles side by side from the left, in their order; without any the bar goes.
+void LayOutBar() {
+    MenuBarNextX = 0;
+    for (const KVX_MenuRef& menu : AllMenus) {
+        if (menu->Style != kTitleStyle) continue;
+        menu->X = MenuBarNextX == 0 ? 5 : MenuBarNextX + 5;
+        MenuBarNextX += menu->TitleWidth;
+    }
+    if (MenuBarNextX > 0) return;
+    ReleaseHandleField(MenuBarImage);
+    MenuBarExists = 0;
+    MenuOpen = 0;
+}
+
 }  // namespace
+
+void KVX_Menu::Free() {
+    std::unordered_set<KVX_Menu*> tree;
+    CollectTree(this, tree);
+    const bool onBar = std::erase_if(AllMenus, [&](const KVX_MenuRef& m) { return tree.contains(m.get()); }) > 0;
+    for (KVX_Menu* menu : tree) {
+        ReleaseImages(*menu);
+        if (menu != this) menu->Entries.clear();
+    }
+    Entries.clear();
+    if (onBar) LayOutBar();
+    KVX_Gadget::Free();
+}
 
 KVX_MenuRef KVX_Menu::Create(const std::string& title) {
     KVX_MenuRef menu = MakeMenu(kTitleStyle);
@@ -284,11 +326,7 @@ void KVX_RestoreMenus(KVX_MenuBarSet set) {
 
 void KVX_ResetMenus() {
     for (const KVX_MenuRef& menu : AllMenus) {
-        ReleaseHandleField(menu->ArrowImage);
-        for (KVX_MenuItem& entry : menu->Entries) {
-            ReleaseHandleField(entry.IconImage);
-            ReleaseHandleField(entry.CheckImage);
-        }
+        ReleaseImages(*menu);
         // Entries hold their sub-menus; clearing them also breaks any cycle of attachments.
         menu->Entries.clear();
     }

@@ -40,6 +40,8 @@ public:
     static KVX_MenuRef CreateSubmenu(const KVX_MenuRef& parentMenu, const std::string& entryText);
     // Menus are never children; DrawMenus does their per-frame work.
     void Update(KVX_Gadget*) override {}
+    // Takes the menu and the sub-menus its entries open off the bar; the titles after it close up.
+    void Free() override;
     void AddEntry(const std::string& text, const std::string& iconPath);
     int32_t SetEntryDisabled(const std::string& text, int flag);
     void HighlightIndex(int index);  // 1-based; -1 clears every mark

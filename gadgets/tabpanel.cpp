@@ -17,6 +17,9 @@ int LoadPiece(const std::string& file, int width = 0, int height = 0) {
     return LoadSkinPiece(SkinPath(file), width, height);
 }
 
+// The line between the tabs and the body.
+constexpr int32_t kBorderHeight = 5;
+
 bool SameText(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
 }  // namespace
@@ -58,8 +61,8 @@ KVX_TabpanelRef KVX_Tabpanel::Create(const KVX_GadgetRef& parent, const std::str
     panel->TabMiddleSelImage = LoadPiece("Tab_middle_se.png", middle, panel->TabHeight);
     panel->TabRightSelImage = LoadPiece("Tab_right_se.png");
     const int32_t a = ToARGB(KVX_SchemeColors.TabEdgeA), b = ToARGB(KVX_SchemeColors.TabEdgeB);
-    panel->BodyImage = LoadSizedImage(SkinPath("Tab_Body.png"), width, height - panel->TabHeight - 5, a, b, 1);
-    panel->BorderImage = LoadSizedImage(SkinPath("Tab_Horizontal_Border.png"), width, 5, a, b, 1);
+    panel->BodyImage = LoadSizedImage(SkinPath("Tab_Body.png"), width, height - panel->TabHeight - kBorderHeight, a, b, 1);
+    panel->BorderImage = LoadSizedImage(SkinPath("Tab_Horizontal_Border.png"), width, kBorderHeight, a, b, 1);
     KVX_AddChild(owner, panel);
     return panel;
 }
@@ -69,7 +72,7 @@ void KVX_Tabpanel::Update(KVX_Gadget* parent) {
     if (!Hidden) {
         SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
-        DrawImageHandle(BodyImage, ax, ay + TabHeight + 5, KVX_WhiteColor, 0);
+        DrawImageHandle(BodyImage, ax, ay + TabHeight + kBorderHeight, KVX_WhiteColor, 0);
         DrawImageHandle(BorderImage, ax, ay + TabHeight, KVX_WhiteColor, 0);
         const float tabWidth = TabMiddleWidth + 2 * TabEdgeWidth;
         float xoff = 0.f;
@@ -138,7 +141,27 @@ void AttachToTab(const KVX_GadgetRef& gadget, const KVX_TabpanelRef& panel, cons
     gadget->TabTitle = title;
     gadget->TabIndex = TabIndexOf(panel, title);
     gadget->X += panel->X;
-    gadget->Y += panel->Y + panel->TabHeight + 5;
+    gadget->Y += panel->Y + panel->PageTop();
+}
+
+void JoinTab(const KVX_GadgetRef& gadget, const KVX_TabpanelRef& panel, int32_t tab) {
+    if (!gadget || !panel || tab < 1 || tab > panel->TabCount) return;
+    gadget->TabPanel = panel;
+    gadget->TabTitle = panel->Tabs[size_t(tab - 1)].Title;
+    gadget->TabIndex = tab;
+}
+
+int32_t KVX_TabPageTop() {
+    return ImageHeight(LoadImage(SkinPath("Tab_left_un.png"))) + kBorderHeight;
+}
+
+int32_t KVX_Tabpanel::PageTop() const { return TabHeight + kBorderHeight; }
+
+int32_t KVX_Tabpanel::TabAt(int x, int y) const {
+    const int tabWidth = int(TabMiddleWidth + 2 * TabEdgeWidth);
+    if (tabWidth <= 0 || y < AbsY || y >= AbsY + TabHeight || x < AbsX) return 0;
+    const int32_t n = (x - AbsX) / tabWidth + 1;
+    return n <= TabCount ? n : 0;
 }
 
 }  // namespace kvx

@@ -35,6 +35,10 @@ public:
                                   int height);
     void Update(KVX_Gadget* parent) override;
     void Free() override;
+    // How far below the panel's top its page starts.
+    int32_t PageTop() const;
+    // 1-based number of the tab drawn at that screen point, as of the last frame; 0 for none.
+    int32_t TabAt(int x, int y) const;
 
 private:
     void DrawTab(const KVX_Gadget* parent, const KVX_Tab& tab, int n, float xoff, int ax, int ay);
@@ -42,6 +46,11 @@ private:
 
 // Attaches the gadget to the panel's tab of that title (ignoring case) and moves it into the body.
 void AttachToTab(const KVX_GadgetRef& gadget, const KVX_TabpanelRef& panel, const std::string& title);
+// Puts the gadget on the panel's tab of that number where it stands, its place in the window kept.
+void JoinTab(const KVX_GadgetRef& gadget, const KVX_TabpanelRef& panel, int32_t tab);
+// How far below a panel's top its page starts, the tabs and the border above the body: what
+// AttachToTab adds to a gadget's place.
+int32_t KVX_TabPageTop();
 // 1-based number of the first tab of that title, ignoring case; 0 when there is none.
 int32_t TabIndexOf(const KVX_TabpanelRef& panel, const std::string& title);
 

@@ -35,6 +35,7 @@ std::vector<HitArea> NeighbourBoxes(const DesignedGadget& dragged) {
         if (r.get() == &dragged || IsSelected(*r) || r->Info().IsWindow != window) continue;
         if (!window && r->ParentWindow != dragged.ParentWindow) continue;
         if (window && r->Gadget && static_cast<const KVX_Window&>(*r->Gadget).Minimised) continue;
+        if (!ShownOnCanvas(*r) || r->Info().OnMenuBar) continue;
         boxes.push_back(BoxOf(*r));
     }
     return boxes;

@@ -3,6 +3,7 @@
 #include <string>
 #include <unordered_set>
 
+#include "design/tab_pages.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/current_file.hpp"
 #include "studio/selection.hpp"
@@ -34,6 +35,8 @@ void RemoveRecords(const std::vector<DesignedGadgetRef>& doomed) {
         (*r)->Gadget = nullptr;
     }
     std::erase_if(Design().DesignList, [&](const DesignedGadgetRef& r) { return gone.contains(r.get()); });
+    // The gadgets of a deleted tab panel stay, in its window.
+    RejoinTabs(Design().DesignList);
     DropRecordsNotInDesign();
     NoteDesignChange();
 }

@@ -13,6 +13,7 @@
 #include "studio/current_file.hpp"
 #include "studio/edit_history.hpp"
 #include "studio/grid_image.hpp"
+#include "studio/menu_strip.hpp"
 #include "studio/preferences.hpp"
 #include "studio/property_editor.hpp"
 #include "studio/recent_files.hpp"
@@ -63,6 +64,7 @@ void Start(const StartOptions& options) {
     LoadRememberedScheme();  // before any window, so the edges take it too
     KVX_Background("./KVX_Demos/KorvexStudio-1024.png");
     BuildStudioInterface();
+    PrepareMenuStrip();
     ShowInEditor(nullptr);
     State().GridImage = MakeGridImage();
     ShowRecentFiles(LoadRecentFiles());

@@ -29,13 +29,17 @@ HitArea BoxOf(const DesignedGadget& r) {
     return box;
 }
 
+bool ShownOnCanvas(const DesignedGadget& r) {
+    if (r.Info().IsWindow) return true;
+    if (r.Gadget && r.Gadget->Hidden) return false;  // on a tab not shown
+    return !r.ParentWindow || !r.ParentWindow->Minimised;
+}
+
 bool HoverTest(const DesignedGadget& r) {
     const HitArea area = HitAreaOf(r);
-    const bool over = KVX_Mouse.MouseIn(area.X, area.Y, area.W, area.H, false);
+    const bool over = ShownOnCanvas(r) && KVX_Mouse.MouseIn(area.X, area.Y, area.W, area.H, false);
     if (r.Gadget) r.Gadget->Disabled = over ? 1 : 0;
     if (!over) return false;
-    const bool shown = r.Info().IsWindow || !r.ParentWindow || !r.ParentWindow->Minimised;
-    if (!shown) return false;
     SetColor(0, 128, 200);
     DrawFrameRect(area.X, area.Y, area.W, area.H, false);
     return true;

@@ -13,6 +13,9 @@ HitArea HitAreaOf(const DesignedGadget& record);
 // The record's whole box on the screen, as it is drawn: a window with its body, a frame whole.
 HitArea BoxOf(const DesignedGadget& record);
 
+// False for a gadget the canvas does not show: in a minimised window or on a tab not shown.
+bool ShownOnCanvas(const DesignedGadget& record);
+
 // True when the mouse is over the record and it was highlighted. A hovered live gadget is
 // disabled so that it ignores the click meant for the designer; it is enabled again once the
 // mouse leaves.

@@ -4,6 +4,7 @@
 
 #include "gadgets/window.hpp"
 #include "design/kind_table.hpp"
+#include "design/tab_pages.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -42,6 +43,8 @@ void RebuildLive(DesignedGadget& r) {
     r.Gadget->Disabled = old->Disabled;
     ReplaceAmongSiblings(old, r.Gadget);
     old->Free();
+    // The gadgets on a remade panel's tabs, or the remade gadget itself, go on the live tabs again.
+    RejoinTabs(Design().DesignList);
 }
 
 }  // namespace kvx::studio

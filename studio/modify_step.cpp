@@ -8,6 +8,7 @@
 #include "core/mouse.hpp"
 #include "design/kind_table.hpp"
 #include "design/kinds/kind_parts.hpp"
+#include "design/tab_pages.hpp"
 #include "gadgets/gui.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
@@ -23,6 +24,7 @@
 #include "studio/selection_band.hpp"
 #include "studio/studio_state.hpp"
 #include "studio/studio_window.hpp"
+#include "studio/tab_membership.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -40,6 +42,7 @@ void PickPressed(const DesignedGadgetRef& pressed) {
     } else {
         SelectOnly(pressed);
     }
+    if (const auto pressedHook = pressed->Info().Pressed) pressedHook(*pressed);
     for (const DesignedGadgetRef& r : Selection()) {
         r->GrabX = KVX_Mouse.X - r->Px;
         r->GrabY = KVX_Mouse.Y - r->Py;
@@ -182,6 +185,7 @@ void EditSelection() {
     for (const DesignedGadgetRef& r : Selection()) {
         bool moved = false, resized = false;
         const bool carried = CarriedByWindow(*r);
+        const int32_t fromX = r->Px, fromY = r->Py;
         if (moveByDrag && !carried) moved = Move(*r, snap);
         if (r == s.Selected && DraggingWith(KEY_SHIFT)) resized = Resize(*r);
         if (resizeByKeys) {
@@ -191,13 +195,18 @@ void EditSelection() {
             r->Py += arrows.Dy;
             moved = true;
         }
-        if (moved) MoveLive(*r);
+        if (moved) {
+            MoveLive(*r);
+            FollowPanelUnder(*r);
+            CarryTabGadgets(*r, r->Px - fromX, r->Py - fromY);
+        }
         if (resized) RebuildLive(*r);
         if (moved && moveByDrag) s.DragMoved = true;
         changed |= moved || resized;
     }
     if (leadMoves && GuidesWanted()) DrawGuides(*lead, BoxOf(*lead), {});
     if (!changed) return;
+    RejoinTabs(Design().DesignList);
     if (s.Selected) ShowGeometry(*s.Selected);
     NoteDesignChange();
 }

@@ -2,7 +2,9 @@
 
 #include "design/design_edits.hpp"
 #include "design/kind_table.hpp"
+#include "design/tab_pages.hpp"
 #include "studio/current_file.hpp"
+#include "studio/tab_membership.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -34,13 +36,15 @@ DesignedGadgetRef PlaceInDesign(const std::string& word, Band band, const KVX_Wi
     r.Ty = band.H;
     r.Global = 1;
     if (kind->CaptionIsHandle) r.Caption = r.Handle;
-    if (!kind->IsWindow) r.ParentWindow = window;
+    if (!kind->IsWindow && !kind->OnMenuBar) r.ParentWindow = window;
     Position(r, *kind, band);
     if (kind->Defaults) kind->Defaults(r, band);
+    FollowPanelUnder(r);
     // Made as a load makes it, so that saving and reading it back change nothing.
     r.Gadget = CreateLive(r, LiveUse::Designer);
     if (!kind->IsWindow) r.Parent = WindowHandleOf(r.ParentWindow.get());
     Design().DesignList.push_back(record);
+    RejoinTabs(Design().DesignList);
     NoteDesignChange();
     return record;
 }

@@ -38,7 +38,8 @@ void SelectTouched(const HitArea& band) {
     const KVX_Gadget* window = State().BandWindow->Gadget.get();
     std::vector<DesignedGadgetRef> picked = KeyDown(KEY_CONTROL) ? Selection() : std::vector<DesignedGadgetRef>{};
     for (const DesignedGadgetRef& r : Design().DesignList) {
-        if (r->Info().IsWindow || r->ParentWindow.get() != window || !Touches(band, HitAreaOf(*r))) continue;
+        if (r->Info().IsWindow || r->ParentWindow.get() != window || !ShownOnCanvas(*r)) continue;
+        if (!Touches(band, HitAreaOf(*r))) continue;
         if (std::find(picked.begin(), picked.end(), r) == picked.end()) picked.push_back(r);
     }
     SelectRecords(picked);

@@ -15,6 +15,7 @@
 #include "studio/edit_keys.hpp"
 #include "studio/frame_loop.hpp"
 #include "studio/grid_image.hpp"
+#include "studio/menu_strip.hpp"
 #include "studio/modify_step.hpp"
 #include "studio/placement.hpp"
 #include "studio/preferences_dialog.hpp"
@@ -122,6 +123,7 @@ void LeavePlacement() {
 }  // namespace
 
 void StudioFrameStep() {
+    MenuStripStep();
     EditorStep();
     ShortcutStep();
     UndoKeysStep();

@@ -57,8 +57,6 @@ void BuildCreatePage() {
     for (size_t i = 0; i < Kinds().size(); ++i) {
         const KindDescription& kind = *Kinds()[i];
         ui.CreateButtons[i] = {kind.Word, PageButton(kind.PaletteCaption, kPaletteTop + kPaletteStep * int(i))};
-        // A kind the studio cannot place yet is shown greyed, not as a button that does nothing.
-        if (!kind.Create) ui.CreateButtons[i].Button->Disabled = 1;
         Attach(ui.CreateButtons[i].Button, "Create");
     }
 }

@@ -6,6 +6,6 @@ namespace kvx::studio {
 
 extern const KindDescription kWindowKind, kFrameKind, kCheckboxKind, kButtonKind, kCustomButtonKind, kColorIconKind,
     kScrollbarKind, kProgressbarKind, kListboxKind, kComboboxKind, kInputboxKind, kValueKind, kLabeltextKind,
-    kImageboxKind;
+    kImageboxKind, kTabpanelKind, kMenuKind;
 
 }  // namespace kvx::studio

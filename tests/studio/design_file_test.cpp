@@ -197,7 +197,7 @@ TEST_F(DesignFileTest, ReaderTakesKnownKeysOfTheKindInTheSectionsLinesOnly) {
         {"[WINDOW]", "Handle=Later"},
     });
     studio::LoadDesignFrom(path);
-    ASSERT_EQ(Design().DesignList.size(), 9u);
+    ASSERT_EQ(Design().DesignList.size(), 11u);
     const DesignedGadgetRef& window = Record(0);
     EXPECT_EQ(window->Kind, "Window");
     EXPECT_EQ(window->Caption, "a=b");
@@ -234,18 +234,20 @@ TEST_F(DesignFileTest, ReaderTakesKnownKeysOfTheKindInTheSectionsLinesOnly) {
     EXPECT_EQ(list->Items, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(std::static_pointer_cast<KVX_Listbox>(list->Gadget)->ItemList.size(), 2u) << "the live list shows them";
 
-    const DesignedGadgetRef& input = Record(5);
-    EXPECT_EQ(input->Kind, "Inputbox") << "Tabpanel and Menu headers open no section";
+    EXPECT_EQ(Record(5)->Kind, "Tabpanel") << "a header cuts the section before it short";
+    EXPECT_EQ(Record(6)->Kind, "Menu");
+    const DesignedGadgetRef& input = Record(7);
+    EXPECT_EQ(input->Kind, "Inputbox") << "read whole after the short ones";
     EXPECT_EQ(input->NumChar, 10);
     EXPECT_EQ(input->Tx, 10 * TextWidth("0") + 5);
     EXPECT_EQ(input->Ty, KVX_LineHeight + 1);
     EXPECT_EQ(input->Gadget->ParentGadget(), window->Gadget);
 
-    EXPECT_EQ(Record(6)->ImageBorder, 1);
-    EXPECT_EQ(Record(6)->Border, 0);
-    EXPECT_EQ(Record(7)->Border, 1);
-    EXPECT_EQ(Record(7)->ImageOver, "a b.png");
-    EXPECT_EQ(Record(8)->Handle, "Later") << "past the end a section reads empty lines";
+    EXPECT_EQ(Record(8)->ImageBorder, 1);
+    EXPECT_EQ(Record(8)->Border, 0);
+    EXPECT_EQ(Record(9)->Border, 1);
+    EXPECT_EQ(Record(9)->ImageOver, "a b.png");
+    EXPECT_EQ(Record(10)->Handle, "Later") << "past the end a section reads empty lines";
     EXPECT_EQ(Design().CounterOf("Labeltext"), 3);
 }
 
@@ -379,11 +381,12 @@ TEST_F(DesignFileTest, DamagedAndHostileFilesLoadWithinBounds) {
     EXPECT_EQ(std::static_pointer_cast<KVX_CustomButton>(Record(5)->Gadget)->NormalImage, 0);
     testing::ClearDesign();
 
-    // A section cut short swallows what follows, the next header included.
-    PutFileBytes(PathIn("cut.kvx"), "[BUTTON]\r\nHandle=Cut\r\n[BUTTON]\r\nHandle=Lost\r\n");
+    // A section cut short ends at the next header, which is read as one.
+    PutFileBytes(PathIn("cut.kvx"), "[BUTTON]\r\nHandle=Cut\r\n[BUTTON]\r\nHandle=Kept\r\n");
     studio::LoadDesignFrom(PathIn("cut.kvx"));
-    ASSERT_EQ(Design().DesignList.size(), 1u);
-    EXPECT_EQ(Record(0)->Handle, "Lost");
+    ASSERT_EQ(Design().DesignList.size(), 2u);
+    EXPECT_EQ(Record(0)->Handle, "Cut");
+    EXPECT_EQ(Record(1)->Handle, "Kept");
     testing::ClearDesign();
 
     // NUL ends a line; CR alone ends none, so a file of CR line ends is one unknown line.
@@ -401,7 +404,7 @@ TEST_F(DesignFileTest, DamagedAndHostileFilesLoadWithinBounds) {
     // A caption of a megabyte, and a hundred thousand sections the reader skips.
     const std::string longCaption(1 << 20, 'x');
     std::string big = Joined(Section("[FRAME]", {"Caption=" + longCaption, "Tx=50", "Ty=20"}, 8), "\n");
-    for (int i = 0; i < 100000; ++i) big += "[MENU]\nHandle=M\n";
+    for (int i = 0; i < 100000; ++i) big += "[SLIDER]\nHandle=M\n";
     big += Joined(Section("[LABELTEXT]", {"Handle=End"}, 7), "\n");
     PutFileBytes(PathIn("big.kvx"), big);
     studio::LoadDesignFrom(PathIn("big.kvx"));
