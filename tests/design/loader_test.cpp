@@ -72,7 +72,7 @@ TEST_F(DesignLoaderTest, TheGeneratedHeaderAndTheLoaderShowTheSamePixels) {
 TEST_F(DesignLoaderTest, EveryHandleIsFoundAsItsKind) {
     const KVX_LoadedDesign loaded = KVX_LoadDesign(kDesign);
     ASSERT_TRUE(loaded.Ok()) << loaded.Error();
-    EXPECT_EQ(loaded.Gadgets().size(), 20u);
+    EXPECT_EQ(loaded.Gadgets().size(), 25u);
     for (const auto& [handle, gadget] : loaded.Gadgets()) {
         EXPECT_TRUE(loaded.Find(handle)) << handle;
     }
@@ -85,6 +85,29 @@ TEST_F(DesignLoaderTest, EveryHandleIsFoundAsItsKind) {
     EXPECT_FLOAT_EQ(scroll->Value, 12.5f);
     EXPECT_EQ(loaded.Get<KVX_Progress>("Progressbar1")->Value, 37);
     EXPECT_FALSE(loaded.Get<KVX_Checkbox>("Loose")->ParentGadget() == loaded.Find("Window1"));
+
+    // Gadgets on tabs keep their place in the window; menus go on the bar with their sub-menus.
+    const auto panel = loaded.Get<KVX_Tabpanel>("Tabpanel1");
+    const auto second = loaded.Get<KVX_Checkbox>("OnSecondTab");
+    ASSERT_TRUE(panel && second);
+    EXPECT_EQ(second->TabPanel, panel);
+    EXPECT_EQ(second->TabIndex, 2);
+    EXPECT_EQ(second->X, 20);
+    EXPECT_EQ(loaded.Get<KVX_PushButton>("OnFirstTab")->TabIndex, 1);
+    const auto menu = loaded.Get<KVX_Menu>("Menu1");
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(menu->Text, "File \"main\"");
+    ASSERT_EQ(menu->Entries.size(), 5u);
+    ASSERT_TRUE(menu->Entries[1].Submenu);
+    const KVX_Menu& recent = *menu->Entries[1].Submenu;
+    ASSERT_EQ(recent.Entries.size(), 2u);
+    EXPECT_EQ(recent.Entries[1].Checked, 1);
+    ASSERT_TRUE(recent.Entries[1].Submenu);
+    EXPECT_EQ(recent.Entries[1].Submenu->Entries.at(0).EntryText, "Deeper");
+    EXPECT_TRUE(menu->Entries[2].IsSeparator());
+    EXPECT_EQ(menu->Entries[3].Disabled, 1);
+    EXPECT_EQ(menu->Entries[4].EntryText, "*Starred") << "a backslash lets a text start with a mark";
+    EXPECT_EQ(AllMenus.size(), 4u) << "two titles and two sub-menus";
 }
 
 TEST_F(DesignLoaderTest, HostileFilesMakeNothingAndSayWhy) {
@@ -141,6 +164,8 @@ TEST_F(DesignLoaderTest, FreeingTheDesignLeavesNoGadget) {
     loaded.Free();
     Frame();
     EXPECT_EQ(GadgetsMade(), before);
+    EXPECT_TRUE(AllMenus.empty()) << "the menus leave the bar";
+    EXPECT_EQ(MenuBarExists, 0);
     EXPECT_FALSE(loaded.Find("Window1"));
 }
 

@@ -14,6 +14,7 @@
 #include "gadgets/label.hpp"
 #include "gadgets/listbox.hpp"
 #include "gadgets/scrollbar.hpp"
+#include "gadgets/tabpanel.hpp"
 #include "gadgets/value.hpp"
 #include "design/design_edits.hpp"
 #include "design/design_reader.hpp"
@@ -273,6 +274,10 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
     auto unaligned = PlaceDesigned("Labeltext", 50, top + 400, 0, 0, window);
     unaligned->Align = 0;
     std::static_pointer_cast<KVX_Label>(unaligned->Gadget)->Align = 0;
+    auto panel = PlaceDesigned("Tabpanel", 450, top + 400, 200, 120, window);
+    std::static_pointer_cast<KVX_Tabpanel>(panel->Gadget)->SelectedTab = 2;
+    PlaceDesigned("Button", 460, top + 460, 60, 0, window);  // on the tab shown
+    PlaceDesigned("Menu", 10, 5, 10, 10)->Items = {"Open", ">*Recent \\ |", "-", "~Quit"};
     ASSERT_EQ(Record(9)->Ty, 6) << "a band seven lines high makes six lines";
     // Values edited after placing.
     Record(6)->IntegerOnly = 0;
@@ -289,12 +294,13 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
     const std::string first = FileBytes(PathIn("first.kvx"));
     for (const char* header :
          {"[WINDOW]", "[FRAME]", "[CHECKBOX]", "[BUTTON]", "[CUSTOMBUTTON]", "[COLORICON]", "[SCROLLBAR]",
-          "[PROGRESSBAR]", "[LISTBOX]", "[COMBOBOX]", "[INPUTBOX]", "[VALUE]", "[LABELTEXT]", "[IMAGEBOX]"}) {
+          "[PROGRESSBAR]", "[LISTBOX]", "[COMBOBOX]", "[INPUTBOX]", "[VALUE]", "[LABELTEXT]", "[IMAGEBOX]",
+          "[TABPANEL]", "[TABPAGE]", "[MENU]"}) {
         EXPECT_NE(first.find("\r\n" + std::string(header) + "\r\n"), std::string::npos) << header;
     }
     testing::ClearDesign();
     studio::LoadDesignFrom(PathIn("first.kvx"));
-    ASSERT_EQ(Design().DesignList.size(), 17u);
+    ASSERT_EQ(Design().DesignList.size(), 20u);
     ASSERT_TRUE(studio::SaveDesignTo(PathIn("second.kvx")));
     EXPECT_EQ(FileBytes(PathIn("second.kvx")), first);
     EXPECT_EQ(Design().CounterOf("Scrollbar"), 3);
@@ -316,6 +322,10 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
     EXPECT_EQ(Record(16)->Align, 0);
     EXPECT_EQ(std::static_pointer_cast<KVX_Label>(Record(16)->Gadget)->Align, 0);
     for (size_t i = 1; i < 15; ++i) EXPECT_EQ(Record(i)->ParentWindow, Record(0)->Gadget) << Record(i)->Kind;
+    EXPECT_EQ(Record(18)->TabPanel, "Tabpanel1");
+    EXPECT_EQ(Record(18)->Tab, 2);
+    EXPECT_EQ(Record(18)->Gadget->TabPanel, Record(17)->Gadget) << "the live button is on the live tab";
+    EXPECT_EQ(Record(19)->Items, (std::vector<std::string>{"Open", ">*Recent \\ |", "-", "~Quit"}));
 }
 
 TEST_F(DesignFileTest, AFailedSaveLeavesThePreviousFileAsItWas) {

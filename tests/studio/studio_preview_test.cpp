@@ -9,7 +9,9 @@
 #include "gadgets/combo.hpp"
 #include "gadgets/gui.hpp"
 #include "gadgets/listbox.hpp"
+#include "gadgets/menu.hpp"
 #include "gadgets/push_button.hpp"
+#include "gadgets/tabpanel.hpp"
 #include "studio/current_file.hpp"
 #include "studio/selection.hpp"
 #include "studio/studio_state.hpp"
@@ -51,6 +53,7 @@ DesignerView Look() {
     DesignerView view;
     view.DesignBytes = studio::DesignText(Design().DesignList);
     for (const DesignedGadgetRef& r : Design().DesignList) {
+        if (!r->Gadget) continue;  // menus: the designer draws their bar itself
         const KVX_Gadget& g = *r->Gadget;
         view.Live.push_back({r->Gadget, g.X, g.Y, g.Width, g.Height, g.Hidden});
     }
@@ -189,6 +192,37 @@ TEST_F(StudioPreviewTest, TheDesignRunsAsAnApplicationAndEscapeGivesTheDesignerB
 
     EXPECT_TRUE(previewWindow.expired()) << "the preview's gadgets are freed";
     EXPECT_FALSE(KVX_Combo::OpenCombo) << "no drop-down is left open";
+    ExpectSameDesigner(before);
+}
+
+TEST_F(StudioPreviewTest, TabsSwitchAndMenusOpenInThePreview) {
+    Place("Tabpanel", 320, 200, 480, 400);
+    Place("Checkbox", 330, 260, 340, 270);  // on the first tab
+    Place("Menu", 20, 20, 60, 40);
+    MoveTo(10, 700);
+    const DesignerView before = Look();
+    testing::DialogScript script;
+    script.Then([] { Tap(KEY_F5); }).Wait();
+    script.Then([] {
+        const auto& panel = static_cast<const KVX_Tabpanel&>(*ChildOf(FrontWindow(), KVX_KindTabpanel));
+        const int width = int(panel.TabMiddleWidth) + 2 * panel.TabEdgeWidth;
+        PressAt(panel.AbsX + width + width / 2, panel.AbsY + panel.TabHeight / 2);
+    });
+    script.Then([] { headless::ReleaseMouse(1); }).Wait();
+    script.Then([] {
+        EXPECT_EQ(static_cast<const KVX_Tabpanel&>(*ChildOf(FrontWindow(), KVX_KindTabpanel)).SelectedTab, 2);
+        EXPECT_EQ(ChildOf(FrontWindow(), KVX_KindCheckbox)->Hidden, 1) << "the first tab's box went with its page";
+        ASSERT_EQ(AllMenus.size(), 1u) << "the preview has the design's menu";
+        PressAt(AllMenus.front()->X + 5, KVX_LineHeight / 2);
+    });
+    script.Wait().Then([] {
+        EXPECT_EQ(AllMenus.front()->State, 1) << "the menu opened";
+        headless::ReleaseMouse(1);
+        headless::MoveMouse(10, 700);
+        Tap(KEY_ESCAPE);
+    });
+    RunScript(script);
+    EXPECT_TRUE(AllMenus.empty()) << "the preview's menus leave with it";
     ExpectSameDesigner(before);
 }
 
