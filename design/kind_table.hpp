@@ -44,6 +44,7 @@ struct PropertyField {
     int32_t DesignedGadget::*Whole = nullptr;
     uint8_t DesignedGadget::*Flag = nullptr;
     std::string DesignedGadget::*Path = nullptr;
+    const char* Hint = nullptr;  // how the row's values are written, when that needs saying
 };
 
 struct KindDescription {

@@ -4,6 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "design/tab_pages.hpp"
 #include "gadgets/gui.hpp"
 #include "gadgets/window.hpp"
 #include "studio/current_file.hpp"
@@ -14,14 +15,30 @@
 namespace kvx::studio {
 namespace {
 
-// The selected records in design order, windows with their gadgets: what moves in z-order.
-std::vector<DesignedGadgetRef> Moving() { return SelectionWithWindowGadgets(); }
+// The selected records in design order, windows with their gadgets and tab panels with the gadgets
+// on their tabs: what moves in z-order.
+std::vector<DesignedGadgetRef> Moving() {
+    std::vector<DesignedGadgetRef> moving = SelectionWithWindowGadgets();
+    std::unordered_set<const DesignedGadget*> taken;
+    for (const DesignedGadgetRef& r : moving) taken.insert(r.get());
+    std::vector<DesignedGadgetRef> inOrder;
+    for (const DesignedGadgetRef& r : Design().DesignList) {
+        const DesignedGadgetRef panel = r->TabPanel.empty() ? nullptr : PanelRecordOf(*r);
+        if (taken.contains(r.get()) || (panel && taken.contains(panel.get()))) {
+            taken.insert(r.get());
+            inOrder.push_back(r);
+        }
+    }
+    return inOrder;
+}
 
-// Where a record may go to the back: right after its window, or first for a window.
+// Where a record may go to the back: right after its tab panel or its window, or first for a
+// window.
 size_t BackMostPlace(const std::vector<DesignedGadgetRef>& list, const DesignedGadget& r) {
     if (r.Info().IsWindow || !r.ParentWindow) return 0;
+    const DesignedGadgetRef panel = PanelRecordOf(r);
     for (size_t i = 0; i < list.size(); ++i) {
-        if (list[i]->Gadget == r.ParentWindow) return i + 1;
+        if (panel ? list[i] == panel : list[i]->Gadget == r.ParentWindow) return i + 1;
     }
     return 0;
 }
@@ -75,6 +92,7 @@ void BringSelectionToFront() {
     std::erase_if(list, [&](const DesignedGadgetRef& r) { return set.contains(r.get()); });
     list.insert(list.end(), moving.begin(), moving.end());
     for (const DesignedGadgetRef& r : moving) Restack(*r, true);
+    RejoinTabs(list);
     NoteDesignChange();
 }
 
@@ -104,6 +122,7 @@ void SendSelectionToBack() {
         list.insert(list.begin() + long(BackMostPlace(list, **r)), block.begin(), block.end());
     }
     for (auto r = moving.rbegin(); r != moving.rend(); ++r) Restack(**r, false);
+    RejoinTabs(list);
     NoteDesignChange();
 }
 

@@ -5,7 +5,9 @@
 
 #include "dialogs/choice_buttons.hpp"
 #include "dialogs/modal_loop.hpp"
+#include "core/skin.hpp"
 #include "gadgets/input.hpp"
+#include "gadgets/label.hpp"
 #include "gadgets/listbox.hpp"
 #include "gadgets/push_button.hpp"
 #include "platform/platform.hpp"
@@ -16,6 +18,7 @@ namespace {
 constexpr int kWidth = 330, kHeight = 300, kDialogStyle = 20, kMargin = 10;
 constexpr int kListWidth = 200, kListLines = 9, kFieldChars = 26, kMostChars = 1024;
 constexpr int kButtonX = 220, kButtonWidth = 100, kButtonStep = 25, kFieldY = 205, kChoiceY = 240, kCancelX = 220;
+constexpr int kHintY = 232, kHintHeight = 18, kAlignedLeft = 1;
 
 struct ItemsForm {
     KVX_ListboxRef List;
@@ -61,6 +64,8 @@ bool ApplyButtons(const ItemsForm& form, std::vector<std::string>& items) {
         const size_t at = chosen ? *chosen + 1 : items.size();
         items.insert(items.begin() + std::ptrdiff_t(at), text);
         ShowItems(form, items, at);
+        form.Text->Text.clear();  // ready for the next line
+        form.Text->CaretIndex = form.Text->CaretX = 0;
         return true;
     }
     if (!chosen) return false;
@@ -88,12 +93,14 @@ bool ApplyButtons(const ItemsForm& form, std::vector<std::string>& items) {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> EditItems(const std::string& title, std::vector<std::string> items) {
-    const KVX_WindowRef window =
-        KVX_Window::Create(title, GraphicsWidth() / 2 - kWidth / 2, GraphicsHeight() / 2 - kHeight / 2, kWidth, kHeight,
-                           0, 0, 0, kDialogStyle);
+std::optional<std::vector<std::string>> EditItems(const std::string& title, std::vector<std::string> items,
+                                                  const char* hint) {
+    const int hintHeight = hint ? kHintHeight : 0, height = kHeight + hintHeight;
+    const KVX_WindowRef window = KVX_Window::Create(title, GraphicsWidth() / 2 - kWidth / 2,
+                                                    GraphicsHeight() / 2 - height / 2, kWidth, height, 0, 0, 0, kDialogStyle);
     const ItemsForm form = BuildForm(window);
-    const ChoiceButtons buttons = CreateChoiceButtons(window, "Ok", kCancelX, kChoiceY);
+    if (hint) KVX_Label::Create(window, hint, kMargin, kHintY, kAlignedLeft, KVX_SchemeColors.DialogText);
+    const ChoiceButtons buttons = CreateChoiceButtons(window, "Ok", kCancelX, kChoiceY + hintHeight);
     ShowItems(form, items, std::nullopt);
     ModalSession session(window);
     std::optional<size_t> picked;

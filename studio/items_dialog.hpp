@@ -7,7 +7,9 @@
 
 namespace kvx::studio {
 
-// The items as the user left them with Ok; nothing on Cancel or Escape.
-std::optional<std::vector<std::string>> EditItems(const std::string& title, std::vector<std::string> items);
+// The items as the user left them with Ok; nothing on Cancel or Escape. A hint, when given, is
+// shown under the field.
+std::optional<std::vector<std::string>> EditItems(const std::string& title, std::vector<std::string> items,
+                                                  const char* hint = nullptr);
 
 }  // namespace kvx::studio

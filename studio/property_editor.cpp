@@ -9,7 +9,9 @@
 #include "design/design_edits.hpp"
 #include "design/kind_table.hpp"
 #include "design/kinds/kind_parts.hpp"
+#include "design/tab_pages.hpp"
 #include "studio/live_gadget.hpp"
+#include "studio/tab_membership.hpp"
 #include "studio/property_rows.hpp"
 #include "studio/studio_window.hpp"
 
@@ -31,8 +33,12 @@ int32_t ShownHeight(const DesignedGadget& r) { return r.Ty; }
 void LockFixedSizes(const DesignedGadget* r) {
     const PropertyEditor& e = Studio().Editor;
     const FixedSize fixed = r && r->Info().Fixed ? r->Info().Fixed() : FixedSize{};
-    e.TxBox->Disabled = !r || fixed.Width ? 1 : 0;
-    e.TyBox->Disabled = !r || fixed.Height ? 1 : 0;
+    // A menu's place and size are its title's on the bar.
+    const bool onBar = r && r->Info().OnMenuBar;
+    e.TxBox->Disabled = !r || fixed.Width || onBar ? 1 : 0;
+    e.TyBox->Disabled = !r || fixed.Height || onBar ? 1 : 0;
+    e.PxBox->Disabled = !r || onBar ? 1 : 0;
+    e.PyBox->Disabled = !r || onBar ? 1 : 0;
 }
 
 // A size the user typed, as the record holds it: characters for text fields, lines for lists,
@@ -90,7 +96,7 @@ void ShowInEditor(const DesignedGadget* r) {
     ShowProblem("");
     ShowProperties(r);
     for (const KVX_GadgetRef& field :
-         std::initializer_list<KVX_GadgetRef>{e.HandleBox, e.CaptionBox, e.GlobalBox, e.PxBox, e.PyBox}) {
+         std::initializer_list<KVX_GadgetRef>{e.HandleBox, e.CaptionBox, e.GlobalBox}) {
         field->Disabled = r ? 0 : 1;
     }
     LockFixedSizes(r);
@@ -122,10 +128,14 @@ void ApplyEditorChanges(DesignedGadget& r) {
         g_shown.Global = r.Global = e.GlobalBox->State;
         NoteDesignChange();
     }
-    if (BoxNumber(e.PxBox) != g_shown.Px || BoxNumber(e.PyBox) != g_shown.Py) {
+    if ((BoxNumber(e.PxBox) != g_shown.Px || BoxNumber(e.PyBox) != g_shown.Py) && !e.PxBox->Disabled) {
+        const int32_t dx = BoxNumber(e.PxBox) - r.Px, dy = BoxNumber(e.PyBox) - r.Py;
         r.Px = g_shown.Px = BoxNumber(e.PxBox);
         r.Py = g_shown.Py = BoxNumber(e.PyBox);
         MoveLive(r);
+        FollowPanelUnder(r);
+        CarryTabGadgets(r, dx, dy);
+        RejoinTabs(Design().DesignList);
         NoteDesignChange();
     }
     if (BoxNumber(e.TxBox) != g_shown.Width && !e.TxBox->Disabled) {

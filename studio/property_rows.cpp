@@ -76,7 +76,7 @@ std::string ShownText(const PropertyField& f, const DesignedGadget& r) {
         case Type::Whole: return std::to_string(r.*f.Whole);
         case Type::Flag: return std::to_string(r.*f.Flag);
         case Type::Picture: return r.*f.Path;
-        case Type::Items: return std::to_string(r.Items.size()) + (r.Items.size() == 1 ? " item" : " items");
+        case Type::Items: return std::string(f.Label) + ": " + std::to_string(r.Items.size());
         case Type::Colour: return r.CustomColor ? std::to_string(ToARGB(r.CustomColor) & 0xFFFFFF) : std::string();
     }
     return "";
@@ -206,7 +206,7 @@ void RowStep(Row& row, DesignedGadget& r) {
             const std::string path = AskDesignPath("Picture", ".png|.*", ".png", 0);
             if (!path.empty()) Take(row, r, [&](DesignedGadget& d) { return PutTyped(f, AsDesignPath(path), d); });
         } else if (f.Kind == Type::Items) {
-            if (const auto items = EditItems(r.Handle + " items", r.Items)) {
+            if (const auto items = EditItems(r.Handle + " - " + f.Label, r.Items, f.Hint)) {
                 Take(row, r, [&](DesignedGadget& d) { return (d.Items = *items, true); });
             }
         } else if (f.Kind == Type::Colour) {

@@ -12,7 +12,8 @@ namespace {
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kCaptionKey, kItemsKey};
 // clang-format on
 
-constexpr PropertyField kRows[] = {{"Entries", PropertyField::Type::Items}};
+constexpr PropertyField kRows[] = {
+    {.Label = "Entries", .Kind = PropertyField::Type::Items, .Hint = "> sub-menu   * checked   ~ disabled   - line"}};
 
 KVX_GadgetRef Create(DesignedGadget& r) {
     const KVX_MenuRef menu = KVX_Menu::Create(r.Caption);
