@@ -81,6 +81,8 @@ struct KindDescription {
     void (*AddItem)(KVX_Gadget& live, const std::string& item) = nullptr;
     // The height the designer's pointer answers to, when not the record's Ty.
     int32_t (*HitHeight)(const DesignedGadget& record) = nullptr;
+    // The width it answers to, when not the record's Tx.
+    int32_t (*HitWidth)(const DesignedGadget& record) = nullptr;
     // What a press of the designer's pointer on the live gadget does besides picking the record.
     void (*Pressed)(DesignedGadget& record) = nullptr;
     bool IsWindow = false;           // a top-level window: no parent, absolute position

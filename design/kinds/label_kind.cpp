@@ -1,11 +1,14 @@
 // Labels: a line of text, aligned to their position, in the skin's text colour so that it reads
 // on a window's body.
+#include <algorithm>
+
 #include "core/runtime.hpp"
 #include "core/skin.hpp"
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
 #include "gadgets/label.hpp"
+#include "platform/platform.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -27,6 +30,12 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
             ",KVX_BlackColor)"};
 }
 
+// The pointer takes a label by its text, however long; the size the toolkit gives it is a square.
+int32_t TextHitWidth(const DesignedGadget& r) {
+    SetImageFont(KVX_GuiFont);
+    return std::max(r.Tx, TextWidth(r.Caption));
+}
+
 }  // namespace
 
 // clang-format off
@@ -34,7 +43,8 @@ const KindDescription kLabeltextKind{.Word = "Labeltext", .PaletteCaption = "Lab
                                      .Fixed = [] { return FixedSize{KVX_LineHeight + 1, KVX_LineHeight + 1}; },
                                      .Defaults = [](DesignedGadget& r, const Band&) { r.Align = kAlignedLeft; },
                                      .Create = LiveOf<kMake>,
-                                     .CppType = "KVX_LabelRef", .CppCreate = CppOf<kMake>, .Export = Export, .CaptionIsHandle = true};
+                                     .CppType = "KVX_LabelRef", .CppCreate = CppOf<kMake>, .Export = Export,
+                                     .HitWidth = TextHitWidth, .CaptionIsHandle = true};
 // clang-format on
 
 }  // namespace kvx::studio
