@@ -30,7 +30,6 @@ void MakeGuiFont(const FontPtr& font, const std::string& path, int size) {
 std::string KVX_DefaultGuiFontPath() { return DataFilePath("arial.ttf"); }
 const std::string& KVX_GuiFontPath() { return g_path; }
 int KVX_GuiFontSize() { return g_size; }
-bool KVX_IsDefaultGuiFont() { return g_path == KVX_DefaultGuiFontPath() && g_size == KVX_DefaultGuiFontSize; }
 
 void KVX_LoadDefaultGuiFont() {
     const std::string path = KVX_DefaultGuiFontPath();

@@ -13,7 +13,6 @@ inline constexpr int KVX_MinGuiFontSize = 6, KVX_MaxGuiFontSize = 48;
 std::string KVX_DefaultGuiFontPath();
 const std::string& KVX_GuiFontPath();
 int KVX_GuiFontSize();
-bool KVX_IsDefaultGuiFont();
 
 // Loads the toolkit's own font (KVX_InitGUI does).
 void KVX_LoadDefaultGuiFont();
