@@ -37,6 +37,23 @@ protected:
         Frame();
         return Screen();
     }
+    struct Changes {
+        int inside = 0, outside = 0;
+    };
+    // The pixels two screens differ in, inside the gadget's box less `inset` on each side and outside it.
+    static Changes ChangesAround(const std::vector<unsigned>& a, const std::vector<unsigned>& b, const KVX_Gadget& g,
+                                 int inset) {
+        Changes changes;
+        for (int y = 0; y < kScreenH; ++y) {
+            for (int x = 0; x < kScreenW; ++x) {
+                if (a[size_t(y * kScreenW + x)] == b[size_t(y * kScreenW + x)]) continue;
+                const bool inside = x >= g.AbsX + inset && x < g.AbsX + g.Width - inset && y >= g.AbsY + inset &&
+                                    y < g.AbsY + g.Height - inset;
+                ++(inside ? changes.inside : changes.outside);
+            }
+        }
+        return changes;
+    }
 };
 
 TEST_F(SchemeTest, SavedSchemeLoadsBackTheSameColours) {
@@ -115,26 +132,16 @@ TEST_F(SchemeTest, DefaultSchemeDrawsTodaysPixelsAndTextColourChangesOnlyLabels)
     // The open window shows the new caption colour; the list's text and every edge stay.
     WriteText(path, "GadgetText=255,0,0\n");
     ASSERT_TRUE(KVX_LoadScheme(path).Ok());
-    const std::vector<unsigned> after = TwoFrames();
-    int changed = 0, outsideButton = 0;
-    for (int y = 0; y < kScreenH; ++y) {
-        for (int x = 0; x < kScreenW; ++x) {
-            if (after[size_t(y * kScreenW + x)] == before[size_t(y * kScreenW + x)]) continue;
-            ++changed;
-            const bool inButton = x >= button->AbsX + 2 && x < button->AbsX + button->Width - 2 &&
-                                  y >= button->AbsY + 2 && y < button->AbsY + button->Height - 2;
-            if (!inButton) ++outsideButton;
-        }
-    }
-    EXPECT_GT(changed, 20);
-    EXPECT_EQ(outsideButton, 0);
+    const Changes changes = ChangesAround(before, TwoFrames(), *button, 2);
+    EXPECT_GT(changes.inside, 20);
+    EXPECT_EQ(changes.outside, 0);
 }
 
 TEST_F(SchemeTest, DefaultTintsDrawTodaysPixelsAndAButtonTintShowsLiveOnlyInButtons) {
     const KVX_WindowRef sample = KVX_SchemeSampleWindow(100, 100);
     KVX_Mouse = KVX_MouseState{};
     headless::MoveMouse(0, 0);
-    const std::vector<unsigned> tinted = TwoFrames();
+    const std::vector<unsigned> byDefault = TwoFrames();
 
     // Before tints the pieces were drawn in the white colour object itself.
     KVX_Scheme& s = KVX_SchemeColors;
@@ -143,31 +150,21 @@ TEST_F(SchemeTest, DefaultTintsDrawTodaysPixelsAndAButtonTintShowsLiveOnlyInButt
          {&s.WindowFrameTint, &s.WindowBodyTint, &s.ButtonTint, &s.FieldTint, &s.ListTint, &s.TabTint, &s.MenuTint}) {
         *tint = KVX_WhiteColor;
     }
-    EXPECT_TRUE(TwoFrames() == tinted);
+    EXPECT_TRUE(TwoFrames() == byDefault);
     s = scheme;
 
     const std::string path = TempPath("button_tint.scheme");
     WriteText(path, "ButtonTint=255,0,0\n");
     ASSERT_TRUE(KVX_LoadScheme(path).Ok());
-    const std::vector<unsigned> after = TwoFrames();
     std::vector<const KVX_Gadget*> buttons;
     for (const KVX_GadgetRef& child : sample->Children) {
         if (child->Kind() == KVX_KindPushButton) buttons.push_back(child.get());
     }
     ASSERT_EQ(buttons.size(), 1u);
     const KVX_Gadget& button = *buttons.front();
-    int changed = 0, outsideButton = 0;
-    for (int y = 0; y < kScreenH; ++y) {
-        for (int x = 0; x < kScreenW; ++x) {
-            if (after[size_t(y * kScreenW + x)] == tinted[size_t(y * kScreenW + x)]) continue;
-            ++changed;
-            const bool inButton = x >= button.AbsX && x < button.AbsX + button.Width && y >= button.AbsY &&
-                                  y < button.AbsY + button.Height;
-            if (!inButton) ++outsideButton;
-        }
-    }
-    EXPECT_GT(changed, button.Width * button.Height / 2);
-    EXPECT_EQ(outsideButton, 0);
+    const Changes changes = ChangesAround(byDefault, TwoFrames(), button, 0);
+    EXPECT_GT(changes.inside, button.Width * button.Height / 2);
+    EXPECT_EQ(changes.outside, 0);
 }
 
 }  // namespace
