@@ -5,6 +5,7 @@
 #include "core/drawing.hpp"
 #include "core/focus.hpp"
 #include "core/fps.hpp"
+#include "core/gui_font.hpp"
 #include "core/mouse.hpp"
 #include "core/skin.hpp"
 #include "platform/data_files.hpp"
@@ -59,9 +60,8 @@ void KVX_InitRuntime(int cursorSet) {
         KVX_Cursors[kind / KVX_CursorNormal - 1] = KVX_Cursor::Create(kind, cursorSet);
     }
     KVX_BitmapFont = LoadImageFont(DataFilePath("zarvo.fon"), 13, 4);
-    KVX_GuiFont = LoadImageFont(DataFilePath("arial.ttf"), 13, 5);
+    KVX_LoadDefaultGuiFont();
     SetImageFont(KVX_GuiFont);
-    KVX_LineHeight = TextHeight("Korvex") * 2;
 }
 
 void KVX_ClearRuntime() {

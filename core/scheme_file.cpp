@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "core/gui_font.hpp"
 #include "platform/files.hpp"
 
 namespace kvx {
@@ -11,6 +12,7 @@ namespace {
 constexpr size_t kMaxSchemeBytes = 64 * 1024;
 constexpr int kChannels = 3;
 constexpr int kMaxChannel = 255;
+constexpr std::string_view kFontKey = "Font", kFontSizeKey = "FontSize";
 
 #define KVX_SCHEME_ENTRY(member) \
     KVX_SchemeEntry { #member, &KVX_Scheme::member }
@@ -67,6 +69,13 @@ constexpr KVX_SchemeEntry kEntries[] = {
     KVX_SCHEME_ENTRY(ColorIconEdgeA),
     KVX_SCHEME_ENTRY(ColorIconEdgeB),
     KVX_SCHEME_ENTRY(DialogText),
+    KVX_SCHEME_ENTRY(WindowFrameTint),
+    KVX_SCHEME_ENTRY(WindowBodyTint),
+    KVX_SCHEME_ENTRY(ButtonTint),
+    KVX_SCHEME_ENTRY(FieldTint),
+    KVX_SCHEME_ENTRY(ListTint),
+    KVX_SCHEME_ENTRY(TabTint),
+    KVX_SCHEME_ENTRY(MenuTint),
 };
 #undef KVX_SCHEME_ENTRY
 // A colour added to KVX_Scheme but not here would be neither saved nor loaded.
@@ -111,20 +120,75 @@ bool ParseChannels(std::string_view text, std::array<int, kChannels>& channels) 
     return true;
 }
 
+// What the lines ask of the font, applied once all are read; line 0 when none names it.
+struct FontRequest {
+    std::string path;
+    int pathLine = 0;
+    int size = KVX_DefaultGuiFontSize;
+    int sizeLine = 0;
+};
+
+// The skipped lines: how many, and the first of them in the file.
+struct SkippedLines {
+    int count = 0;
+    int firstLine = 0;
+    std::string first;
+
+    void Add(int line, const std::string& why) {
+        if (count++ == 0 || line < firstLine) {
+            firstLine = line;
+            first = why;
+        }
+    }
+};
+
+std::string ApplyFontLine(std::string_view key, std::string_view value, int lineNumber, FontRequest& font) {
+    if (key == kFontKey) {
+        if (value.empty()) return "Font needs a file name";
+        font.path = std::string(value);
+        font.pathLine = lineNumber;
+        return "";
+    }
+    int size = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), size);
+    if (error != std::errc() || end != value.data() + value.size() || value.empty() || size < KVX_MinGuiFontSize ||
+        size > KVX_MaxGuiFontSize) {
+        return "FontSize needs a number " + std::to_string(KVX_MinGuiFontSize) + " to " +
+               std::to_string(KVX_MaxGuiFontSize);
+    }
+    font.size = size;
+    font.sizeLine = lineNumber;
+    return "";
+}
+
 // "" when the line was used or holds nothing; else why it was skipped.
-std::string ApplyLine(std::string_view line, int& colorsRead) {
+std::string ApplyLine(std::string_view line, int lineNumber, int& colorsRead, FontRequest& font) {
     line = Trimmed(line);
     if (line.empty() || line.front() == '#') return "";
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) return "not a \"Key=R,G,B\" line";
     const std::string_view key = Trimmed(line.substr(0, equals));
+    const std::string_view value = Trimmed(line.substr(equals + 1));
+    if (key == kFontKey || key == kFontSizeKey) return ApplyFontLine(key, value, lineNumber, font);
     const KVX_SchemeEntry* entry = FindEntry(key);
     if (!entry) return "unknown key \"" + std::string(key) + "\"";
     std::array<int, kChannels> rgb{};
-    if (!ParseChannels(line.substr(equals + 1), rgb)) return std::string(key) + " needs three numbers 0 to 255";
+    if (!ParseChannels(value, rgb)) return std::string(key) + " needs three numbers 0 to 255";
     SetColorValue(KVX_SchemeColors.*(entry->Member), rgb[0], rgb[1], rgb[2]);
     ++colorsRead;
     return "";
+}
+
+// A scheme without font lines asks for the toolkit's own font. One that cannot be loaded leaves
+// the font in use, and its line is reported.
+void ApplyFont(const FontRequest& font, SkippedLines& skipped) {
+    const std::string path = font.pathLine ? font.path : KVX_DefaultGuiFontPath();
+    if (path == KVX_GuiFontPath() && font.size == KVX_GuiFontSize()) return;
+    if (KVX_SetGuiFont(path, font.size)) return;
+    const int line = font.pathLine ? font.pathLine : font.sizeLine;
+    if (line == 0) return;  // the toolkit's own font is missing: the one in use stays, as at start
+    skipped.Add(line, "the font " + path + " at size " + std::to_string(font.size) +
+                          " cannot be loaded; the font in use is kept");
 }
 
 }  // namespace
@@ -166,8 +230,9 @@ KVX_SchemeLoad KVX_LoadScheme(const std::string& path) {
     }
     KVX_ResetScheme();
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-    int lineNumber = 0, skipped = 0;
-    std::string firstProblem;
+    int lineNumber = 0;
+    SkippedLines skipped;
+    FontRequest font;
     for (size_t start = 0; start < text.size();) {
         size_t end = text.find('\n', start);
         if (end == std::string_view::npos) end = text.size();
@@ -175,13 +240,13 @@ KVX_SchemeLoad KVX_LoadScheme(const std::string& path) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         start = end + 1;
         ++lineNumber;
-        const std::string problem = ApplyLine(line, result.colorsRead_);
-        if (problem.empty()) continue;
-        if (skipped++ == 0) firstProblem = "line " + std::to_string(lineNumber) + ": " + problem;
+        const std::string problem = ApplyLine(line, lineNumber, result.colorsRead_, font);
+        if (!problem.empty()) skipped.Add(lineNumber, problem);
     }
-    if (skipped > 0) {
-        result.error_ = path + ": " + firstProblem;
-        if (skipped > 1) result.error_ += " (" + std::to_string(skipped) + " lines skipped)";
+    ApplyFont(font, skipped);
+    if (skipped.count > 0) {
+        result.error_ = path + ": line " + std::to_string(skipped.firstLine) + ": " + skipped.first;
+        if (skipped.count > 1) result.error_ += " (" + std::to_string(skipped.count) + " lines skipped)";
     }
     return result;
 }
@@ -190,7 +255,16 @@ bool KVX_SaveScheme(const std::string& path) {
     // Saving through a link writes the file it names and keeps the link.
     const StreamPtr stream = WriteReplacement(path, AtLink::kFollow);
     if (!stream) return false;
-    bool written = WriteLine(stream, "# Korvex colour scheme: Key=Red,Green,Blue (0 to 255)");
+    bool written =
+        WriteLine(stream, "# Korvex colour scheme: Key=Red,Green,Blue (0 to 255), Font=file, FontSize=pixels");
+    // Only a font other than the toolkit's own is written, so the scheme does not tie itself to
+    // where the toolkit's font was installed.
+    if (!KVX_GuiFontPath().empty() && KVX_GuiFontPath() != KVX_DefaultGuiFontPath()) {
+        written = WriteLine(stream, std::string(kFontKey) + "=" + KVX_GuiFontPath()) && written;
+    }
+    if (KVX_GuiFontSize() != KVX_DefaultGuiFontSize) {
+        written = WriteLine(stream, std::string(kFontSizeKey) + "=" + std::to_string(KVX_GuiFontSize())) && written;
+    }
     for (const KVX_SchemeEntry& entry : kEntries) {
         const KVX_ColorRef& color = KVX_SchemeColors.*(entry.Member);
         if (!color) continue;

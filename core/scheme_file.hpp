@@ -1,8 +1,9 @@
 #pragma once
 // Colour schemes kept as small text files (docs/SCHEMES.md): one "Key=R,G,B" line per colour
-// of KVX_Scheme. Loading changes the colours in place, so every gadget that draws text with a
-// scheme colour shows the new one at its next frame; edges that gadgets bake into their skin
-// pictures when made take the scheme of that moment.
+// of KVX_Scheme, and the GUI font as "Font=file" and "FontSize=pixels". Loading changes the
+// colours in place, so every gadget that draws text or a tinted skin picture with a scheme
+// colour shows the new one at its next frame; edges that gadgets bake into their skin pictures
+// when made take the scheme of that moment.
 #include <array>
 #include <cstdint>
 #include <span>
@@ -37,10 +38,11 @@ private:
 
 // Called after KVX_InitGUI. A readable file first puts the toolkit's own scheme back, then sets
 // each colour it names: a colour it lacks keeps the default, and an unknown or damaged line is
-// skipped and reported.
+// skipped and reported. The font it names (the toolkit's own when it names none) is loaded; one
+// that cannot be keeps the font in use and is reported as its line.
 KVX_SchemeLoad KVX_LoadScheme(const std::string& path);
-// Writes every colour of the current scheme; the old file is replaced only once the new one is
-// written whole. False when it could not be.
+// Writes every colour of the current scheme, and the font when it is not the toolkit's own; the old file is replaced
+// only once the new one is written whole. False when it could not be.
 bool KVX_SaveScheme(const std::string& path);
 
 // The scheme's colours in entry order, to be put back with KVX_SetScheme.

@@ -119,6 +119,10 @@ KVX_Scheme DefaultScheme() {
     s.ColorIconEdgeA = c(50, 69, 101);
     s.ColorIconEdgeB = c(62, 86, 128);
     s.DialogText = c(250, 250, 250);
+    for (KVX_ColorRef* tint :
+         {&s.WindowFrameTint, &s.WindowBodyTint, &s.ButtonTint, &s.FieldTint, &s.ListTint, &s.TabTint, &s.MenuTint}) {
+        *tint = c(255, 255, 255);
+    }
     return s;
 }
 

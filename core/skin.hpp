@@ -35,6 +35,14 @@ struct KVX_Scheme {
     KVX_ColorRef MenuText, MenuFill, MenuEdgeA, MenuEdgeB, MenuDark, MenuHighlight1, MenuHighlight2, MenuHighlight3;
     KVX_ColorRef ColorIconEdgeA, ColorIconEdgeB;
     KVX_ColorRef DialogText;
+    // Multiplied into the skin pictures as they are drawn (white leaves them as they are), so a
+    // change shows on open windows at their next frame.
+    KVX_ColorRef WindowFrameTint, WindowBodyTint;  // title bar; body with its borders
+    KVX_ColorRef ButtonTint;                       // push buttons
+    KVX_ColorRef FieldTint;                        // text fields and value boxes
+    KVX_ColorRef ListTint;                         // list boxes and drop-down lists
+    KVX_ColorRef TabTint;                          // tab panels
+    KVX_ColorRef MenuTint;                         // the menu bar and the marks of menu entries
 };
 
 extern KVX_ColorRef KVX_WhiteColor, KVX_BlackColor;

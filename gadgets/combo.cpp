@@ -81,15 +81,15 @@ void KVX_Combo::HandleMouse(int ax, int ay) {
 
 void KVX_Combo::Draw(int ax, int ay) {
     if (State == 1) {
-        DrawImageHandle(SymbolOpenImage, ax + Width, ay, KVX_WhiteColor);
-        DrawImageHandle(BodyOpenImage, ax, ay, KVX_WhiteColor);
+        DrawImageHandle(SymbolOpenImage, ax + Width, ay, KVX_SchemeColors.ListTint);
+        DrawImageHandle(BodyOpenImage, ax, ay, KVX_SchemeColors.ListTint);
         if (ClickSound && !ClickLatch) {
             PlaySound(SoundFromHandle(ClickSound));
             ClickLatch = 1;
         }
     } else {
-        DrawImageHandle(SymbolImage, ax + Width, ay, KVX_WhiteColor);
-        DrawImageHandle(BodyImage, ax, ay, KVX_WhiteColor);
+        DrawImageHandle(SymbolImage, ax + Width, ay, KVX_SchemeColors.ListTint);
+        DrawImageHandle(BodyImage, ax, ay, KVX_SchemeColors.ListTint);
         ClickLatch = 0;
     }
     SetViewport(ax, ay, Width - 1, Height);
@@ -199,11 +199,11 @@ void DrawComboDropDown() {
             combo->SelectItem(combo->SelectedText, 0);
         }
         const KVX_ComboItem& item = KVX_Combo::AllComboItems[i];
-        DrawImageHandle(combo->RowImage, x, y + r, KVX_WhiteColor);
-        if (item.ItemState == 1) DrawImageHandle(combo->RowHighImage, x, y + r, KVX_WhiteColor);
+        DrawImageHandle(combo->RowImage, x, y + r, KVX_SchemeColors.ListTint);
+        if (item.ItemState == 1) DrawImageHandle(combo->RowHighImage, x, y + r, KVX_SchemeColors.ListTint);
         if (item.ItemState == 2) {
             SetAlpha(combo->Alpha / 2);
-            DrawImageHandle(combo->RowHighImage, x, y + r, KVX_WhiteColor);
+            DrawImageHandle(combo->RowHighImage, x, y + r, KVX_SchemeColors.ListTint);
             SetAlpha(combo->Alpha);
         }
         SetViewport(x, y, w - 2, h);

@@ -178,7 +178,7 @@ void KVX_Input::TypeCharacter(char c) {
 }
 
 void KVX_Input::Draw(int ax, int ay, bool editing) {
-    DrawImageHandle(editing ? SelectImage : UnselectImage, ax, ay, KVX_WhiteColor, 0);
+    DrawImageHandle(editing ? SelectImage : UnselectImage, ax, ay, KVX_SchemeColors.FieldTint, 0);
     if (editing) {
         if (KVX_SchemeColors.InputCaret) KVX_SchemeColors.InputCaret->Set();
         DrawRect(float(ax + 2 + CaretX), float(ay + 2), 2.f, float(Height - 4));

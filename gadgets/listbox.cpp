@@ -72,7 +72,7 @@ void KVX_Listbox::Update(KVX_Gadget* parent) {
     if (!Hidden) {
         SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
-        DrawImageHandle(BodyImage, ax, ay, KVX_WhiteColor, 0);
+        DrawImageHandle(BodyImage, ax, ay, KVX_SchemeColors.ListTint, 0);
         DrawItems(ax, ay, parent->Disabled == 0 ? 1 : 0);
     }
     FinishUpdate(ax, ay);

@@ -89,14 +89,14 @@ void DrawEntry(KVX_Menu& m, const KVX_MenuItem& e, int px, int pw, int rowY) {
         SetAlpha(e.Disabled ? 0.5f : 1.0f);
         if (e.IconImage) DrawImageHandle(e.IconImage, px + 3, rowY + 1, KVX_WhiteColor);
         if (e.Checked == 1) {
-            DrawImageHandle(e.CheckImage, px + 23, rowY + 2, KVX_WhiteColor);
+            DrawImageHandle(e.CheckImage, px + 23, rowY + 2, s.MenuTint);
             DrawColoredText(e.EntryText, m.X + 36, rowY + 1, s.MenuText, KVX_GuiFont);
         } else {
             DrawColoredText(e.EntryText, m.X + 17, rowY + 1, s.MenuText, KVX_GuiFont);
         }
     }
     if (e.HasSubmenu) {
-        DrawImageHandle(m.ArrowImage, m.X + m.PanelWidth, rowY + 2, KVX_WhiteColor);
+        DrawImageHandle(m.ArrowImage, m.X + m.PanelWidth, rowY + 2, s.MenuTint);
         if (e.Highlighted && e.Submenu) {
             // The sub-menu's panel starts level with its entry.
             e.Submenu->State = 1;
@@ -293,7 +293,7 @@ void DrawMenus() {
     int hovered = 0;
     SetBlend(kAlphaBlend);
     SetAlpha(1.0f);
-    DrawImageHandle(MenuBarImage, 0, 0, KVX_WhiteColor);
+    DrawImageHandle(MenuBarImage, 0, 0, KVX_SchemeColors.MenuTint);
     for (const KVX_MenuRef& m : AllMenus) {
         DrawTitle(*m, hovered);
         if (m->State == 1) DrawPanel(*m, hovered);

@@ -54,9 +54,9 @@ void KVX_PushButton::Update(KVX_Gadget* parent) {
         SetAlpha(DrawAlpha());
         HandleMouse(parent, ax, ay);
         auto drawLook = [&](int left, int middle, int right) {
-            DrawImageHandle(left, ax, ay, KVX_WhiteColor, 0);
-            DrawImageHandle(middle, ax + CapWidth, ay, KVX_WhiteColor, 0);
-            DrawImageHandle(right, ax + Width - CapWidth, ay, KVX_WhiteColor, 0);
+            DrawImageHandle(left, ax, ay, KVX_SchemeColors.ButtonTint, 0);
+            DrawImageHandle(middle, ax + CapWidth, ay, KVX_SchemeColors.ButtonTint, 0);
+            DrawImageHandle(right, ax + Width - CapWidth, ay, KVX_SchemeColors.ButtonTint, 0);
         };
         switch (State) {
             case 0:

@@ -72,8 +72,8 @@ void KVX_Tabpanel::Update(KVX_Gadget* parent) {
     if (!Hidden) {
         SetBlend(kAlphaBlend);
         SetAlpha(DrawAlpha());
-        DrawImageHandle(BodyImage, ax, ay + TabHeight + kBorderHeight, KVX_WhiteColor, 0);
-        DrawImageHandle(BorderImage, ax, ay + TabHeight, KVX_WhiteColor, 0);
+        DrawImageHandle(BodyImage, ax, ay + TabHeight + kBorderHeight, KVX_SchemeColors.TabTint, 0);
+        DrawImageHandle(BorderImage, ax, ay + TabHeight, KVX_SchemeColors.TabTint, 0);
         const float tabWidth = TabMiddleWidth + 2 * TabEdgeWidth;
         float xoff = 0.f;
         int n = 1;
@@ -107,11 +107,11 @@ void KVX_Tabpanel::DrawTab(const KVX_Gadget* parent, const KVX_Tab& tab, int n, 
     SetViewport(0, 0, GraphicsWidth(), GraphicsHeight());
     const bool selected = n == SelectedTab;
     if (selected) SelectedTitle = tab.Title;
-    DrawImageHandle(selected ? TabLeftSelImage : TabLeftImage, left, ay, KVX_WhiteColor, 0);
-    DrawImageHandle(selected ? TabMiddleSelImage : TabMiddleImage, int(ax + xoff + TabEdgeWidth), ay, KVX_WhiteColor,
-                    0);
+    DrawImageHandle(selected ? TabLeftSelImage : TabLeftImage, left, ay, KVX_SchemeColors.TabTint, 0);
+    DrawImageHandle(selected ? TabMiddleSelImage : TabMiddleImage, int(ax + xoff + TabEdgeWidth), ay,
+                    KVX_SchemeColors.TabTint, 0);
     DrawImageHandle(selected ? TabRightSelImage : TabRightImage, int(ax + xoff + TabEdgeWidth + TabMiddleWidth), ay,
-                    KVX_WhiteColor, 0);
+                    KVX_SchemeColors.TabTint, 0);
     const int tx = int(ax + xoff + TabEdgeWidth + TabMiddleWidth / 2 - float(TextWidth(tab.Title) / 2));
     const int ty = ay + TabHeight / 2 - TextHeight(tab.Title) / 2 - 3;
     SetViewport(left + 3, ay, tabWidth - 6, TabHeight);

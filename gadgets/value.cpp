@@ -31,6 +31,8 @@ KVX_ValueRef KVX_Value::Create(const KVX_GadgetRef& parent, const std::string& t
     box->IntegerOnly = uint8_t(integerOnly);
     box->X = x;
     box->Y = y;
+    // Measured in the field's own font, whichever font the caller left selected.
+    SetImageFont(KVX_BitmapFont);
     box->Width = numChar * TextWidth("0") + 5;
     box->Height = KVX_LineHeight;
     box->Text = text;

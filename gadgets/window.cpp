@@ -182,11 +182,11 @@ void KVX_Window::Draw() {
     DrawImageHandle(TitleMiddleOff, X + CapWidth + 4, Y + 4, KVX_BlackColor, 0);
     DrawImageHandle(TitleRightOff, X + Width - CapWidth + 4, Y + 4, KVX_BlackColor, 0);
     SetAlpha(Alpha);
-    if (!Minimised) DrawImageHandle(BodyImage, X, Y + TitleHeight, KVX_WhiteColor, 0);
+    if (!Minimised) DrawImageHandle(BodyImage, X, Y + TitleHeight, KVX_SchemeColors.WindowBodyTint, 0);
     const bool off = Disabled == 1;
-    DrawImageHandle(off ? TitleLeftOff : TitleLeft, X, Y, KVX_WhiteColor, 0);
-    DrawImageHandle(off ? TitleMiddleOff : TitleMiddle, X + CapWidth, Y, KVX_WhiteColor, 0);
-    DrawImageHandle(off ? TitleRightOff : TitleRight, X + Width - CapWidth, Y, KVX_WhiteColor, 0);
+    DrawImageHandle(off ? TitleLeftOff : TitleLeft, X, Y, KVX_SchemeColors.WindowFrameTint, 0);
+    DrawImageHandle(off ? TitleMiddleOff : TitleMiddle, X + CapWidth, Y, KVX_SchemeColors.WindowFrameTint, 0);
+    DrawImageHandle(off ? TitleRightOff : TitleRight, X + Width - CapWidth, Y, KVX_SchemeColors.WindowFrameTint, 0);
 }
 
 void KVX_Window::HandleTitleButtons() {

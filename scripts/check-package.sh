@@ -5,6 +5,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-${KVX_BUILD_DIR:-$root/build}}"
+build="$(cd "$build" && pwd)"  # the checks below run in the scratch folder
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -55,3 +56,26 @@ PROGRAM
 g++ -Wall -Wextra -Werror -pedantic "$work/loader.cpp" -o "$work/loader" $(pkg-config --cflags --libs korvex)
 "$work/loader" "$root/examples/outside/greeter.kvx"
 echo "check-package: korvex.pc $(pkg-config --modversion korvex) builds a program that loads greeter.kvx"
+
+# A tinted scheme saved in the tree, loaded by a program built against the package, draws the
+# scheme sample window pixel for pixel as the same program built in the tree draws it. They run in
+# the scratch folder, so each reads the fonts of its own data folder.
+in_tree="$build/examples/scheme_frame/scheme_frame"
+# shellcheck disable=SC2046
+g++ -Wall -Wextra -Werror -pedantic "$root/examples/scheme_frame/main.cpp" -o "$work/scheme_frame" \
+  $(pkg-config --cflags --libs korvex)
+cd "$work"
+: >default.scheme
+KORVEX_DATA_DIR="$build/install-data" "$in_tree" --save-tinted tinted.scheme
+KORVEX_DATA_DIR="$build/install-data" "$in_tree" default.scheme default.ppm
+KORVEX_DATA_DIR="$build/install-data" "$in_tree" tinted.scheme in-tree.ppm
+KORVEX_DATA_DIR="$work/prefix/share/korvex" ./scheme_frame tinted.scheme installed.ppm
+if cmp -s default.ppm in-tree.ppm; then
+  echo "check-package: the tinted scheme draws the sample as the default scheme does" >&2
+  exit 1
+fi
+if ! cmp -s in-tree.ppm installed.ppm; then
+  echo "check-package: the installed package draws the tinted sample unlike the tree" >&2
+  exit 1
+fi
+echo "check-package: a tinted scheme saved in the tree draws the same sample through the package"

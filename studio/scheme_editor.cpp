@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/gui_font.hpp"
 #include "core/scheme_file.hpp"
 #include "dialogs/color_requester.hpp"
 #include "dialogs/message_box.hpp"
@@ -11,9 +12,11 @@
 #include "gadgets/label.hpp"
 #include "gadgets/listbox.hpp"
 #include "gadgets/push_button.hpp"
+#include "gadgets/value.hpp"
 #include "platform/platform.hpp"
 #include "studio/ask_path.hpp"
 #include "studio/config_folder.hpp"
+#include "studio/property_editor.hpp"
 #include "studio/scheme_sample.hpp"
 
 namespace kvx::studio {
@@ -21,17 +24,38 @@ namespace {
 
 constexpr const char* kSchemeFilters = ".txt|.*";
 constexpr const char* kSchemeEnding = ".txt";
+constexpr const char* kFontFilters = ".ttf|.otf|.fon|.pcf|.*";
+constexpr const char* kFontEnding = ".ttf";
 constexpr int kEditorW = 330, kEditorH = 400, kListLines = 14, kListW = 200;
 constexpr int kButtonW = 100, kButtonX = kListW + 20;
-constexpr uint8_t kOkOnly = 1;
-constexpr int32_t kNoIcon = 0;
+constexpr int kFontNameY = 195, kFontButtonY = 215, kSizeY = 250, kSizeX = kButtonX + 45, kSizeChars = 3;
+constexpr int kFontNameChars = 14;
 
 struct EditorGadgets {
     KVX_ListboxRef Names;
     KVX_ColorIconRef Swatch;
     KVX_LabelRef Values;
     KVX_PushButtonRef Change, Load, Save, Close;
+    KVX_LabelRef FontName;
+    KVX_PushButtonRef Font;
+    KVX_ValueRef FontSize;
 };
+
+// What the editor changes: the colours and the font.
+struct SchemeState {
+    KVX_SchemeValues Colors = KVX_CurrentScheme();
+    std::string FontPath = KVX_GuiFontPath();
+    int FontSize = KVX_GuiFontSize();
+    bool operator==(const SchemeState&) const = default;
+};
+
+// The file's name without its folders, cut to what fits beside the list.
+std::string ShownFontName() {
+    const std::string& path = KVX_GuiFontPath();
+    const size_t slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return name.size() > size_t(kFontNameChars) ? name.substr(0, kFontNameChars - 1) + "~" : name;
+}
 
 // The colour whose name is chosen in the list; null when none is.
 KVX_ColorRef* ChosenColor(const EditorGadgets& g) {
@@ -60,6 +84,10 @@ EditorGadgets BuildEditor(const KVX_WindowRef& window) {
     g.Change = KVX_PushButton::Create(window, "Change...", kButtonX, 80, kButtonW);
     g.Load = KVX_PushButton::Create(window, "Load...", kButtonX, 130, kButtonW);
     g.Save = KVX_PushButton::Create(window, "Save...", kButtonX, 155, kButtonW);
+    g.FontName = KVX_Label::Create(window, "", kButtonX + kButtonW / 2, kFontNameY, 2, KVX_SchemeColors.DialogText);
+    g.Font = KVX_PushButton::Create(window, "Font...", kButtonX, kFontButtonY, kButtonW);
+    g.FontSize = KVX_Value::Create(window, "Size", kSizeX, kSizeY, kSizeChars, float(KVX_GuiFontSize()), 1.f,
+                                   float(KVX_MinGuiFontSize), float(KVX_MaxGuiFontSize), 1);
     g.Close = KVX_PushButton::Create(window, "Close", kButtonX, kEditorH - 60, kButtonW);
     ShowChosen(g);
     return g;
@@ -74,6 +102,24 @@ void ChangeChosen(const EditorGadgets& g) {
     (*color)->Red = uint8_t(r);
     (*color)->Green = uint8_t(gr);
     (*color)->Blue = uint8_t(b);
+}
+
+void ShowFont(const EditorGadgets& g) {
+    g.FontName->Text = ShownFontName();
+    ShowNumber(g.FontSize, KVX_GuiFontSize());
+}
+
+void UseFont(const std::string& path, int size) {
+    if (KVX_SetGuiFont(path, size)) return;
+    AskUser(
+        "Scheme",
+        path + " at size " + std::to_string(size) + "|is not a font that can be drawn with;|the font in use is kept.",
+        kOkOnly, kAlertIcon);
+}
+
+void ChooseFont() {
+    const std::string path = AskDesignPath("Choose Font...", kFontFilters, kFontEnding, 0);
+    if (!path.empty()) UseFont(path, KVX_GuiFontSize());
 }
 
 void LoadFromFile() {
@@ -104,35 +150,43 @@ void LoadRememberedScheme() {
 }
 
 void ShowSchemeEditor() {
-    const KVX_SchemeValues opened = KVX_CurrentScheme();
+    const SchemeState opened;
     {
         SchemeSample sample;
         const KVX_WindowRef window =
             KVX_Window::Create("Scheme Editor", GraphicsWidth() / 2 - kEditorW / 2 + 100,
                                GraphicsHeight() / 2 - kEditorH / 2, kEditorW, kEditorH, 0, 0, 0, 20);
         const EditorGadgets g = BuildEditor(window);
+        ShowFont(g);
         ModalSession session(window);
         window->Activate();
         std::string shown = g.Names->SelectedText;
         session.Run([&] {
-            const KVX_SchemeValues before = KVX_CurrentScheme();
+            const SchemeState before;
             // Every button is read every frame, so no click lingers into a nested dialog.
             const bool change = g.Change->Clicked() != 0, load = g.Load->Clicked() != 0;
-            const bool save = g.Save->Clicked() != 0, close = g.Close->Clicked() != 0 || CancelKeyPressed();
+            const bool save = g.Save->Clicked() != 0, font = g.Font->Clicked() != 0;
+            const bool close = g.Close->Clicked() != 0 || CancelKeyPressed();
+            const bool sized = int(g.FontSize->Value) != before.FontSize;
+            if (sized) UseFont(before.FontPath, int(g.FontSize->Value));
             if (change) ChangeChosen(g);
             if (load) LoadFromFile();
             if (save) SaveToFile();
-            const bool changed = KVX_CurrentScheme() != before;
+            if (font) ChooseFont();
+            const SchemeState after;
+            const bool changed = after != before;
             if (changed) sample.Rebuild();
             // The editor back in front of the nested dialog and of the sample made again.
-            if (change || load || save || changed) session.Resume();
+            if (change || load || save || font || sized || changed) session.Resume();
             if (changed || g.Names->SelectedText != shown) ShowChosen(g);
+            // A refused size goes back to the one in use.
+            if (sized || after.FontPath != before.FontPath || after.FontSize != before.FontSize) ShowFont(g);
             shown = g.Names->SelectedText;
             return close;
         });
     }
     const std::string remembered = RememberedSchemePath();
-    if (KVX_CurrentScheme() != opened && !remembered.empty()) KVX_SaveScheme(remembered);
+    if (SchemeState() != opened && !remembered.empty()) KVX_SaveScheme(remembered);
 }
 
 }  // namespace kvx::studio

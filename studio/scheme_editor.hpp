@@ -1,6 +1,7 @@
 #pragma once
-// The File page's "Scheme Editor": the scheme's colours in a list, each changed with the colour
-// chooser, shown live on every open window and in a sample window; Load and Save of scheme files.
+// The File page's "Scheme Editor": the scheme's colours and tints in a list, each changed with the
+// colour chooser, and its font (a file from the file requester, a size in pixels), shown live on
+// every open window and in a sample window; Load and Save of scheme files.
 #include <string>
 
 namespace kvx::studio {

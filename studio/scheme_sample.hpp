@@ -1,6 +1,6 @@
 #pragma once
-// The Scheme Editor's sample window: one gadget of each common kind, made again after a change
-// so that the edges drawn into their skin pictures show the new colours too.
+// The Scheme Editor's sample window (KVX_SchemeSampleWindow), made again after a change so that
+// the edges drawn into its skin pictures and the sizes taken from the font show the new scheme.
 #include "gadgets/window.hpp"
 
 namespace kvx::studio {

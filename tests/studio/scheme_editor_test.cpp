@@ -1,20 +1,26 @@
 // The Scheme Editor: a colour changed in the chooser and confirmed shows at once and is remembered
-// for the next start; a cancelled chooser leaves every colour as it was.
+// for the next start; a cancelled chooser leaves every colour as it was; a font size set in its
+// field is used at once and remembered too.
 #include "studio/scheme_editor.hpp"
 
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/gui_font.hpp"
 #include "core/scheme_file.hpp"
 #include "gadgets/scrollbar.hpp"
+#include "gadgets/value.hpp"
 #include "support/dialog_script.hpp"
 #include "support/studio_fixture.hpp"
 
 namespace kvx {
 namespace {
 
+using testing::ChildOf;
 using testing::DialogScript;
 using testing::FrontWindow;
+
+constexpr int kEditedFontSize = 16;
 
 class SchemeEditorTest : public testing::StudioTest {
 protected:
@@ -78,6 +84,26 @@ TEST_F(SchemeEditorTest, ConfirmedChangeShowsLiveAndIsLoadedAtTheNextStart) {
     studio::Start();
     EXPECT_EQ(KVX_SchemeColors.GadgetText->Red, 0);
     EXPECT_EQ(KVX_SchemeColors.GadgetText->Green, green);
+}
+
+TEST_F(SchemeEditorTest, FontSizeSetInItsFieldIsUsedAtOnceAndLoadedAtTheNextStart) {
+    const int lineHeight = KVX_LineHeight;
+    {
+        DialogScript script;
+        script.Then([] {
+            const KVX_GadgetRef box = ChildOf(FrontWindow(), KVX_KindValue, "Size");
+            ASSERT_TRUE(box);
+            static_cast<KVX_Value*>(box.get())->ValueInput->Text = std::to_string(kEditedFontSize);
+        });
+        script.Wait().Then([] { EXPECT_EQ(KVX_GuiFontSize(), kEditedFontSize); }).ClickButton("Close");
+        studio::ShowSchemeEditor();
+        EXPECT_TRUE(script.Finished());
+    }
+    EXPECT_GT(KVX_LineHeight, lineHeight);
+
+    studio::Shutdown();
+    studio::Start();
+    EXPECT_EQ(KVX_GuiFontSize(), kEditedFontSize);
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
-// Colour schemes: a saved scheme loads back the same, a damaged file keeps the defaults for what it
-// lacks and says why, and the default scheme draws exactly what no scheme draws.
+// Colour schemes: a saved scheme loads back the same colours, tints and font, a damaged file keeps
+// the defaults for what it lacks (the font in use for a font it cannot load) and says why, the
+// default scheme draws exactly what no scheme draws, and a tint changes only its own gadgets.
 #include <fstream>
 #include <vector>
 
+#include "core/gui_font.hpp"
 #include "core/scheme_file.hpp"
 #include "gadgets/listbox.hpp"
 #include "gadgets/push_button.hpp"
+#include "gadgets/scheme_sample.hpp"
 #include "gadgets/window.hpp"
 #include "support/toolkit_fixture.hpp"
 
@@ -15,6 +18,8 @@ namespace {
 using testing::ToolkitTest;
 
 constexpr int kScreenW = 1024, kScreenH = 768;
+const std::string kTestFont = std::string(KVX_TEST_FONT_DIR) + "/arial.ttf";
+constexpr int kTestFontSize = 17;
 
 class SchemeTest : public ToolkitTest {
 protected:
@@ -32,21 +37,46 @@ protected:
         Frame();
         return Screen();
     }
+    struct Changes {
+        int inside = 0, outside = 0;
+    };
+    // The pixels two screens differ in, inside the gadget's box less `inset` on each side and outside it.
+    static Changes ChangesAround(const std::vector<unsigned>& a, const std::vector<unsigned>& b, const KVX_Gadget& g,
+                                 int inset) {
+        Changes changes;
+        for (int y = 0; y < kScreenH; ++y) {
+            for (int x = 0; x < kScreenW; ++x) {
+                if (a[size_t(y * kScreenW + x)] == b[size_t(y * kScreenW + x)]) continue;
+                const bool inside = x >= g.AbsX + inset && x < g.AbsX + g.Width - inset && y >= g.AbsY + inset &&
+                                    y < g.AbsY + g.Height - inset;
+                ++(inside ? changes.inside : changes.outside);
+            }
+        }
+        return changes;
+    }
 };
 
 TEST_F(SchemeTest, SavedSchemeLoadsBackTheSameColours) {
     KVX_SchemeColors.GadgetText->Red = 12;
     KVX_SchemeColors.ListSelection->Blue = 34;
     KVX_SchemeColors.DialogText->Green = 56;
+    KVX_SchemeColors.ButtonTint->Green = 78;
+    KVX_SchemeColors.MenuTint->Red = 90;
+    const int defaultLineHeight = KVX_LineHeight;
+    ASSERT_TRUE(KVX_SetGuiFont(kTestFont, kTestFontSize));
     const KVX_SchemeValues edited = KVX_CurrentScheme();
     const std::string path = TempPath("round_trip.scheme");
     ASSERT_TRUE(KVX_SaveScheme(path));
     KVX_ResetScheme();
+    KVX_LoadDefaultGuiFont();
     ASSERT_NE(KVX_CurrentScheme(), edited);
     const KVX_SchemeLoad load = KVX_LoadScheme(path);
     EXPECT_TRUE(load.Ok()) << load.Error();
     EXPECT_EQ(load.ColorsRead(), int(KVX_SchemeEntries().size()));
     EXPECT_EQ(KVX_CurrentScheme(), edited);
+    EXPECT_EQ(KVX_GuiFontPath(), kTestFont);
+    EXPECT_EQ(KVX_GuiFontSize(), kTestFontSize);
+    EXPECT_GT(KVX_LineHeight, defaultLineHeight) << "the line height follows the larger font";
 }
 
 TEST_F(SchemeTest, DamagedLinesAreSkippedAndReportedTheRestKeepsItsDefaults) {
@@ -55,13 +85,18 @@ TEST_F(SchemeTest, DamagedLinesAreSkippedAndReportedTheRestKeepsItsDefaults) {
     const std::string path = TempPath("damaged.scheme");
     WriteText(path,
               "# comment\n\n GadgetText = 1, 2 ,3\r\nNoSuchColour=1,2,3\nTabText=300,0,0\nMenuText=1,2\n"
-              "garbage\nInputText=4,5,6");
+              "garbage\nInputText=4,5,6\nListTint=7,8,9\nTabTint=1,2,x\nFontSize=200\nFont=" +
+                  path + "\n");
+    ASSERT_TRUE(KVX_SetGuiFont(kTestFont, kTestFontSize));
+    const FontPtr font = KVX_GuiFont;
     const KVX_SchemeLoad load = KVX_LoadScheme(path);
     EXPECT_FALSE(load.Ok());
     EXPECT_NE(load.Error().find(path), std::string::npos);
     EXPECT_NE(load.Error().find("line 4"), std::string::npos) << load.Error();
-    EXPECT_NE(load.Error().find("4 lines skipped"), std::string::npos) << load.Error();
-    EXPECT_EQ(load.ColorsRead(), 2);
+    EXPECT_NE(load.Error().find("7 lines skipped"), std::string::npos) << load.Error();
+    EXPECT_EQ(load.ColorsRead(), 3);
+    EXPECT_EQ(KVX_GuiFont, font) << "a file that is no font keeps the font in use";
+    EXPECT_EQ(KVX_GuiFontPath(), kTestFont);
     KVX_SchemeValues expected = defaults;
     auto set = [&](const char* name, std::array<uint8_t, 3> rgb) {
         for (size_t i = 0; i < KVX_SchemeEntries().size(); ++i) {
@@ -70,6 +105,7 @@ TEST_F(SchemeTest, DamagedLinesAreSkippedAndReportedTheRestKeepsItsDefaults) {
     };
     set("GadgetText", {1, 2, 3});
     set("InputText", {4, 5, 6});
+    set("ListTint", {7, 8, 9});
     EXPECT_EQ(KVX_CurrentScheme(), expected);
 
     // A file that cannot be read changes nothing.
@@ -96,19 +132,39 @@ TEST_F(SchemeTest, DefaultSchemeDrawsTodaysPixelsAndTextColourChangesOnlyLabels)
     // The open window shows the new caption colour; the list's text and every edge stay.
     WriteText(path, "GadgetText=255,0,0\n");
     ASSERT_TRUE(KVX_LoadScheme(path).Ok());
-    const std::vector<unsigned> after = TwoFrames();
-    int changed = 0, outsideButton = 0;
-    for (int y = 0; y < kScreenH; ++y) {
-        for (int x = 0; x < kScreenW; ++x) {
-            if (after[size_t(y * kScreenW + x)] == before[size_t(y * kScreenW + x)]) continue;
-            ++changed;
-            const bool inButton = x >= button->AbsX + 2 && x < button->AbsX + button->Width - 2 &&
-                                  y >= button->AbsY + 2 && y < button->AbsY + button->Height - 2;
-            if (!inButton) ++outsideButton;
-        }
+    const Changes changes = ChangesAround(before, TwoFrames(), *button, 2);
+    EXPECT_GT(changes.inside, 20);
+    EXPECT_EQ(changes.outside, 0);
+}
+
+TEST_F(SchemeTest, DefaultTintsDrawTodaysPixelsAndAButtonTintShowsLiveOnlyInButtons) {
+    const KVX_WindowRef sample = KVX_SchemeSampleWindow(100, 100);
+    KVX_Mouse = KVX_MouseState{};
+    headless::MoveMouse(0, 0);
+    const std::vector<unsigned> byDefault = TwoFrames();
+
+    // Before tints the pieces were drawn in the white colour object itself.
+    KVX_Scheme& s = KVX_SchemeColors;
+    const KVX_Scheme scheme = s;
+    for (KVX_ColorRef* tint :
+         {&s.WindowFrameTint, &s.WindowBodyTint, &s.ButtonTint, &s.FieldTint, &s.ListTint, &s.TabTint, &s.MenuTint}) {
+        *tint = KVX_WhiteColor;
     }
-    EXPECT_GT(changed, 20);
-    EXPECT_EQ(outsideButton, 0);
+    EXPECT_TRUE(TwoFrames() == byDefault);
+    s = scheme;
+
+    const std::string path = TempPath("button_tint.scheme");
+    WriteText(path, "ButtonTint=255,0,0\n");
+    ASSERT_TRUE(KVX_LoadScheme(path).Ok());
+    std::vector<const KVX_Gadget*> buttons;
+    for (const KVX_GadgetRef& child : sample->Children) {
+        if (child->Kind() == KVX_KindPushButton) buttons.push_back(child.get());
+    }
+    ASSERT_EQ(buttons.size(), 1u);
+    const KVX_Gadget& button = *buttons.front();
+    const Changes changes = ChangesAround(byDefault, TwoFrames(), button, 0);
+    EXPECT_GT(changes.inside, button.Width * button.Height / 2);
+    EXPECT_EQ(changes.outside, 0);
 }
 
 }  // namespace
