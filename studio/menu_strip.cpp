@@ -51,7 +51,7 @@ void MenuStripStep() {
     SetViewport(0, 0, StripWidth(), KVX_MenuBarHeight);
     SetBlend(kAlphaBlend);
     SetAlpha(1.0f);
-    DrawImageHandle(g_barImage, 0, 0, KVX_WhiteColor);
+    DrawImageHandle(g_barImage, 0, 0, KVX_SchemeColors.MenuTint);
     for (const DesignedGadgetRef& record : Design().DesignList) {
         if (record->Info().OnMenuBar) {
             DrawColoredText(record->Caption, record->Px + kBarStart, kTextTop, KVX_SchemeColors.MenuText, KVX_GuiFont);
