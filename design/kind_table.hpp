@@ -37,7 +37,7 @@ struct FixedSize {
 // A value the Modify page's property frame edits, beyond handle, place, size and caption: one
 // row, through the record field its type names.
 struct PropertyField {
-    enum class Type { Number, Whole, Flag, Picture, Items, Colour };
+    enum class Type { Number, Whole, Flag, Picture, Items, Colour, Choice };
     const char* Label;
     Type Kind;
     float DesignedGadget::*Number = nullptr;
@@ -45,6 +45,14 @@ struct PropertyField {
     uint8_t DesignedGadget::*Flag = nullptr;
     std::string DesignedGadget::*Path = nullptr;
     const char* Hint = nullptr;  // how the row's values are written, when that needs saying
+    // A choice's names; the Flag field holds the number of the one chosen, from 1 (0 is the first).
+    std::span<const char* const> Choices = {};
+};
+
+// Where a gadget's text runs from its place, when not rightward: how far left it starts, and how
+// wide it is.
+struct TextSpan {
+    int32_t Left = 0, Width = 0;
 };
 
 struct KindDescription {
@@ -81,8 +89,8 @@ struct KindDescription {
     void (*AddItem)(KVX_Gadget& live, const std::string& item) = nullptr;
     // The height the designer's pointer answers to, when not the record's Ty.
     int32_t (*HitHeight)(const DesignedGadget& record) = nullptr;
-    // The width it answers to, when not the record's Tx.
-    int32_t (*HitWidth)(const DesignedGadget& record) = nullptr;
+    // Where it answers along its row, when not from Px over Tx.
+    TextSpan (*HitSpan)(const DesignedGadget& record) = nullptr;
     // What a press of the designer's pointer on the live gadget does besides picking the record.
     void (*Pressed)(DesignedGadget& record) = nullptr;
     bool IsWindow = false;           // a top-level window: no parent, absolute position

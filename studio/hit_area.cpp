@@ -15,7 +15,8 @@ HitArea HitAreaOf(const DesignedGadget& r) {
     }
     const KVX_Window* parent = r.ParentWindow.get();
     const int px = parent ? parent->X : 0, py = parent ? parent->Y + parent->TitleHeight : 0;
-    return {px + r.Px, py + r.Py, kind.HitWidth ? kind.HitWidth(r) : r.Tx, kind.HitHeight ? kind.HitHeight(r) : r.Ty};
+    const TextSpan span = kind.HitSpan ? kind.HitSpan(r) : TextSpan{0, r.Tx};
+    return {px + r.Px - span.Left, py + r.Py, span.Width, kind.HitHeight ? kind.HitHeight(r) : r.Ty};
 }
 
 HitArea BoxOf(const DesignedGadget& r) {

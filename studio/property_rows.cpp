@@ -1,5 +1,6 @@
 #include "studio/property_rows.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "dialogs/color_requester.hpp"
 #include "gadgets/checkbox.hpp"
 #include "gadgets/color_icon.hpp"
+#include "gadgets/combo.hpp"
 #include "gadgets/input.hpp"
 #include "gadgets/label.hpp"
 #include "gadgets/push_button.hpp"
@@ -29,7 +31,7 @@ namespace {
 using Type = PropertyField::Type;
 
 constexpr int kRowStep = 25, kLabelX = 20, kFieldX = 95, kFieldChars = 8, kPathChars = 17, kMostChars = 1024;
-constexpr int kButtonX = 95, kButtonWidth = 70, kSwatchWidth = 20, kSwatchX = 70, kMarkX = 13;
+constexpr int kButtonX = 95, kButtonWidth = 70, kSwatchWidth = 20, kSwatchX = 70, kMarkX = 13, kChoiceWidth = 72;
 constexpr int kFirstRow = kPropertyFrameTop + 17, kProblemY = kPropertyFrameTop + kPropertyFrameHeight - 22;
 constexpr uint8_t kAlignedLeft = 1;
 constexpr char kMarkSign = '!';
@@ -42,6 +44,7 @@ struct Row {
     KVX_CheckboxRef Box;     // flags
     KVX_PushButtonRef Open;  // items, colours, the picture requester
     KVX_ColorIconRef Swatch;
+    KVX_ComboRef Choice;
     std::string Shown;  // what the row shows of the record
 };
 
@@ -78,6 +81,7 @@ std::string ShownText(const PropertyField& f, const DesignedGadget& r) {
         case Type::Picture: return r.*f.Path;
         case Type::Items: return std::string(f.Label) + ": " + std::to_string(r.Items.size());
         case Type::Colour: return r.CustomColor ? std::to_string(ToARGB(r.CustomColor) & 0xFFFFFF) : std::string();
+        case Type::Choice: return f.Choices[std::clamp<size_t>(r.*f.Flag, 1, f.Choices.size()) - 1];
     }
     return "";
 }
@@ -87,6 +91,7 @@ void Show(Row& row, const DesignedGadget& r) {
     if (row.Text) row.Text->Text = row.Shown;
     if (row.Box) row.Box->State = r.*row.Field->Flag;
     if (row.Field->Kind == Type::Items) row.Caption->Text = row.Shown;
+    if (row.Choice) row.Choice->SelectItem(row.Shown, 1);
     if (row.Swatch && r.CustomColor)
         row.Swatch->FillColor = KVX_Color::Create(r.CustomColor->Red, r.CustomColor->Green, r.CustomColor->Blue);
 }
@@ -111,6 +116,11 @@ int BuildRow(Row& row, const DesignedGadget& r, int y) {
         case Type::Items:
             row.Caption = Caption("", y, text);
             row.Open = Keep(KVX_PushButton::Create(w, "Edit...", kButtonX, y, kButtonWidth));
+            break;
+        case Type::Choice:
+            row.Caption = Caption(row.Field->Label, y, text);
+            row.Choice = Keep(KVX_Combo::Create(w, kFieldX, y, kChoiceWidth));
+            for (const char* choice : row.Field->Choices) row.Choice->AddItem(choice, "");
             break;
         case Type::Colour:
             row.Caption = Caption(row.Field->Label, y, text);
@@ -196,6 +206,11 @@ void RowStep(Row& row, DesignedGadget& r) {
     if (row.Text && row.Text->Text != row.Shown && !KVX_HasFocus(*row.Text)) {
         const std::string typed = row.Text->Text;
         Take(row, r, [&](DesignedGadget& d) { return PutTyped(f, typed, d); });
+    }
+    if (row.Choice && !row.Choice->SelectedText.empty() && row.Choice->SelectedText != row.Shown) {
+        const auto at = std::find(f.Choices.begin(), f.Choices.end(), row.Choice->SelectedText);
+        const uint8_t chosen = uint8_t(at - f.Choices.begin() + 1);
+        Take(row, r, [&](DesignedGadget& d) { return (d.*f.Flag = chosen, true); });
     }
     if (row.Box && row.Box->State != r.*f.Flag) {
         const uint8_t state = row.Box->State;

@@ -13,12 +13,32 @@
 namespace kvx::studio {
 namespace {
 
-constexpr uint8_t kAlignedLeft = 1;
+constexpr uint8_t kAlignedLeft = 1, kCentred = 2, kAlignedRight = 3;
+// A reader that knows only True (left) takes the other words as false, which draws from the place
+// as left does: the text stays, only not centred.
+constexpr const char* kCentredWord = "Centre";
+constexpr const char* kRightWord = "Right";
+
+std::string WriteAlign(DesignedGadget& r) {
+    switch (r.Align) {
+        case kAlignedLeft: return BooleanText(true);
+        case kCentred: return kCentredWord;
+        case kAlignedRight: return kRightWord;
+        default: return BooleanText(false);
+    }
+}
+void ReadAlign(DesignedGadget& r, std::string_view v) {
+    r.Align = v == kCentredWord ? kCentred : v == kRightWord ? kAlignedRight : ReadBoolean(v);
+}
 
 // clang-format off
 constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKey, kCaptionKey,
-                               FlagKey<&DesignedGadget::Align>("Align")};
+                               {"Align", WriteAlign, ReadAlign}};
 // clang-format on
+
+constexpr const char* kAlignments[] = {"Left", "Centred", "Right"};
+constexpr PropertyField kRows[] = {
+    {.Label = "Alignment", .Kind = PropertyField::Type::Choice, .Flag = &DesignedGadget::Align, .Choices = kAlignments}};
 
 constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
     return call(&KVX_Label::Create, "KVX_Label::Create", ParentArgument{r}, r.Caption, r.Px, r.Py, r.Align,
@@ -26,14 +46,23 @@ constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
 };
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
-    return {"KVX_Label", Arguments().Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py).Flag(r.Align),
+    Arguments args;
+    args.Add(parent).Quoted(r.Caption).Add(r.Px).Add(r.Py);
+    if (r.Align > kAlignedLeft) {
+        args.Add(r.Align);
+    } else {
+        args.Flag(r.Align);
+    }
+    return {"KVX_Label", args,
             ",KVX_BlackColor)"};
 }
 
-// The pointer takes a label by its text, however long; the size the toolkit gives it is a square.
-int32_t TextHitWidth(const DesignedGadget& r) {
+// The pointer takes a label by its text, however long and wherever its alignment puts it; the size
+// the toolkit gives it is a square.
+TextSpan TextHitSpan(const DesignedGadget& r) {
     SetImageFont(KVX_GuiFont);
-    return std::max(r.Tx, TextWidth(r.Caption));
+    const int32_t width = std::max(r.Tx, TextWidth(r.Caption));
+    return {r.Align == kCentred ? width / 2 : r.Align == kAlignedRight ? width : 0, width};
 }
 
 }  // namespace
@@ -43,8 +72,8 @@ const KindDescription kLabeltextKind{.Word = "Labeltext", .PaletteCaption = "Lab
                                      .Fixed = [] { return FixedSize{KVX_LineHeight + 1, KVX_LineHeight + 1}; },
                                      .Defaults = [](DesignedGadget& r, const Band&) { r.Align = kAlignedLeft; },
                                      .Create = LiveOf<kMake>,
-                                     .CppType = "KVX_LabelRef", .CppCreate = CppOf<kMake>, .Export = Export,
-                                     .HitWidth = TextHitWidth, .CaptionIsHandle = true};
+                                     .CppType = "KVX_LabelRef", .CppCreate = CppOf<kMake>, .Properties = kRows,
+                                     .Export = Export, .HitSpan = TextHitSpan, .CaptionIsHandle = true};
 // clang-format on
 
 }  // namespace kvx::studio

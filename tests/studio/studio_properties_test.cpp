@@ -4,6 +4,7 @@
 #include "design/design_reader.hpp"
 #include "design/design_writer.hpp"
 #include "gadgets/checkbox.hpp"
+#include "gadgets/combo.hpp"
 #include "gadgets/input.hpp"
 #include "gadgets/label.hpp"
 #include "gadgets/listbox.hpp"
@@ -78,6 +79,7 @@ TEST_F(StudioPropertiesTest, EveryRowTakesWhatItMayMarksTheRestAndTheFileKeepsIt
     Place("Checkbox", 150, 330, 160, 340);
     Place("Inputbox", 350, 200, 450, 210);
     Place("Listbox", 350, 250, 500, 400);
+    Place("Labeltext", 350, 450, 360, 460);
     SelectPage(studio::kModifyPage);
 
     Pick("Scrollbar1");
@@ -121,6 +123,12 @@ TEST_F(StudioPropertiesTest, EveryRowTakesWhatItMayMarksTheRestAndTheFileKeepsIt
         ClickStudio(StudioGadget(KVX_KindPushButton, "Edit..."));
     }
     EXPECT_EQ(Named("Listbox1")->Items, (std::vector<std::string>{"Fig|s", "Pear"}));
+    Pick("Labeltext1");
+    const KVX_GadgetRef alignment = StudioGadget(KVX_KindCombobox, "Alignment", true);
+    ASSERT_NE(alignment, nullptr);
+    ClickStudio(alignment);
+    Click(KVX_Combo::DropX + 10, KVX_Combo::DropY + KVX_LineHeight + KVX_LineHeight / 2);  // the second line
+    EXPECT_EQ(Named("Labeltext1")->Align, 2) << "centred";
 
     const std::string saved = studio::DesignText(Design().DesignList);
     const std::string path = ::testing::TempDir() + "properties_" + std::to_string(getpid()) + ".kvx";
@@ -135,6 +143,7 @@ TEST_F(StudioPropertiesTest, EveryRowTakesWhatItMayMarksTheRestAndTheFileKeepsIt
     EXPECT_EQ(std::static_pointer_cast<KVX_Input>(Named("Inputbox1")->Gadget)->MaxChar, 12);
     EXPECT_EQ(std::static_pointer_cast<KVX_Window>(Named("Window1")->Gadget)->CloseButton, nullptr);
     EXPECT_EQ(std::static_pointer_cast<KVX_Listbox>(Named("Listbox1")->Gadget)->ItemList.size(), 2u);
+    EXPECT_EQ(std::static_pointer_cast<KVX_Label>(Named("Labeltext1")->Gadget)->Align, 2);
 }
 
 }  // namespace
