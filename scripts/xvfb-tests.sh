@@ -24,9 +24,14 @@ cd "$root"
 XDG_CONFIG_HOME="$(mktemp -d)" "$build/studio/korvex-studio" &
 studio_pid=$!
 window=$(timeout 20 xdotool search --sync --name '^Korvex' | head -n 1)
-sleep 2
-import -window root "$shots/studio-first-screen.png"
-colours=$(identify -format '%k' "$shots/studio-first-screen.png")
+# The first frame comes once the studio has made its windows; a loaded machine takes longer.
+colours=1
+for _ in $(seq 20); do
+  sleep 0.5
+  import -window root "$shots/studio-first-screen.png"
+  colours=$(identify -format '%k' "$shots/studio-first-screen.png")
+  [ "$colours" -ge 2 ] && break
+done
 if [ "$colours" -lt 2 ]; then
   echo "FAIL: the studio's first screen is blank"; exit 1
 fi
