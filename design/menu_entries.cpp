@@ -1,11 +1,14 @@
 #include "design/menu_entries.hpp"
 
+#include <algorithm>
 #include <string_view>
 
 namespace kvx::studio {
 namespace {
 
 constexpr char kLevelMark = '>', kCheckMark = '*', kDisabledMark = '~', kEscape = '\\';
+// Far deeper than a menu is usable; it bounds what a hand-made file can ask for.
+constexpr size_t kDeepestLevel = 16;
 constexpr std::string_view kSeparatorLine = "-";
 const char* const kToolkitSeparator = "[]";
 
@@ -20,6 +23,7 @@ Line ReadLine(std::string_view text) {
         ++line.Level;
         text.remove_prefix(1);
     }
+    line.Level = std::min(line.Level, kDeepestLevel);
     for (; !text.empty(); text.remove_prefix(1)) {
         if (text.front() == kCheckMark) {
             line.Entry.Checked = true;
@@ -58,7 +62,8 @@ void AddCalls(const std::vector<MenuEntry>& entries, const std::string& menu, co
         const bool scoped = *s.OpenScope != '\0';
         if (scoped) out.push_back(indent + s.OpenScope);
         const std::string inner = scoped ? indent + s.Indent : indent;
-        const std::string name = scoped ? "submenu" + std::to_string(++submenus) : menu + "_" + std::to_string(++submenus);
+        const std::string name =
+            scoped ? "submenu" + std::to_string(++submenus) : menu + "_" + std::to_string(++submenus);
         out.push_back(inner + s.Submenu(name, menu, s.Quote(e.Text)));
         AddCalls(e.Entries, name, s, inner, submenus, out);
         if (scoped) out.push_back(indent + s.CloseScope);

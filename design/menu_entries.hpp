@@ -33,9 +33,9 @@ struct MenuCallSpelling {
     // The statement that makes sub-menu `name` of `menu`'s entry `text` (quoted).
     std::string (*Submenu)(const std::string& name, const std::string& menu, const std::string& text);
     std::string (*Quote)(const std::string& text);
-    const char* OpenScope;   // around a sub-menu's lines; "" for none
+    const char* OpenScope;  // around a sub-menu's lines; "" for none
     const char* CloseScope;
-    const char* Indent;      // one more for every scope
+    const char* Indent;  // one more for every scope
 };
 std::vector<std::string> MenuEntryCalls(const std::vector<MenuEntry>& entries, const std::string& menu,
                                         const MenuCallSpelling& spelling);

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/skin.hpp"
 #include "dialogs/choice_buttons.hpp"
 #include "dialogs/modal_loop.hpp"
-#include "core/skin.hpp"
 #include "gadgets/input.hpp"
 #include "gadgets/label.hpp"
 #include "gadgets/listbox.hpp"
@@ -96,8 +96,9 @@ bool ApplyButtons(const ItemsForm& form, std::vector<std::string>& items) {
 std::optional<std::vector<std::string>> EditItems(const std::string& title, std::vector<std::string> items,
                                                   const char* hint) {
     const int hintHeight = hint ? kHintHeight : 0, height = kHeight + hintHeight;
-    const KVX_WindowRef window = KVX_Window::Create(title, GraphicsWidth() / 2 - kWidth / 2,
-                                                    GraphicsHeight() / 2 - height / 2, kWidth, height, 0, 0, 0, kDialogStyle);
+    const KVX_WindowRef window =
+        KVX_Window::Create(title, GraphicsWidth() / 2 - kWidth / 2, GraphicsHeight() / 2 - height / 2, kWidth, height,
+                           0, 0, 0, kDialogStyle);
     const ItemsForm form = BuildForm(window);
     if (hint) KVX_Label::Create(window, hint, kMargin, kHintY, kAlignedLeft, KVX_SchemeColors.DialogText);
     const ChoiceButtons buttons = CreateChoiceButtons(window, "Ok", kCancelX, kChoiceY + hintHeight);

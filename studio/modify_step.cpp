@@ -164,8 +164,9 @@ bool ResizeBy(DesignedGadget& r, const ArrowStep& step) {
     return changed;
 }
 
-// A gadget of a selected window moves with it already.
+// A gadget of a selected window moves with it already; a menu's place is its title's on the bar.
 bool CarriedByWindow(const DesignedGadget& r) {
+    if (r.Info().OnMenuBar) return true;
     if (r.Info().IsWindow || !r.ParentWindow) return false;
     const DesignedGadgetRef window = WindowRecordOf(r);
     return window && IsSelected(*window);

@@ -1,19 +1,20 @@
 #include "studio/property_editor.hpp"
 
 #include <algorithm>
+#include <span>
 #include <string>
 
 #include "core/focus.hpp"
 #include "core/runtime.hpp"
-#include "studio/current_file.hpp"
 #include "design/design_edits.hpp"
 #include "design/kind_table.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/tab_pages.hpp"
+#include "studio/current_file.hpp"
 #include "studio/live_gadget.hpp"
-#include "studio/tab_membership.hpp"
 #include "studio/property_rows.hpp"
 #include "studio/studio_window.hpp"
+#include "studio/tab_membership.hpp"
 
 namespace kvx::studio {
 namespace {
@@ -30,7 +31,7 @@ Shown g_shown;
 int32_t ShownWidth(const DesignedGadget& r) { return SizedInCharacters(r) ? r.NumChar : r.Tx; }
 int32_t ShownHeight(const DesignedGadget& r) { return r.Ty; }
 
-void LockFixedSizes(const DesignedGadget* r) {
+void LockFieldsOfKind(const DesignedGadget* r) {
     const PropertyEditor& e = Studio().Editor;
     const FixedSize fixed = r && r->Info().Fixed ? r->Info().Fixed() : FixedSize{};
     // A menu's place and size are its title's on the bar.
@@ -39,6 +40,11 @@ void LockFixedSizes(const DesignedGadget* r) {
     e.TyBox->Disabled = !r || fixed.Height || onBar ? 1 : 0;
     e.PxBox->Disabled = !r || onBar ? 1 : 0;
     e.PyBox->Disabled = !r || onBar ? 1 : 0;
+    // A kind whose file keeps no caption (lists, tab panels) has none to edit.
+    const auto keys = r ? r->Info().Keys : std::span<const KeyFormat>{};
+    const bool captioned =
+        std::any_of(keys.begin(), keys.end(), [](const KeyFormat& k) { return k.Name == std::string_view("Caption"); });
+    e.CaptionBox->Disabled = captioned ? 0 : 1;
 }
 
 // A size the user typed, as the record holds it: characters for text fields, lines for lists,
@@ -95,19 +101,18 @@ void ShowInEditor(const DesignedGadget* r) {
     ShowGeometry(shown);
     ShowProblem("");
     ShowProperties(r);
-    for (const KVX_GadgetRef& field :
-         std::initializer_list<KVX_GadgetRef>{e.HandleBox, e.CaptionBox, e.GlobalBox}) {
+    for (const KVX_GadgetRef& field : std::initializer_list<KVX_GadgetRef>{e.HandleBox, e.GlobalBox}) {
         field->Disabled = r ? 0 : 1;
     }
-    LockFixedSizes(r);
+    LockFieldsOfKind(r);
 }
 
 void ApplyEditorChanges(DesignedGadget& r) {
     const PropertyEditor& e = Studio().Editor;
-    LockFixedSizes(&r);
+    LockFieldsOfKind(&r);
     // A command (align, spread, a drag of another selected gadget) may have moved it since.
-    const bool movedElsewhere = r.Px != g_shown.Px || r.Py != g_shown.Py || ShownWidth(r) != g_shown.Width ||
-                                ShownHeight(r) != g_shown.Height;
+    const bool movedElsewhere =
+        r.Px != g_shown.Px || r.Py != g_shown.Py || ShownWidth(r) != g_shown.Width || ShownHeight(r) != g_shown.Height;
     if (movedElsewhere && !KVX_FocusTaken()) ShowGeometry(r);
     bool rebuild = false;
     // A new handle is taken once the field is left (Enter, a click elsewhere, another page), so
@@ -120,7 +125,7 @@ void ApplyEditorChanges(DesignedGadget& r) {
         g_shown.Handle = r.Handle;
         NoteDesignChange();
     }
-    if (e.CaptionBox->Text != g_shown.Caption) {
+    if (e.CaptionBox->Text != g_shown.Caption && !e.CaptionBox->Disabled) {
         g_shown.Caption = r.Caption = e.CaptionBox->Text;
         rebuild = true;
     }

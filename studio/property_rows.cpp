@@ -92,8 +92,9 @@ void Show(Row& row, const DesignedGadget& r) {
     if (row.Box) row.Box->State = r.*row.Field->Flag;
     if (row.Field->Kind == Type::Items) row.Caption->Text = row.Shown;
     if (row.Choice) row.Choice->SelectItem(row.Shown, 1);
-    if (row.Swatch && r.CustomColor)
-        row.Swatch->FillColor = KVX_Color::Create(r.CustomColor->Red, r.CustomColor->Green, r.CustomColor->Blue);
+    // Without a colour of its own, a text shows in the scheme's.
+    const KVX_ColorRef& shown = r.CustomColor ? r.CustomColor : KVX_SchemeColors.GadgetText;
+    if (row.Swatch) row.Swatch->FillColor = KVX_Color::Create(shown->Red, shown->Green, shown->Blue);
 }
 
 // Builds one row from y; returns the y of the next.

@@ -1,7 +1,5 @@
 // Colour icons: the colour is saved as "R,G,B"; a file without one (as older files are) gets a
 // colour drawn at random, and so does every run of an exported program.
-#include <algorithm>
-
 #include "design/kinds/creation_call.hpp"
 #include "design/kinds/kind_parts.hpp"
 #include "design/kinds/kinds.hpp"
@@ -10,21 +8,12 @@
 namespace kvx::studio {
 namespace {
 
-std::string WriteColor(DesignedGadget& r) {
-    if (!r.CustomColor) return "";
-    const KVX_Color& c = *r.CustomColor;
-    return std::to_string(c.Red) + "," + std::to_string(c.Green) + "," + std::to_string(c.Blue);
-}
+std::string WriteColor(DesignedGadget& r) { return ColorText(r.CustomColor); }
 
+// A file without a colour, as older files are, gets one at random.
 void ReadColor(DesignedGadget& r, std::string_view v) {
-    const size_t first = v.find(','), second = first == v.npos ? v.npos : v.find(',', first + 1);
-    if (second == v.npos) {
-        r.CustomColor = RandomColor();
-        return;
-    }
-    auto channel = [](std::string_view text) { return std::clamp(ReadInteger(text), 0, 255); };
-    r.CustomColor = KVX_Color::Create(channel(v.substr(0, first)), channel(v.substr(first + 1, second - first - 1)),
-                                      channel(v.substr(second + 1)));
+    r.CustomColor = ReadColorText(v);
+    if (!r.CustomColor) r.CustomColor = RandomColor();
 }
 
 // clang-format off

@@ -26,8 +26,10 @@ struct NamedArgument {
     const char* Name;  // "kvx::KVX_TitledStyle"
 };
 
-// The label colour of the skin, read when the gadget is made.
-struct SchemeTextColor {};
+// A text's own colour, or the scheme's label colour when it has none (which follows the scheme).
+struct TextColor {
+    const KVX_ColorRef& Own;
+};
 
 class LiveCall {
 public:
@@ -42,7 +44,7 @@ private:
     static T Live(const NamedArgument<T>& named) {
         return named.Value;
     }
-    static KVX_ColorRef Live(SchemeTextColor) { return KVX_SchemeColors.GadgetText; }
+    static KVX_ColorRef Live(const TextColor& color) { return color.Own ? color.Own : KVX_SchemeColors.GadgetText; }
     template <class T>
     static const T& Live(const T& value) {
         return value;
@@ -67,7 +69,9 @@ private:
     std::string Cpp(const NamedArgument<T>& named) const {
         return named.Name;
     }
-    std::string Cpp(SchemeTextColor) const { return "kvx::KVX_SchemeColors.GadgetText"; }
+    std::string Cpp(const TextColor& color) const {
+        return color.Own ? CppColor(color.Own) : "kvx::KVX_SchemeColors.GadgetText";
+    }
     std::string Cpp(const std::string& text) const { return CppStringLiteral(text); }
     std::string Cpp(float value) const { return CppFloatLiteral(value); }
     std::string Cpp(int32_t value) const { return std::to_string(value); }

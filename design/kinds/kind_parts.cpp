@@ -65,6 +65,19 @@ int32_t CharWidth() { return std::max(1, TextWidth("0")); }
 
 int32_t LinesIn(int32_t pixels) { return KVX_LineHeight > 0 ? pixels / KVX_LineHeight : 0; }
 
+std::string ColorText(const KVX_ColorRef& color) {
+    if (!color) return "";
+    return std::to_string(color->Red) + "," + std::to_string(color->Green) + "," + std::to_string(color->Blue);
+}
+
+KVX_ColorRef ReadColorText(std::string_view v) {
+    const size_t first = v.find(','), second = first == v.npos ? v.npos : v.find(',', first + 1);
+    if (second == v.npos) return nullptr;
+    auto channel = [](std::string_view text) { return std::clamp(ReadInteger(text), 0, 255); };
+    return KVX_Color::Create(channel(v.substr(0, first)), channel(v.substr(first + 1, second - first - 1)),
+                             channel(v.substr(second + 1)));
+}
+
 KVX_ColorRef RandomColor() {
     auto channel = [] { return int(Rnd(0, 255)) & 255; };
     const int red = channel(), green = channel(), blue = channel();

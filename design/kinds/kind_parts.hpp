@@ -115,5 +115,9 @@ int32_t CharWidth();
 int32_t LinesIn(int32_t pixels);
 
 KVX_ColorRef RandomColor();
+// A colour as the file keeps it, "R,G,B"; "" for none.
+std::string ColorText(const KVX_ColorRef& color);
+// The colour of an "R,G,B" text, each channel held within 0 to 255; none when it is not one.
+KVX_ColorRef ReadColorText(std::string_view text);
 
 }  // namespace kvx::studio

@@ -19,16 +19,25 @@ constexpr uint8_t kAlignedLeft = 1, kCentred = 2, kAlignedRight = 3;
 constexpr const char* kCentredWord = "Centre";
 constexpr const char* kRightWord = "Right";
 
-std::string WriteAlign(DesignedGadget& r) {
-    switch (r.Align) {
+// An own colour follows the alignment as ",R,G,B"; such a line reads as false there too.
+constexpr char kColorSeparator = ',';
+
+std::string AlignWord(uint8_t align) {
+    switch (align) {
         case kAlignedLeft: return BooleanText(true);
         case kCentred: return kCentredWord;
         case kAlignedRight: return kRightWord;
         default: return BooleanText(false);
     }
 }
+std::string WriteAlign(DesignedGadget& r) {
+    return AlignWord(r.Align) + (r.CustomColor ? kColorSeparator + ColorText(r.CustomColor) : "");
+}
 void ReadAlign(DesignedGadget& r, std::string_view v) {
-    r.Align = v == kCentredWord ? kCentred : v == kRightWord ? kAlignedRight : ReadBoolean(v);
+    const size_t comma = v.find(kColorSeparator);
+    const std::string_view word = v.substr(0, comma);
+    r.Align = word == kCentredWord ? kCentred : word == kRightWord ? kAlignedRight : ReadBoolean(word);
+    r.CustomColor = comma == v.npos ? nullptr : ReadColorText(v.substr(comma + 1));
 }
 
 // clang-format off
@@ -38,11 +47,12 @@ constexpr KeyFormat kKeys[] = {kGlobalKey, kHandleKey, kParentKey, kPxKey, kPyKe
 
 constexpr const char* kAlignments[] = {"Left", "Centred", "Right"};
 constexpr PropertyField kRows[] = {
-    {.Label = "Alignment", .Kind = PropertyField::Type::Choice, .Flag = &DesignedGadget::Align, .Choices = kAlignments}};
+    {.Label = "Alignment", .Kind = PropertyField::Type::Choice, .Flag = &DesignedGadget::Align, .Choices = kAlignments},
+    {"Colour", PropertyField::Type::Colour}};
 
 constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
     return call(&KVX_Label::Create, "KVX_Label::Create", ParentArgument{r}, r.Caption, r.Px, r.Py, r.Align,
-                SchemeTextColor{});
+                TextColor{r.CustomColor});
 };
 
 Creation Export(const DesignedGadget& r, const std::string& parent) {
@@ -53,8 +63,14 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
     } else {
         args.Flag(r.Align);
     }
-    return {"KVX_Label", args,
-            ",KVX_BlackColor)"};
+    if (!r.CustomColor) return {"KVX_Label", args, ",KVX_BlackColor)"};
+    const KVX_Color& c = *r.CustomColor;
+    const std::string color = "My_" + r.Handle;
+    return {"KVX_Label",
+            args,
+            "," + color + ")",
+            {ScopeWord(r.Global) + color + ":KVX_Color", color + "=KVX_Color.Create(" + std::to_string(c.Red) + "," +
+                                                            std::to_string(c.Green) + "," + std::to_string(c.Blue) + ")"}};
 }
 
 // The pointer takes a label by its text, however long and wherever its alignment puts it; the size

@@ -86,6 +86,10 @@ TEST_F(DesignLoaderTest, EveryHandleIsFoundAsItsKind) {
     EXPECT_EQ(loaded.Get<KVX_Progress>("Progressbar1")->Value, 37);
     EXPECT_FALSE(loaded.Get<KVX_Checkbox>("Loose")->ParentGadget() == loaded.Find("Window1"));
 
+    const auto right = loaded.Get<KVX_Label>("Create");
+    EXPECT_EQ(right->Align, 3);
+    EXPECT_EQ(ToARGB(right->Color) & 0xFFFFFF, 0xC86432u) << "a label's own colour";
+
     // Gadgets on tabs keep their place in the window; menus go on the bar with their sub-menus.
     const auto panel = loaded.Get<KVX_Tabpanel>("Tabpanel1");
     const auto second = loaded.Get<KVX_Checkbox>("OnSecondTab");

@@ -289,6 +289,8 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
     Record(9)->Items = {"a|b", "c\\", "two\nlines"};
     Record(10)->Items = {"x"};
     Record(0)->CloseButton = 0;
+    Record(13)->Align = 3;  // right
+    Record(13)->CustomColor = KVX_Color::Create(10, 20, 30);
 
     ASSERT_TRUE(studio::SaveDesignTo(PathIn("first.kvx")));
     const std::string first = FileBytes(PathIn("first.kvx"));
@@ -318,7 +320,8 @@ TEST_F(DesignFileTest, EveryKindSurvivesSaveLoadSave) {
     EXPECT_EQ(std::static_pointer_cast<KVX_Window>(Record(0)->Gadget)->CloseButton, nullptr);
     EXPECT_EQ(Record(15)->Parent, "False");
     EXPECT_EQ(Record(15)->ParentWindow, nullptr);
-    EXPECT_EQ(Record(13)->Align, 1);
+    EXPECT_EQ(std::static_pointer_cast<KVX_Label>(Record(13)->Gadget)->Align, 3);
+    EXPECT_EQ(ToARGB(std::static_pointer_cast<KVX_Label>(Record(13)->Gadget)->Color) & 0xFFFFFF, 0x0A141Eu);
     EXPECT_EQ(Record(16)->Align, 0);
     EXPECT_EQ(std::static_pointer_cast<KVX_Label>(Record(16)->Gadget)->Align, 0);
     for (size_t i = 1; i < 15; ++i) EXPECT_EQ(Record(i)->ParentWindow, Record(0)->Gadget) << Record(i)->Kind;
