@@ -86,14 +86,18 @@ std::string ShownText(const PropertyField& f, const DesignedGadget& r) {
     return "";
 }
 
+// Without a colour of its own, a text shows in the scheme's.
+const KVX_ColorRef& ShownColor(const DesignedGadget& r) {
+    return r.CustomColor ? r.CustomColor : KVX_SchemeColors.GadgetText;
+}
+
 void Show(Row& row, const DesignedGadget& r) {
     row.Shown = ShownText(*row.Field, r);
     if (row.Text) row.Text->Text = row.Shown;
     if (row.Box) row.Box->State = r.*row.Field->Flag;
     if (row.Field->Kind == Type::Items) row.Caption->Text = row.Shown;
     if (row.Choice) row.Choice->SelectItem(row.Shown, 1);
-    // Without a colour of its own, a text shows in the scheme's.
-    const KVX_ColorRef& shown = r.CustomColor ? r.CustomColor : KVX_SchemeColors.GadgetText;
+    const KVX_ColorRef& shown = ShownColor(r);
     if (row.Swatch) row.Swatch->FillColor = KVX_Color::Create(shown->Red, shown->Green, shown->Blue);
 }
 
@@ -226,8 +230,8 @@ void RowStep(Row& row, DesignedGadget& r) {
                 Take(row, r, [&](DesignedGadget& d) { return (d.Items = *items, true); });
             }
         } else if (f.Kind == Type::Colour) {
-            const KVX_ColorRef& c = r.CustomColor;
-            KVX_ColorRequester("Colour", c ? c->Red : 0, c ? c->Green : 0, c ? c->Blue : 0);
+            const KVX_ColorRef& c = ShownColor(r);
+            KVX_ColorRequester("Colour", c->Red, c->Green, c->Blue);
             int red = 0, green = 0, blue = 0;
             GetColor(red, green, blue);
             Take(row, r,
