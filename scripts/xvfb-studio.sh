@@ -2,7 +2,7 @@
 # screenshot folder, default shots/): the studio in a working directory of its own, with the
 # fonts and pictures it reads from there, ended with the script. Expects $root.
 # The studio saves into its working directory, so each check gets a fresh one.
-build="${1:-$root/build}"
+build="$(cd "${1:-$root/build}" && pwd)"  # the checks run from the source folder
 shots="${2:-$root/shots}"
 mkdir -p "$shots"
 work="$(mktemp -d)"

@@ -4,7 +4,7 @@
 # quick clicks and full-speed typing, editing, and the preview.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build}"
+build="$(cd "${1:-$root/build}" && pwd)"  # the checks run from the source folder
 shots="$root/shots"
 mkdir -p "$shots"
 
