@@ -9,6 +9,7 @@
 #include "gadgets/label.hpp"
 #include "gadgets/listbox.hpp"
 #include "gadgets/scrollbar.hpp"
+#include "gadgets/tabpanel.hpp"
 #include "studio/hit_area.hpp"
 #include "studio/selection.hpp"
 #include "studio/studio_state.hpp"
@@ -80,6 +81,8 @@ TEST_F(StudioPropertiesTest, EveryRowTakesWhatItMayMarksTheRestAndTheFileKeepsIt
     Place("Inputbox", 350, 200, 450, 210);
     Place("Listbox", 350, 250, 500, 400);
     Place("Labeltext", 350, 450, 360, 460);
+    Place("Tabpanel", 150, 480, 330, 580);
+    Place("Menu", 20, 20, 60, 40);
     SelectPage(studio::kModifyPage);
 
     Pick("Scrollbar1");
@@ -129,6 +132,21 @@ TEST_F(StudioPropertiesTest, EveryRowTakesWhatItMayMarksTheRestAndTheFileKeepsIt
     ClickStudio(alignment);
     Click(KVX_Combo::DropX + 10, KVX_Combo::DropY + KVX_LineHeight + KVX_LineHeight / 2);  // the second line
     EXPECT_EQ(Named("Labeltext1")->Align, 2) << "centred";
+    // Tabs and menu entries are lines of the same dialog; a line a menu cannot show is refused.
+    const auto addLine = [](const std::string& line) {
+        ActivateStudio();  // before the script: its steps are for the dialog's frames
+        testing::DialogScript script;
+        script.Wait().Click(KVX_KindInputbox).Type(line).ClickButton("Add").Wait().ClickButton("Ok");
+        ClickStudio(StudioGadget(KVX_KindPushButton, "Edit..."));
+    };
+    Pick("Tabpanel1");
+    addLine("Extra");
+    EXPECT_EQ(std::static_pointer_cast<KVX_Tabpanel>(Named("Tabpanel1")->Gadget)->TabCount, 3);
+    Pick("Menu1");
+    addLine(">>>Too deep");
+    EXPECT_EQ(Problem(), "Line 3 has no entry above it to open it");
+    addLine(">*Sub");
+    EXPECT_EQ(Named("Menu1")->Items.back(), ">*Sub");
 
     const std::string saved = studio::DesignText(Design().DesignList);
     const std::string path = ::testing::TempDir() + "properties_" + std::to_string(getpid()) + ".kvx";
@@ -144,6 +162,8 @@ TEST_F(StudioPropertiesTest, EveryRowTakesWhatItMayMarksTheRestAndTheFileKeepsIt
     EXPECT_EQ(std::static_pointer_cast<KVX_Window>(Named("Window1")->Gadget)->CloseButton, nullptr);
     EXPECT_EQ(std::static_pointer_cast<KVX_Listbox>(Named("Listbox1")->Gadget)->ItemList.size(), 2u);
     EXPECT_EQ(std::static_pointer_cast<KVX_Label>(Named("Labeltext1")->Gadget)->Align, 2);
+    EXPECT_EQ(std::static_pointer_cast<KVX_Tabpanel>(Named("Tabpanel1")->Gadget)->TabCount, 3);
+    EXPECT_EQ(Named("Menu1")->Items.size(), 3u);
 }
 
 }  // namespace
