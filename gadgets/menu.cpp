@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kTitleStyle = 10;
 constexpr int kSubmenuStyle = 20;
+constexpr int32_t kBarStart = 5, kTitleMargin = 10;  // where the first title starts; around each title's text
 
 int LoadIcon(const std::string& path) { return LoadSizedImage(path, 15, 15, 0, 0, 0); }
 
@@ -156,7 +157,7 @@ void LayOutBar() {
     MenuBarNextX = 0;
     for (const KVX_MenuRef& menu : AllMenus) {
         if (menu->Style != kTitleStyle) continue;
-        menu->X = MenuBarNextX == 0 ? 5 : MenuBarNextX + 5;
+        menu->X = KVX_MenuTitleX(MenuBarNextX);
         MenuBarNextX += menu->TitleWidth;
     }
     if (MenuBarNextX > 0) return;
@@ -166,6 +167,9 @@ void LayOutBar() {
 }
 
 }  // namespace
+
+int32_t KVX_MenuTitleWidth(const std::string& title) { return GuiTextWidth(title) + kTitleMargin; }
+int32_t KVX_MenuTitleX(int32_t taken) { return taken + kBarStart; }
 
 void KVX_Menu::Free() {
     std::unordered_set<KVX_Menu*> tree;
@@ -183,8 +187,8 @@ void KVX_Menu::Free() {
 KVX_MenuRef KVX_Menu::Create(const std::string& title) {
     KVX_MenuRef menu = MakeMenu(kTitleStyle);
     menu->Text = title;
-    menu->TitleWidth = GuiTextWidth(title) + 10;
-    menu->X = MenuBarNextX == 0 ? 5 : MenuBarNextX + 5;
+    menu->TitleWidth = KVX_MenuTitleWidth(title);
+    menu->X = KVX_MenuTitleX(MenuBarNextX);
     menu->Y = 0;
     menu->Width = GraphicsWidth();
     menu->Height = KVX_MenuBarHeight;

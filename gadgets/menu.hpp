@@ -59,6 +59,10 @@ extern std::vector<KVX_MenuRef> AllMenus;
 extern int32_t MenuBarNextX;
 extern int32_t MenuBarImage;
 
+// The width a title takes on the bar, and where a title starts after `taken` pixels of titles.
+int32_t KVX_MenuTitleWidth(const std::string& title);
+int32_t KVX_MenuTitleX(int32_t taken);
+
 void CloseAllMenus(int clearHighlights);
 int32_t MouseOverOpenMenu(const KVX_Menu& menu);
 // The refresh pass: the bar, the open menus and their mouse handling.

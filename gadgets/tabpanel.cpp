@@ -8,6 +8,7 @@
 #include "core/mouse.hpp"
 #include "core/skin.hpp"
 #include "gadgets/gui.hpp"
+#include "platform/pixmap.hpp"
 #include "platform/platform.hpp"
 
 namespace kvx {
@@ -152,7 +153,9 @@ void JoinTab(const KVX_GadgetRef& gadget, const KVX_TabpanelRef& panel, int32_t 
 }
 
 int32_t KVX_TabPageTop() {
-    return ImageHeight(LoadImage(SkinPath("Tab_left_un.png"))) + kBorderHeight;
+    // The embedded piece is decoded once and shared, so asking for every gadget on a tab is cheap.
+    const PixmapPtr tab = SharedPixmap(SkinPath("Tab_left_un.png"));
+    return (tab ? tab->height : 0) + kBorderHeight;
 }
 
 int32_t KVX_Tabpanel::PageTop() const { return TabHeight + kBorderHeight; }

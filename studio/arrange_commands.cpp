@@ -22,9 +22,11 @@ std::vector<DesignedGadgetRef> Moving() {
     std::unordered_set<const DesignedGadget*> taken;
     for (const DesignedGadgetRef& r : moving) taken.insert(r.get());
     std::vector<DesignedGadgetRef> inOrder;
+    TabPanelIndex panels;  // a panel comes before the gadgets on its tabs
     for (const DesignedGadgetRef& r : Design().DesignList) {
-        const DesignedGadgetRef panel = r->TabPanel.empty() ? nullptr : PanelRecordOf(*r);
-        if (taken.contains(r.get()) || (panel && taken.contains(panel.get()))) {
+        const DesignedGadget* panel = panels.PanelOf(*r);
+        panels.Add(*r);
+        if (taken.contains(r.get()) || (panel && taken.contains(panel))) {
             taken.insert(r.get());
             inOrder.push_back(r);
         }

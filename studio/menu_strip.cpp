@@ -6,6 +6,7 @@
 #include "core/runtime.hpp"
 #include "core/skin.hpp"
 #include "design/designed_gadget.hpp"
+#include "gadgets/menu.hpp"
 #include "gadgets/window.hpp"
 #include "platform/platform.hpp"
 #include "studio/studio_window.hpp"
@@ -13,8 +14,9 @@
 namespace kvx::studio {
 namespace {
 
-// As the toolkit lays out its bar: titles side by side from the left, each its text and a margin.
-constexpr int32_t kBarStart = 5, kTitleMargin = 10, kTextTop = 2;
+constexpr int32_t kTextTop = 2;
+// The toolkit highlights a title from this far left of its text.
+constexpr int32_t kHighlightInset = 5;
 
 int g_barImage = 0;
 
@@ -33,18 +35,17 @@ void PrepareMenuStrip() {
 }
 
 void MenuStripStep() {
-    int32_t next = 0;
+    // Laid out as the toolkit lays out its bar.
+    int32_t taken = 0;
     bool any = false;
-    SetImageFont(KVX_GuiFont);
     for (const DesignedGadgetRef& record : Design().DesignList) {
         DesignedGadget& r = *record;
         if (!r.Info().OnMenuBar) continue;
-        const int32_t titleX = next == 0 ? kBarStart : next + kBarStart;
-        r.Px = titleX - kBarStart;
+        r.Px = KVX_MenuTitleX(taken) - kHighlightInset;
         r.Py = 0;
-        r.Tx = TextWidth(r.Caption) + kTitleMargin;
+        r.Tx = KVX_MenuTitleWidth(r.Caption);
         r.Ty = KVX_LineHeight;
-        next += r.Tx;
+        taken += r.Tx;
         any = true;
     }
     if (!any) return;
@@ -54,7 +55,7 @@ void MenuStripStep() {
     DrawImageHandle(g_barImage, 0, 0, KVX_SchemeColors.MenuTint);
     for (const DesignedGadgetRef& record : Design().DesignList) {
         if (record->Info().OnMenuBar) {
-            DrawColoredText(record->Caption, record->Px + kBarStart, kTextTop, KVX_SchemeColors.MenuText, KVX_GuiFont);
+            DrawColoredText(record->Caption, record->Px + kHighlightInset, kTextTop, KVX_SchemeColors.MenuText, KVX_GuiFont);
         }
     }
     ResetDrawState();

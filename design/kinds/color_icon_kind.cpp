@@ -29,12 +29,8 @@ constexpr auto kMake = [](const auto& call, const DesignedGadget& r) {
 Creation Export(const DesignedGadget& r, const std::string& parent) {
     Arguments a;
     a.Add(parent).Add(r.Px).Add(r.Py).Add(r.Tx).Add(r.Ty);
-    const std::string color = "My_" + r.Handle;
-    return {
-        "KVX_ColorIcon",
-        a,
-        "," + color + ")",
-        {ScopeWord(r.Global) + color + ":KVX_Color", color + "=KVX_Color.Create(Rnd(0,255),Rnd(0,255),Rnd(0,255))"}};
+    ColorVariable color = ExportedColor(r, "KVX_Color.Create(Rnd(0,255),Rnd(0,255),Rnd(0,255))");
+    return {"KVX_ColorIcon", a, "," + color.Name + ")", std::move(color.Prelude)};
 }
 
 constexpr PropertyField kRows[] = {{"Colour", PropertyField::Type::Colour}};

@@ -70,6 +70,11 @@ std::string ColorText(const KVX_ColorRef& color) {
     return std::to_string(color->Red) + "," + std::to_string(color->Green) + "," + std::to_string(color->Blue);
 }
 
+ColorVariable ExportedColor(const DesignedGadget& r, const std::string& making) {
+    const std::string name = "My_" + r.Handle;
+    return {name, {ScopeWord(r.Global) + name + ":KVX_Color", name + "=" + making}};
+}
+
 KVX_ColorRef ReadColorText(std::string_view v) {
     const size_t first = v.find(','), second = first == v.npos ? v.npos : v.find(',', first + 1);
     if (second == v.npos) return nullptr;

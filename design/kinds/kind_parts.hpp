@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/color.hpp"
 #include "core/gadget.hpp"
@@ -117,6 +118,13 @@ int32_t LinesIn(int32_t pixels);
 KVX_ColorRef RandomColor();
 // A colour as the file keeps it, "R,G,B"; "" for none.
 std::string ColorText(const KVX_ColorRef& color);
+// The .bmx lines that declare and make the colour variable a gadget's creation names ("My_<handle>"),
+// from the expression that makes the colour.
+struct ColorVariable {
+    std::string Name;
+    std::vector<std::string> Prelude;
+};
+ColorVariable ExportedColor(const DesignedGadget& r, const std::string& making);
 // The colour of an "R,G,B" text, each channel held within 0 to 255; none when it is not one.
 KVX_ColorRef ReadColorText(std::string_view text);
 

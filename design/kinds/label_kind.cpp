@@ -64,13 +64,8 @@ Creation Export(const DesignedGadget& r, const std::string& parent) {
         args.Flag(r.Align);
     }
     if (!r.CustomColor) return {"KVX_Label", args, ",KVX_BlackColor)"};
-    const KVX_Color& c = *r.CustomColor;
-    const std::string color = "My_" + r.Handle;
-    return {"KVX_Label",
-            args,
-            "," + color + ")",
-            {ScopeWord(r.Global) + color + ":KVX_Color", color + "=KVX_Color.Create(" + std::to_string(c.Red) + "," +
-                                                            std::to_string(c.Green) + "," + std::to_string(c.Blue) + ")"}};
+    ColorVariable color = ExportedColor(r, "KVX_Color.Create(" + ColorText(r.CustomColor) + ")");
+    return {"KVX_Label", args, "," + color.Name + ")", std::move(color.Prelude)};
 }
 
 // The pointer takes a label by its text, however long and wherever its alignment puts it; the size
